@@ -1,0 +1,148 @@
+#include "orbel/decode/MessageDecoder.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/DiagMessage.h"
+#include "orbel/catalogue/ModuleCatalogue.h"
+#include "orbel/decode/Names.h"
+
+namespace orbel {
+namespace {
+
+std::string hex(std::uint32_t value, int digits) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+  return text;
+}
+
+std::string numberText(std::uint32_t value, int digits) { return std::to_string(value) + " (" + hex(value, digits) + ")"; }
+
+struct PayloadContext {
+  ModuleId module;
+  std::span<const std::uint8_t> payload;
+  std::vector<DecodedField>& fields;
+  std::vector<std::string>& notes;
+};
+
+using PayloadDecoder = void (*)(const PayloadContext&);
+
+void addField(const PayloadContext& context, std::size_t at, std::size_t width, std::string name, std::string value) {
+  context.fields.push_back({kPayloadOffset + at, width, std::move(name), std::move(value)});
+}
+
+bool expectLength(const PayloadContext& context, std::size_t length, const char* command) {
+  if (context.payload.size() == length) return true;
+  context.notes.push_back("payload of " + std::to_string(context.payload.size()) + " bytes, a " + command + " has " +
+                          std::to_string(length));
+  return false;
+}
+
+void decodeEnquiry(const PayloadContext& context, ModuleCatalogue catalogue, const char* command) {
+  if (!expectLength(context, 4, command)) return;
+  const std::uint16_t entry = readU16BE(context.payload, 0);
+  std::optional<std::string_view> name = findEntryName(catalogue, context.module, entry);
+  std::string value = hex(entry, 4);
+  value += name ? " \"" + std::string(*name) + '"' : std::string(" (not in the catalogue of this module)");
+  addField(context, 0, 2, "entry", value);
+  const std::uint16_t instance = readU16BE(context.payload, 2);
+  addField(context, 2, 2, "instance", instance == 0xFFFF ? "0xFFFF (all instances)" : numberText(instance, 4));
+}
+
+void decodeTimerEnquiry(const PayloadContext& context) {
+  decodeEnquiry(context, timerEnquiryCatalogue(), "timer enquiry");
+}
+
+void decodeCounterEnquiry(const PayloadContext& context) {
+  decodeEnquiry(context, counterEnquiryCatalogue(), "counter enquiry");
+}
+
+PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
+  switch (static_cast<PrimitiveId>(primitiveId)) {
+    case PrimitiveId::TimerEnquiry: return decodeTimerEnquiry;
+    case PrimitiveId::CounterEnquiry: return decodeCounterEnquiry;
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes) {
+  DecodedMessage message;
+  if (bytes.size() < kFrameOverhead) {
+    message.error = "truncated: " + std::to_string(bytes.size()) + " bytes, a diagnostic message has at least " +
+                    std::to_string(kFrameOverhead);
+    return message;
+  }
+  const DiagMessageHeader header = *readHeader(bytes);
+  const std::size_t payloadLength = readU16LE(bytes, kHeaderSize);
+  if (header.totalLength != bytes.size()) {
+    message.error = "inconsistent: the length field says " + std::to_string(header.totalLength) + " bytes, " +
+                    std::to_string(bytes.size()) + " are present";
+    return message;
+  }
+  if (kFrameOverhead + payloadLength > bytes.size()) {
+    message.error = "inconsistent: a payload of " + std::to_string(payloadLength) + " bytes does not fit in " +
+                    std::to_string(bytes.size());
+    return message;
+  }
+  const std::size_t trailer = kPayloadOffset + payloadLength;
+  const std::size_t peerLength = readU16LE(bytes, trailer);
+  if (trailer + 4 + peerLength != bytes.size()) {
+    message.error = "inconsistent: " + std::to_string(payloadLength) + " payload and " + std::to_string(peerLength) +
+                    " peer-data bytes do not add up to " + std::to_string(bytes.size());
+    return message;
+  }
+
+  const std::string module = moduleName(header.moduleId);
+  const std::string command = commandName(header.primitiveId);
+  const std::string group = groupName(header.messageGroup);
+  message.title = module + ' ' + (command.empty() ? "primitive " + std::to_string(header.primitiveId) : command);
+  auto& fields = message.fields;
+  fields.push_back({0, 2, "total length", std::to_string(header.totalLength)});
+  fields.push_back({2, 1, "start mark", hex(header.startMark, 2)});
+  fields.push_back({3, 1, "reserved", hex(header.reserved, 2)});
+  fields.push_back({4, 2, "module", module + " (" + std::to_string(header.moduleId.task) + ", " +
+                                        std::to_string(header.moduleId.subModule) + ")"});
+  fields.push_back({6, 4, "message group", std::to_string(header.messageGroup) + (group.empty() ? "" : " " + group)});
+  fields.push_back({10, 4, "primitive", std::to_string(header.primitiveId) + (command.empty() ? "" : " " + command)});
+  fields.push_back({14, 4, "reserved", hex(header.reservedWord, 8)});
+  fields.push_back({kHeaderSize, 2, "payload length", std::to_string(payloadLength)});
+
+  const std::span<const std::uint8_t> payload = bytes.subspan(kPayloadOffset, payloadLength);
+  const std::size_t fieldsBefore = fields.size();
+  if (PayloadDecoder decoder = payloadDecoderFor(header.primitiveId))
+    decoder({header.moduleId, payload, fields, message.notes});
+  if (fields.size() == fieldsBefore && payloadLength > 0) fields.push_back({kPayloadOffset, payloadLength, "payload", "raw"});
+
+  fields.push_back({trailer, 2, "peer-data length", std::to_string(peerLength)});
+  fields.push_back({trailer + 2, 2, "spare bits", std::to_string(readU16LE(bytes, trailer + 2))});
+  if (peerLength > 0) fields.push_back({trailer + 4, peerLength, "peer data", "raw"});
+  return message;
+}
+
+std::string formatDecoded(const DecodedMessage& message, std::span<const std::uint8_t> bytes) {
+  if (!message.error.empty()) return "error: " + message.error + '\n';
+  std::string text = message.title + '\n';
+  for (const DecodedField& field : message.fields) {
+    char offset[16];
+    std::snprintf(offset, sizeof offset, "%4zu  ", field.offset);
+    std::string hexBytes;
+    for (std::size_t i = 0; i < field.width && field.offset + i < bytes.size(); ++i) {
+      char byte[4];
+      std::snprintf(byte, sizeof byte, "%02X ", bytes[field.offset + i]);
+      hexBytes += byte;
+      if (i == 7 && field.width > 9) {
+        hexBytes += "... ";
+        break;
+      }
+    }
+    hexBytes.resize(std::max<std::size_t>(hexBytes.size(), 28), ' ');
+    text += offset + hexBytes + field.name + ": " + field.value + '\n';
+  }
+  for (const std::string& note : message.notes) text += "note: " + note + '\n';
+  return text;
+}
+
+}  // namespace orbel

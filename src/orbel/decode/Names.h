@@ -1,0 +1,18 @@
+// Names a decoder shows for routing bytes and primitive identifiers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "orbel/builders/DiagMessage.h"
+
+namespace orbel {
+
+// "RLC", "task 9", ...: the stack module that a ModuleId routes to.
+std::string moduleName(ModuleId module);
+// "timer enquiry", ...; empty for an identifier the library does not build.
+std::string commandName(std::uint32_t primitiveId);
+// "protocol stack", ...; empty for an unknown group.
+std::string groupName(std::uint32_t messageGroup);
+
+}  // namespace orbel

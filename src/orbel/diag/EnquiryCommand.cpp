@@ -1,0 +1,58 @@
+#include "orbel/diag/EnquiryCommand.h"
+
+#include <array>
+#include <cstring>
+
+#include "host/PsdlStrToInt.h"
+#include "orbel/builders/ByteOrder.h"
+
+namespace orbel {
+
+EnquiryChoice decodePresetValue(std::uint32_t preset) {
+  const std::uint32_t entryByte = (preset >> 16) & 0xFF;
+  return {static_cast<std::int64_t>(preset >> 24), entryByte == 0xFF ? 0 : static_cast<std::int64_t>(entryByte & 0x0F),
+          preset & 0xFFFF};
+}
+
+std::optional<std::uint32_t> parseInstanceText(const std::string& text) {
+  std::array<char, 8> cut{};
+  std::memcpy(cut.data(), text.data(), std::min<std::size_t>(text.size(), 7));
+  unsigned int value = 0;
+  int sign = 0;
+  if (PsdlStrToInt(cut.data(), 6, &value, &sign) != 0) return std::nullopt;
+  return value;
+}
+
+CommandBuffer buildEnquiryMessage(ModuleCatalogue catalogue, PrimitiveId primitive, const EnquiryChoice& choice) {
+  std::optional<CatalogueLookup> entry = lookupEntry(catalogue, choice.moduleIndex, choice.entryIndex);
+  if (!entry) return {};
+  std::array<std::uint8_t, 4> payload{};
+  writeU16BE(payload, 0, entry->identifier);
+  writeU16BE(payload, 2, static_cast<std::uint16_t>(choice.instance));
+  return frameMessage(entry->moduleId, MessageGroup::ProtocolStack, primitive, payload);
+}
+
+unsigned char* buildEnquiryCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                   tk::CDialog& dialog, const EnquiryFields& fields) {
+  if (len == nullptr) return nullptr;
+  EnquiryChoice choice;
+  if (*len != 0) {
+    choice = decodePresetValue(*len);
+  } else {
+    if (dialog.DoModal() != tk::IDOK) return nullptr;
+    std::optional<std::uint32_t> instance = parseInstanceText(fields.instanceText);
+    if (!instance) return nullptr;
+    choice = {fields.moduleIndex, fields.entryIndex, *instance};
+  }
+  return buildEnquiryMessage(catalogue, primitive, choice).handOver(len);
+}
+
+void fillEntryList(tk::ComboBox& list, const ModuleCatalogueRow& row) {
+  for (int i = list.count() - 1; i >= 0; --i) list.deleteString(i);
+  for (std::int32_t i = 0; i < row.count; ++i) {
+    int index = list.addString(std::string(entryName(row.entries[i])));
+    list.setItemData(index, row.entries[i].identifier);
+  }
+}
+
+}  // namespace orbel

@@ -1,0 +1,53 @@
+// What the timer and counter enquiry builders share: the pre-set value that
+// skips the dialog, the parsing of the instance text, and the 28-byte message
+// (entry identifier and instance, both big-endian).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "orbel/builders/CommandBuffer.h"
+#include "orbel/builders/DiagMessage.h"
+#include "orbel/catalogue/ModuleCatalogue.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Dialog.h"
+
+namespace orbel {
+
+struct EnquiryChoice {
+  std::int64_t moduleIndex = 0;
+  std::int64_t entryIndex = 0;
+  std::uint32_t instance = 0;
+};
+
+// Bits 0-15 instance; bits 16-23 entry (0xFF: entry 0, else only bits 16-19
+// count); bits 24-31 module row.
+EnquiryChoice decodePresetValue(std::uint32_t preset);
+
+// The instance text as the builders read it: at most its first 7 characters,
+// of which the parser reads 6. Nothing when it is not a number.
+std::optional<std::uint32_t> parseInstanceText(const std::string& text);
+
+// The enquiry message for `choice`; empty when its row or entry does not exist.
+CommandBuffer buildEnquiryMessage(ModuleCatalogue catalogue, PrimitiveId primitive, const EnquiryChoice& choice);
+
+// The fields an enquiry dialog's handlers keep and its builder reads.
+struct EnquiryFields {
+  int moduleIndex = 0;  // catalogue row
+  int entryIndex = 0;   // entry within the row
+  std::string instanceText = "0xffff";
+};
+
+// The builder operation of both enquiry dialogs: null `len` gives null; a
+// non-zero *len is a pre-set value; otherwise `dialog` runs modally and, after
+// OK, the `fields` its handlers stored give the message. Cancel and an
+// instance text that is not a number give null.
+unsigned char* buildEnquiryCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                   tk::CDialog& dialog, const EnquiryFields& fields);
+
+// Refills `list` with the entries of `row` in catalogue order, each with its
+// identifier as item data, deleting the old items from the last to the first.
+void fillEntryList(tk::ComboBox& list, const ModuleCatalogueRow& row);
+
+}  // namespace orbel

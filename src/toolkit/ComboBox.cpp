@@ -1,0 +1,59 @@
+#include "toolkit/ComboBox.h"
+
+namespace tk {
+
+int ComboBox::addString(std::string text) {
+  items_.push_back({std::move(text), 0});
+  changed();
+  return count() - 1;
+}
+
+void ComboBox::setItemData(int index, std::uint64_t data) {
+  if (index < 0 || index >= count()) return;
+  items_[static_cast<std::size_t>(index)].data = data;
+}
+
+void ComboBox::deleteString(int index) {
+  if (index < 0 || index >= count()) return;
+  items_.erase(items_.begin() + index);
+  if (selection_ == index)
+    selection_ = -1;
+  else if (selection_ > index)
+    --selection_;
+  changed();
+}
+
+void ComboBox::resetContent() {
+  if (items_.empty() && selection_ == -1) return;
+  items_.clear();
+  selection_ = -1;
+  changed();
+}
+
+void ComboBox::setCurSel(int index) {
+  int next = (index >= 0 && index < count()) ? index : -1;
+  if (next == selection_) return;
+  selection_ = next;
+  changed();
+}
+
+int ComboBox::find(std::string_view text) const {
+  for (int i = 0; i < count(); ++i)
+    if (items_[static_cast<std::size_t>(i)].text == text) return i;
+  return -1;
+}
+
+bool ComboBox::select(int index) {
+  if (!acceptsUserAction() || index < 0 || index >= count()) return false;
+  setCurSel(index);
+  if (onSelChange) onSelChange();
+  return true;
+}
+
+std::string ComboBox::stateText() const {
+  std::string text = std::to_string(count()) + " items, selected ";
+  if (selection_ < 0) return text + "none";
+  return text + std::to_string(selection_) + " \"" + items_[static_cast<std::size_t>(selection_)].text + '"';
+}
+
+}  // namespace tk

@@ -1,0 +1,81 @@
+// CDialog: a dialog of the toolkit model. It owns no widgets: it registers
+// its controls, holds its template (layout) and runs through the installed
+// Toolkit, which draws it or drives it from a script.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/Button.h"
+#include "toolkit/Control.h"
+#include "toolkit/Layout.h"
+#include "toolkit/Types.h"
+
+namespace tk {
+
+class CDialog;
+using CWnd = CDialog;
+
+// Where a dialog's template lives: the resource module that holds it, the
+// dialog's class name (what scripts expect) and its title.
+struct DialogTemplate {
+  std::string module;
+  std::string className;
+  std::string title;
+};
+
+class CDialog : private ChangeSink {
+ public:
+  CDialog(DialogTemplate dialogTemplate, CWnd* parent);
+  virtual ~CDialog();
+  CDialog(const CDialog&) = delete;
+  CDialog& operator=(const CDialog&) = delete;
+
+  // Runs the dialog modally through the installed toolkit. Returns the code
+  // given to EndDialog, or kDialogNotCreated when no toolkit is installed or
+  // the template's resource module has not joined the resource chain.
+  int DoModal();
+
+  virtual bool OnInitDialog();
+  virtual void OnOK();
+  virtual void OnCancel();
+  void EndDialog(int code);
+
+  int MessageBox(const std::string& text, const std::string& caption = {}, unsigned style = MB_OK);
+
+  const std::string& className() const { return template_.className; }
+  const std::string& title() const { return template_.title; }
+  CWnd* parent() const { return parent_; }
+  const LayoutNode& layout() const { return layout_; }
+  const std::vector<Control*>& controls() const { return controls_; }
+  Control* findControl(std::string_view id) const;
+
+  // State of the current modal run, read by toolkits.
+  bool hasEnded() const { return ended_; }
+  int endCode() const { return endCode_; }
+  // Controls whose state changed since the last call, each once, in order.
+  std::vector<Control*> takeChangedControls();
+
+ protected:
+  void addControl(Control& control);
+  // Sets the template; the OK and Cancel buttons are appended as its last row.
+  void setLayout(std::vector<LayoutNode> rows);
+  Button& okButton() { return ok_; }
+  Button& cancelButton() { return cancel_; }
+
+ private:
+  void controlChanged(Control& control) override;
+
+  DialogTemplate template_;
+  CWnd* parent_;
+  Button ok_{"ok", "OK"};
+  Button cancel_{"cancel", "Cancel"};
+  std::vector<Control*> controls_;
+  std::vector<Control*> changedControls_;
+  LayoutNode layout_;
+  bool ended_ = false;
+  int endCode_ = 0;
+};
+
+}  // namespace tk

@@ -1,0 +1,46 @@
+// Single-line edit field. A subclass may filter typed characters and check
+// the whole text after every change; a text that fails the check is undone
+// before the dialog hears of the change.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "toolkit/Control.h"
+
+namespace tk {
+
+class Edit : public Control {
+ public:
+  static constexpr char kBackspace = '\b';
+
+  explicit Edit(std::string id, std::string text = {});
+
+  const std::string& text() const { return text_; }
+  // From code (SetWindowText): the change is checked and notified as any other.
+  void setText(std::string text);
+
+  // User action: characters one at a time through the filter; a backspace
+  // removes the last character. Returns false when the field refuses input.
+  bool type(std::string_view chars);
+  // User action: replaces the whole text at once, as a paste does.
+  bool paste(std::string text);
+
+  std::string stateText() const override { return '"' + text_ + '"'; }
+
+  std::function<void()> onChange;
+
+ protected:
+  // Whether `c` may be typed into a field that holds `current`.
+  virtual bool admitsChar(const std::string& current, char c) const;
+  // Whether the field may hold `text` after a change.
+  virtual bool admitsText(const std::string& text) const;
+
+ private:
+  void replaceText(std::string next);
+
+  std::string text_;
+};
+
+}  // namespace tk

@@ -1,0 +1,39 @@
+// The application profile: integers, strings and binary values by section and
+// key. Values are held as text, as in an INI file, and each reader decides how
+// to read them; binary values are hexadecimal digits.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tk {
+
+class ProfileStore {
+ public:
+  using Key = std::pair<std::string, std::string>;  // section, key
+
+  int getInt(const std::string& section, const std::string& key, int fallback) const;
+  std::string getString(const std::string& section, const std::string& key, const std::string& fallback = {}) const;
+  // Nothing when the value is absent or is not a whole number of hex bytes.
+  std::optional<std::vector<std::uint8_t>> getBinary(const std::string& section, const std::string& key) const;
+
+  void writeInt(const std::string& section, const std::string& key, int value);
+  void writeString(const std::string& section, const std::string& key, const std::string& value);
+  void writeBinary(const std::string& section, const std::string& key, const std::vector<std::uint8_t>& value);
+
+  const std::map<Key, std::string>& values() const { return values_; }
+  // Keys written since construction, in order of their first write.
+  const std::vector<Key>& written() const { return written_; }
+
+ private:
+  void write(const std::string& section, const std::string& key, std::string text);
+
+  std::map<Key, std::string> values_;
+  std::vector<Key> written_;
+};
+
+}  // namespace tk

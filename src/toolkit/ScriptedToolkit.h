@@ -1,0 +1,72 @@
+// The headless toolkit: runs each modal dialog by applying the next dialog
+// script of user actions, answers file dialogs and question boxes from
+// queues, and records everything the dialogs showed or wrote. Tests and the
+// CLI use it; it runs exactly the code that a click in a visual backend runs.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/Dialog.h"
+#include "toolkit/Script.h"
+#include "toolkit/Toolkit.h"
+
+namespace tk {
+
+struct MessageBoxRecord {
+  std::string dialog;  // class name of the owner, empty for none
+  std::string text;
+  std::string caption;
+  unsigned style = 0;
+  int answer = 0;
+};
+
+struct FileDialogRecord {
+  FileDialogRequest request;
+  std::optional<std::string> answer;
+};
+
+class ScriptedToolkit : public Toolkit {
+ public:
+  ScriptedToolkit(Script script, ProfileStore& profile);
+
+  int runModal(CDialog& dialog) override;
+  int messageBox(CDialog* owner, const std::string& text, const std::string& caption, unsigned style) override;
+  std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+  void setClipboard(const std::string& text) override { clipboard_ = text; }
+  void notifyHost(const HostNotification& notification) override { notifications_.push_back(notification); }
+  ProfileStore& profile() override { return profile_; }
+
+  // Called for each modal dialog after its script's actions, before a dialog
+  // still open is closed as Cancel.
+  void onActionsDone(std::function<void(const CDialog&)> observer) { actionsDone_ = std::move(observer); }
+
+  // Script faults: refused actions, unknown controls, unexpected dialogs,
+  // missing answers. A run with errors did not do what the script said.
+  const std::vector<std::string>& errors() const { return errors_; }
+  const std::vector<std::string>& dialogsRun() const { return dialogsRun_; }
+  const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
+  const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
+  const std::string& clipboard() const { return clipboard_; }
+  const std::vector<HostNotification>& notifications() const { return notifications_; }
+
+ private:
+  void runActions(CDialog& dialog, const DialogScript& script, std::size_t dialogNumber);
+
+  Script script_;
+  ProfileStore& profile_;
+  std::size_t nextDialog_ = 0;
+  std::size_t nextFile_ = 0;
+  std::size_t nextAnswer_ = 0;
+  std::function<void(const CDialog&)> actionsDone_;
+  std::vector<std::string> errors_;
+  std::vector<std::string> dialogsRun_;
+  std::vector<MessageBoxRecord> messageBoxes_;
+  std::vector<FileDialogRecord> fileDialogs_;
+  std::string clipboard_;
+  std::vector<HostNotification> notifications_;
+};
+
+}  // namespace tk

@@ -1,0 +1,60 @@
+// The backend interface that runs dialogs and supplies the platform services
+// dialogs use. One toolkit is installed per process.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "toolkit/ProfileStore.h"
+
+namespace tk {
+
+class CDialog;
+
+struct FileDialogRequest {
+  bool save = false;
+  std::string title;
+  std::string filter;      // "Name (*.ext)|*.ext||"
+  std::string defaultExt;  // without the dot
+  std::string fileName;    // proposed name
+  std::string folder;      // where the dialog opens
+};
+
+// A synchronous message to the host's main window.
+struct HostNotification {
+  int code = 0;
+  std::string text;
+};
+
+class Toolkit {
+ public:
+  virtual ~Toolkit() = default;
+
+  // Runs `dialog` modally: initialises it, lets the user act until the dialog
+  // ends itself, and returns the end code.
+  virtual int runModal(CDialog& dialog) = 0;
+  virtual int messageBox(CDialog* owner, const std::string& text, const std::string& caption, unsigned style) = 0;
+  // The chosen path, or nothing when the user cancelled.
+  virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+  virtual void setClipboard(const std::string& text) = 0;
+  virtual void notifyHost(const HostNotification& notification) = 0;
+  virtual ProfileStore& profile() = 0;
+};
+
+// Installs `toolkit` for the process (null uninstalls); returns the previous one.
+Toolkit* installToolkit(Toolkit* toolkit);
+Toolkit* installedToolkit();
+
+// Installs a toolkit for the lifetime of a scope.
+class ToolkitInstallation {
+ public:
+  explicit ToolkitInstallation(Toolkit& toolkit) : previous_(installToolkit(&toolkit)) {}
+  ~ToolkitInstallation() { installToolkit(previous_); }
+  ToolkitInstallation(const ToolkitInstallation&) = delete;
+  ToolkitInstallation& operator=(const ToolkitInstallation&) = delete;
+
+ private:
+  Toolkit* previous_;
+};
+
+}  // namespace tk
