@@ -9,8 +9,6 @@
 namespace tk {
 
 CDialog::CDialog(DialogTemplate dialogTemplate, CWnd* parent) : template_(std::move(dialogTemplate)), parent_(parent) {
-  addControl(ok_);
-  addControl(cancel_);
   ok_.onClicked = [this] { OnOK(); };
   cancel_.onClicked = [this] { OnCancel(); };
 }
@@ -60,6 +58,8 @@ void CDialog::addControl(Control& control) {
 }
 
 void CDialog::setLayout(std::vector<LayoutNode> rows) {
+  addControl(ok_);
+  addControl(cancel_);
   rows.push_back(row({stretch(), item(ok_), item(cancel_)}));
   layout_ = column(std::move(rows));
 }

@@ -59,7 +59,9 @@ class CDialog : private ChangeSink {
 
  protected:
   void addControl(Control& control);
-  // Sets the template; the OK and Cancel buttons are appended as its last row.
+  // Sets the template, called once at the end of the constructor; the OK and
+  // Cancel buttons are registered after the dialog's own controls and form
+  // the template's last row.
   void setLayout(std::vector<LayoutNode> rows);
   Button& okButton() { return ok_; }
   Button& cancelButton() { return cancel_; }

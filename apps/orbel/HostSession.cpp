@@ -1,0 +1,98 @@
+#include "HostSession.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+#include "host/FeatureManager.h"
+#include "orbel/builders/ModuleLifetime.h"
+#include "script/ScriptJson.h"
+#include "toolkit/IniFile.h"
+
+namespace orbel::cli {
+namespace {
+
+std::string readText(const std::string& path) {
+  if (path == "-") return {std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<int> parseNumberList(const std::string& list, const char* option) {
+  std::vector<int> numbers;
+  std::stringstream in(list);
+  std::string item;
+  while (std::getline(in, item, ',')) {
+    if (item.empty()) continue;
+    std::optional<std::int64_t> value = runner::parseArgValue(item);
+    if (!value || *value < 0 || *value > 0xFFFF)
+      throw std::runtime_error(std::string(option) + ": \"" + item + "\" is not a switch or module number");
+    numbers.push_back(static_cast<int>(*value));
+  }
+  return numbers;
+}
+
+void applyHostSettings(const HostOptions& options) {
+  FeatureManager& manager = FeatureManager::Instance();
+  manager.Reset();
+  if (options.features)
+    for (int number : parseNumberList(*options.features, "--features")) manager.SetFeature(number, true);
+  if (options.modules)
+    for (int number : parseNumberList(*options.modules, "--modules")) manager.SetModule(number, true);
+}
+
+tk::Script loadScript(const std::string& path) {
+  if (path.empty()) return {};
+  auto parsed = script::parseScript(readText(path));
+  if (auto* error = std::get_if<std::string>(&parsed)) throw std::runtime_error(path + ": " + *error);
+  return std::get<tk::Script>(std::move(parsed));
+}
+
+DialogState snapshot(const tk::CDialog& dialog) {
+  DialogState state{dialog.className(), dialog.title(), {}};
+  for (const tk::Control* control : dialog.controls())
+    state.controls.push_back({control->id(), tk::controlKindName(control->kind()), control->caption(),
+                              control->enabled(), control->visible(), control->stateText()});
+  return state;
+}
+
+}  // namespace
+
+SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& options) {
+  applyHostSettings(options);
+  tk::Script script = loadScript(options.scriptPath);
+  tk::ProfileStore profile;
+  if (!options.profilePath.empty()) {
+    std::string error = tk::loadIniFile(options.profilePath, profile);
+    if (!error.empty()) throw std::runtime_error(error);
+  }
+
+  SessionResult result;
+  tk::ScriptedToolkit toolkit(std::move(script), profile);
+  toolkit.onActionsDone([&result](const tk::CDialog& dialog) { result.dialogStates.push_back(snapshot(dialog)); });
+  {
+    tk::ToolkitInstallation installation(toolkit);
+    startModule();
+    result.outcome = info.run(call);
+    stopModule();
+  }
+
+  result.errors = toolkit.errors();
+  result.dialogs = toolkit.dialogsRun();
+  result.messageBoxes = toolkit.messageBoxes();
+  result.fileDialogs = toolkit.fileDialogs();
+  for (const auto& key : profile.written())
+    result.profileWrites.emplace_back(key.first + "/" + key.second, profile.values().at(key));
+  if (!options.profilePath.empty() && !profile.written().empty()) {
+    std::string error = tk::saveIniFile(options.profilePath, profile);
+    if (!error.empty()) throw std::runtime_error(error);
+  }
+  return result;
+}
+
+}  // namespace orbel::cli

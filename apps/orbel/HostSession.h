@@ -1,0 +1,53 @@
+// One call of an export as the headless host makes it: host settings
+// (feature switches, host modules, profile), the scripted toolkit, the call,
+// and everything the dialogs showed or wrote.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runner/ExportTable.h"
+#include "toolkit/ProfileStore.h"
+#include "toolkit/ScriptedToolkit.h"
+
+namespace orbel::cli {
+
+struct HostOptions {
+  std::string scriptPath;                // empty: no actions; "-": standard input
+  std::string profilePath;               // empty: an in-memory profile
+  std::optional<std::string> features;   // "113,124": the switches that are on
+  std::optional<std::string> modules;    // "25,41": the host modules present
+};
+
+struct ControlState {
+  std::string id;
+  std::string kind;
+  std::string caption;
+  bool enabled = true;
+  bool visible = true;
+  std::string state;
+};
+
+struct DialogState {
+  std::string className;
+  std::string title;
+  std::vector<ControlState> controls;
+};
+
+struct SessionResult {
+  runner::ExportOutcome outcome;
+  std::vector<std::string> errors;  // script faults
+  std::vector<std::string> dialogs;
+  std::vector<tk::MessageBoxRecord> messageBoxes;
+  std::vector<tk::FileDialogRecord> fileDialogs;
+  std::vector<std::pair<std::string, std::string>> profileWrites;  // "Section/Key", value
+  std::vector<DialogState> dialogStates;                           // after each dialog's actions
+};
+
+// Applies `options`, runs `info` with `call` and collects the result. Throws
+// std::runtime_error for a setting that cannot be used (unreadable script or
+// profile, a bad number list).
+SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& options);
+
+}  // namespace orbel::cli

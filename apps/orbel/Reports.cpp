@@ -1,0 +1,91 @@
+#include "Reports.h"
+
+#include <algorithm>
+#include <iomanip>
+#include <nlohmann/json.hpp>
+
+#include "orbel/decode/HexText.h"
+#include "orbel/decode/MessageDecoder.h"
+
+namespace orbel::cli {
+namespace {
+
+using nlohmann::json;
+
+json returnedJson(const runner::Returned& returned) {
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) return toHex(*bytes, "");
+  if (const auto* number = std::get_if<std::int64_t>(&returned)) return *number;
+  if (const auto* flag = std::get_if<bool>(&returned)) return *flag;
+  return nullptr;
+}
+
+}  // namespace
+
+void printRunText(std::ostream& out, const SessionResult& result) {
+  const runner::Returned& returned = result.outcome.returned;
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) {
+    out << "returned: " << bytes->size() << " bytes\n  " << toHex(*bytes) << '\n';
+    DecodedMessage decoded = decodeDiagMessage(*bytes);
+    if (decoded.error.empty()) out << formatDecoded(decoded, *bytes);
+  } else if (const auto* number = std::get_if<std::int64_t>(&returned)) {
+    out << "returned: " << *number << '\n';
+  } else if (const auto* flag = std::get_if<bool>(&returned)) {
+    out << "returned: " << (*flag ? "true" : "false") << '\n';
+  } else {
+    out << "returned: null\n";
+  }
+  if (result.outcome.length) out << "length: " << *result.outcome.length << '\n';
+  for (const auto& [name, value] : result.outcome.out) out << "out " << name << ": " << value << '\n';
+  for (const tk::MessageBoxRecord& box : result.messageBoxes) out << "message box: \"" << box.text << "\"\n";
+  for (const tk::FileDialogRecord& file : result.fileDialogs)
+    out << (file.request.save ? "save" : "open") << " file: " << (file.answer ? *file.answer : "(cancelled)") << '\n';
+  for (const auto& [key, value] : result.profileWrites) out << "profile " << key << " = " << value << '\n';
+  for (const std::string& error : result.errors) out << "script error: " << error << '\n';
+}
+
+void printRunJson(std::ostream& out, const runner::ExportInfo& info, const SessionResult& result) {
+  json messages = json::array();
+  for (const tk::MessageBoxRecord& box : result.messageBoxes) messages.push_back(box.text);
+  json outValues = json::object();
+  for (const auto& [name, value] : result.outcome.out) outValues[name] = value;
+  json files = json::array();
+  for (const tk::FileDialogRecord& file : result.fileDialogs)
+    files.push_back({{"save", file.request.save}, {"path", file.answer ? json(*file.answer) : json(nullptr)}});
+  json profile = json::object();
+  for (const auto& [key, value] : result.profileWrites) profile[key] = value;
+  json root{{"export", info.name},
+            {"returned", returnedJson(result.outcome.returned)},
+            {"length", result.outcome.length ? json(*result.outcome.length) : json(nullptr)},
+            {"messages", messages},
+            {"out", outValues},
+            {"dialogs", result.dialogs},
+            {"files", files},
+            {"profile", profile},
+            {"errors", result.errors}};
+  out << root.dump(2) << '\n';
+}
+
+void printDescription(std::ostream& out, const SessionResult& result) {
+  if (result.dialogStates.empty()) out << "(no dialog was shown)\n";
+  for (const DialogState& dialog : result.dialogStates) {
+    out << dialog.className << " \"" << dialog.title << "\"\n";
+    std::size_t idWidth = 2;
+    for (const ControlState& control : dialog.controls) idWidth = std::max(idWidth, control.id.size());
+    for (const ControlState& control : dialog.controls) {
+      out << "  " << std::left << std::setw(static_cast<int>(idWidth)) << control.id << "  " << std::setw(9)
+          << control.kind << "  " << std::setw(20) << ('"' + control.caption + '"') << "  "
+          << (control.visible ? (control.enabled ? "enabled " : "disabled") : "hidden  ");
+      if (!control.state.empty()) out << "  " << control.state;
+      out << '\n';
+    }
+  }
+  for (const std::string& error : result.errors) out << "script error: " << error << '\n';
+}
+
+void printExports(std::ostream& out) {
+  for (const runner::ExportInfo& info : runner::exportTable())
+    out << std::left << std::setw(32) << info.name << std::setw(14) << info.group << info.summary << "\n    "
+        << info.signature << '\n';
+}
+
+}  // namespace orbel::cli

@@ -1,0 +1,128 @@
+// orbel: the headless host. Lists the exports, runs them through the
+// scripted toolkit, describes their dialogs and decodes what they build.
+#include <CLI/CLI.hpp>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "HostSession.h"
+#include "Reports.h"
+#include "orbel/decode/HexText.h"
+#include "orbel/decode/MessageDecoder.h"
+
+namespace {
+
+using namespace orbel;
+
+constexpr int kUsageError = 1;
+constexpr int kScriptError = 2;
+
+const runner::ExportInfo& exportNamed(const std::string& name) {
+  const runner::ExportInfo* info = runner::findExport(name);
+  if (info == nullptr) throw CLI::ValidationError("EXPORT", "no export named " + name + " (see: orbel exports)");
+  return *info;
+}
+
+runner::ExportCall makeCall(const runner::ExportInfo& info, const std::vector<std::string>& args,
+                            std::optional<std::uint32_t> len, bool nullLen) {
+  runner::ExportCall call;
+  for (const std::string& arg : args) {
+    auto equals = arg.find('=');
+    std::string name = arg.substr(0, equals);
+    if (equals == std::string::npos) throw CLI::ValidationError("--arg", "expected NAME=VALUE, got " + arg);
+    if (std::find(info.parameters.begin(), info.parameters.end(), name) == info.parameters.end())
+      throw CLI::ValidationError("--arg", std::string(info.name) + " has no parameter " + name);
+    std::optional<std::int64_t> value = runner::parseArgValue(arg.substr(equals + 1));
+    if (!value) throw CLI::ValidationError("--arg", arg + ": a number (decimal or 0x hex), true or false");
+    call.args[name] = *value;
+  }
+  if ((len || nullLen) && !info.takesLength)
+    throw CLI::ValidationError("--len", std::string(info.name) + " takes no length pointer");
+  call.initialLength = len.value_or(0);
+  call.nullLength = nullLen;
+  return call;
+}
+
+int decodeCommand(const std::string& file, const std::string& hex) {
+  std::vector<std::uint8_t> bytes;
+  if (!hex.empty()) {
+    std::optional<std::vector<std::uint8_t>> parsed = parseHex(hex);
+    if (!parsed) throw CLI::ValidationError("--hex", "not a string of hex byte pairs");
+    bytes = std::move(*parsed);
+  } else {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw CLI::ValidationError("FILE", "cannot read " + file);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  DecodedMessage message = decodeDiagMessage(bytes);
+  std::cout << formatDecoded(message, bytes);
+  return message.error.empty() ? 0 : kUsageError;
+}
+
+void addHostOptions(CLI::App& command, cli::HostOptions& host) {
+  command.add_option("--script", host.scriptPath, "JSON script of user actions (- for standard input)");
+  command.add_option("--profile", host.profilePath, "INI file used as the application profile (read, then written)");
+  command.add_option("--features", host.features, "feature switches that are on, e.g. 124,130 (default: none)");
+  command.add_option("--modules", host.modules, "host modules that are present, e.g. 25 (default: none)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"orbel: run, describe and decode the exports of the Orbel dialog library"};
+  app.require_subcommand(1);
+
+  app.add_subcommand("exports", "list every export");
+
+  std::string exportName;
+  cli::HostOptions host;
+  std::vector<std::string> args;
+  std::optional<std::uint32_t> len;
+  bool nullLen = false;
+  bool json = false;
+
+  CLI::App* describe = app.add_subcommand("describe", "show the controls of the dialogs an export opens");
+  describe->add_option("EXPORT", exportName, "export name")->required();
+  addHostOptions(*describe, host);
+
+  CLI::App* run = app.add_subcommand("run", "call an export through the scripted toolkit");
+  run->add_option("EXPORT", exportName, "export name")->required();
+  addHostOptions(*run, host);
+  CLI::Option* lenOption = run->add_option("--len", len, "value of *len on entry (a pre-set value for enquiries)");
+  run->add_flag("--null-len", nullLen, "pass a null length pointer")->excludes(lenOption);
+  run->add_option("--arg", args, "NAME=VALUE for a parameter of the export");
+  run->add_flag("--json", json, "print one JSON object");
+
+  std::string file;
+  std::string hex;
+  CLI::App* decode = app.add_subcommand("decode", "decode a diagnostic message");
+  CLI::Option* fileOption = decode->add_option("FILE", file, "file holding the message");
+  decode->add_option("--hex", hex, "the message as hex digits")->excludes(fileOption);
+
+  try {
+    app.parse(argc, argv);
+    if (app.got_subcommand("exports")) {
+      cli::printExports(std::cout);
+      return 0;
+    }
+    if (decode->parsed()) {
+      if (file.empty() && hex.empty()) throw CLI::ValidationError("decode", "give a FILE or --hex");
+      return decodeCommand(file, hex);
+    }
+    const runner::ExportInfo& info = exportNamed(exportName);
+    runner::ExportCall call = run->parsed() ? makeCall(info, args, len, nullLen) : runner::ExportCall{};
+    cli::SessionResult result = cli::runSession(info, call, host);
+    if (describe->parsed())
+      cli::printDescription(std::cout, result);
+    else if (json)
+      cli::printRunJson(std::cout, info, result);
+    else
+      cli::printRunText(std::cout, result);
+    return result.errors.empty() ? 0 : kScriptError;
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? 0 : kUsageError;  // --help is not an error
+  } catch (const std::exception& error) {
+    std::cerr << "orbel: " << error.what() << '\n';
+    return kUsageError;
+  }
+}

@@ -1,0 +1,19 @@
+// The script file format of the CLI and of session recordings: one JSON
+// object with "dialogs" (per modal dialog, in the order they open:
+// {"expect": class, "do": [actions]}), "files" (answers to file dialogs,
+// null for cancel) and "answers" (to question boxes: "yes", "no", "ok",
+// "cancel" or the numeric code).
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "toolkit/Script.h"
+
+namespace orbel::script {
+
+// The script, or an error text that names what is wrong and where.
+std::variant<tk::Script, std::string> parseScript(const std::string& json);
+std::string writeScript(const tk::Script& script);
+
+}  // namespace orbel::script

@@ -1,0 +1,96 @@
+// The CLI end to end: a scripted run prints the message's bytes as JSON, and
+// decode names what they mean.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct Result {
+  std::string output;
+  int status;
+};
+
+Result orbel(const std::string& arguments) {
+  Result result{{}, -1};
+  FILE* pipe = ::popen((std::string("'" ORBEL_CLI "' ") + arguments + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) result.output.append(buffer, n);
+  int status = ::pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() / ("orbel-cli-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  std::string file(const std::string& name, const std::string& text) {
+    std::ofstream(folder_ / name) << text;
+    return (folder_ / name).string();
+  }
+
+  std::filesystem::path folder_;
+};
+
+TEST_F(Cli, RunsAScriptedTimerEnquiryAndPrintsJson) {
+  const std::string script = file("s.json", R"({"dialogs":[{"expect":"CDiagEnqTmrDlg","do":[
+      {"click":"module.rlc"},{"select":"entry","text":"Timer Poll"},{"set":"instance","text":"5"},{"click":"ok"}]}]})");
+  Result result = orbel("run OrbelGetTmrEnqueryBuffer --script " + script + " --json");
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find(R"("returned": "1c00ff000101ca3200000e2f00000000000004000021000500000000")"),
+            std::string::npos)
+      << result.output;
+  EXPECT_NE(result.output.find(R"("length": 28)"), std::string::npos);
+  EXPECT_NE(result.output.find(R"("messages": [])"), std::string::npos);
+}
+
+TEST_F(Cli, ReportsMessagesScriptErrorsAndTheUntouchedLength) {
+  const std::string script = file("s.json", R"({"dialogs":[{"do":[{"click":"module.mm"},{"set":"instance","text":"1"}]}]})");
+  Result result = orbel("run OrbelGetTmrEnqueryBuffer --len 0 --script " + script + " --json");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.output.find(R"("returned": null)"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find(R"("length": 0)"), std::string::npos);
+  EXPECT_NE(result.output.find("disabled"), std::string::npos);
+
+  const std::string empty = file("e.json", R"({"dialogs":[{"do":[{"click":"module.cc"},{"set":"instance","text":""},{"click":"ok"}]}]})");
+  result = orbel("run OrbelGetCountEnqueryBuffer --script " + empty + " --json");
+  EXPECT_NE(result.output.find(R"("No instance id")"), std::string::npos) << result.output;
+
+  result = orbel("run OrbelGetCountEnqueryBuffer --null-len --json");
+  EXPECT_NE(result.output.find(R"("length": null)"), std::string::npos) << result.output;
+}
+
+TEST_F(Cli, DecodesHexAndRefusesBadInput) {
+  Result result = orbel("decode --hex '1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00'");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.output.find("RLC timer enquiry"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("\"Timer Poll\""), std::string::npos);
+
+  EXPECT_EQ(orbel("decode --hex '1C 00 FF'").status, 1);
+  EXPECT_EQ(orbel("decode --hex 'zz'").status, 1);
+  EXPECT_EQ(orbel("run NoSuchExport").status, 1);
+  EXPECT_EQ(orbel("run OrbelGetTmrEnqueryBuffer --arg x=1").status, 1);
+  EXPECT_EQ(orbel("run OrbelGetTmrEnqueryBuffer --script " + file("bad.json", "{\"dialogs\":3}")).status, 1);
+}
+
+TEST_F(Cli, DescribeListsTheDialogsControlsAfterTheScript) {
+  const std::string script = file("s.json", R"({"dialogs":[{"do":[{"click":"module.rlc"}]}]})");
+  Result result = orbel("describe OrbelGetTmrEnqueryBuffer --script " + script);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.output.find("CDiagEnqTmrDlg"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("module.rlc"), std::string::npos);
+  EXPECT_NE(result.output.find("10 items, selected 0 \"All Rlc Timers\""), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+// Host stand-ins: number parsing in every notation the dialogs rely on,
+// feature switches and the string table.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "host/FeatureManager.h"
+#include "host/PsdlStrToInt.h"
+#include "host/StringTable.h"
+
+namespace {
+
+struct Parse {
+  const char* text;
+  int limit;
+  int result;  // 0 accepted
+  unsigned value;
+  int sign;
+};
+
+TEST(PsdlStrToInt, AcceptsDecimalHexOctalAndASignWithinTheLimit) {
+  const Parse cases[] = {
+      {"5", 6, 0, 5, 1},
+      {"0x00", 6, 0, 0, 1},          // the text an edit is reset to must read as 0
+      {"0xffff", 6, 0, 0xFFFF, 1},
+      {"0xFfFf", 6, 0, 0xFFFF, 1},
+      {"017", 6, 0, 15, 1},          // leading zero: octal
+      {"0", 6, 0, 0, 1},
+      {"-12", 6, 0, 12, -1},         // magnitude and sign apart
+      {"-0x10", 6, 0, 16, -1},
+      {"1234567", 6, 0, 123456, 1},  // only the first six characters are read
+      {"0xffff1", 6, 0, 0xFFFF, 1},
+      {"4294967295", 32, 0, 4294967295u, 1},
+  };
+  for (const Parse& c : cases) {
+    unsigned value = 99;
+    int sign = 99;
+    ASSERT_EQ(PsdlStrToInt(c.text, c.limit, &value, &sign), c.result) << c.text;
+    EXPECT_EQ(value, c.value) << c.text;
+    EXPECT_EQ(sign, c.sign) << c.text;
+  }
+}
+
+TEST(PsdlStrToInt, RefusesEverythingElseAndLeavesOutputsAlone) {
+  for (const char* text : {"", "-", "0x", "0X1", "+1", " 1", "1 ", "12a", "0x1g", "08", "--1", "4294967296",
+                           "0x100000000"}) {
+    unsigned value = 99;
+    int sign = 99;
+    EXPECT_NE(PsdlStrToInt(text, 32, &value, &sign), 0) << '"' << text << '"';
+    EXPECT_EQ(value, 99u);
+    EXPECT_EQ(sign, 99);
+  }
+  unsigned value = 0;
+  int sign = 0;
+  EXPECT_NE(PsdlStrToInt("5", 0, &value, &sign), 0);
+  EXPECT_NE(PsdlStrToInt(nullptr, 6, &value, &sign), 0);
+  // The limit bounds the read even without a terminating NUL.
+  const char unterminated[3] = {'4', '2', '7'};
+  ASSERT_EQ(PsdlStrToInt(unterminated, 2, &value, &sign), 0);
+  EXPECT_EQ(value, 42u);
+}
+
+TEST(FeatureManager, SwitchesAndModulesAreOffUntilTheHostSetsThem) {
+  FeatureManager& manager = FeatureManager::Instance();
+  manager.Reset();
+  EXPECT_FALSE(manager.GetFeature(124));
+  manager.SetFeature(124, true);
+  manager.SetModule(25, true);
+  EXPECT_TRUE(FeatureManager::Instance().GetFeature(124));
+  EXPECT_TRUE(manager.GetModule(25));
+  EXPECT_FALSE(manager.GetModule(124));
+  manager.SetFeature(124, false);
+  EXPECT_FALSE(manager.GetFeature(124));
+  manager.Reset();
+  EXPECT_FALSE(manager.GetModule(25));
+}
+
+TEST(StringTable, HoldsEveryNumberedTextTheDialogsUse) {
+  for (unsigned id : {157u, 160u, 1240u, 11444u, 11445u, 12363u, 12560u, 12561u, 12723u, 12767u, 12768u, 12930u})
+    EXPECT_GT(std::strlen(getResourceStringComm(id)), 0u) << id;
+  EXPECT_STREQ(getResourceStringComm(1), "");
+  // 12930 is a format with exactly one text placeholder.
+  const std::string format = getResourceStringComm(12930);
+  EXPECT_EQ(format.find("%s"), format.rfind("%s"));
+  EXPECT_NE(format.find("%s"), std::string::npos);
+}
+
+}  // namespace

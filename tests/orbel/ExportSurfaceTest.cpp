@@ -1,0 +1,30 @@
+// The shared library shows the host its exports and exported classes and
+// nothing of its internals (toolkit, catalogues, helpers).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string run(const std::string& command) {
+  std::string output;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+  ::pclose(pipe);
+  return output;
+}
+
+TEST(SharedLibrary, ExportsTheEntryPointsAndDialogClassesOnly) {
+  const std::string symbols = run("nm -DC --defined-only '" ORBEL_SHARED_LIBRARY "' 2>&1");
+  ASSERT_NE(symbols.find("OrbelGetTmrEnqueryBuffer(unsigned int*)"), std::string::npos) << symbols;
+  EXPECT_NE(symbols.find("OrbelGetCountEnqueryBuffer(unsigned int*)"), std::string::npos);
+  EXPECT_NE(symbols.find("CDiagEnqTmrDlg::GetDiagCmd(unsigned int*)"), std::string::npos);
+  EXPECT_NE(symbols.find("CDiagEnqCntDlg::CDiagEnqCntDlg"), std::string::npos);
+  for (const char* internal : {"orbel::", "PsdlStrToInt", "FeatureManager", "tk::ScriptedToolkit", "encodeItemList"})
+    EXPECT_EQ(symbols.find(internal), std::string::npos) << internal << " is visible";
+}
+
+}  // namespace

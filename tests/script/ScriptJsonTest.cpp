@@ -1,0 +1,53 @@
+// The JSON script format: every action form, and clear refusals.
+#include <gtest/gtest.h>
+
+#include "script/ScriptJson.h"
+#include "toolkit/Types.h"
+
+namespace {
+
+using orbel::script::parseScript;
+using orbel::script::writeScript;
+
+TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
+  const std::string text = R"({"dialogs":[{"expect":"CDiagEnqTmrDlg","do":[
+      {"click":"module.rlc"},{"type":"instance","text":"5"},{"set":"instance","text":"0x1"},
+      {"select":"entry","index":2},{"select":"entry","text":"Timer Poll"},{"check":"box","state":2}]}],
+      "files":["/tmp/a.flt_HLS",null],"answers":["yes","no",1]})";
+  auto parsed = parseScript(text);
+  ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
+  const tk::Script& script = std::get<tk::Script>(parsed);
+  ASSERT_EQ(script.dialogs.size(), 1u);
+  const auto& actions = script.dialogs[0].actions;
+  ASSERT_EQ(actions.size(), 6u);
+  EXPECT_EQ(actions[3].index, 2);
+  EXPECT_EQ(actions[4].text, "Timer Poll");
+  EXPECT_EQ(actions[5].state, 2);
+  EXPECT_EQ(script.files[1], std::nullopt);
+  EXPECT_EQ(script.answers, (std::vector<int>{tk::IDYES, tk::IDNO, tk::IDOK}));
+
+  const std::string written = writeScript(script);
+  auto again = parseScript(written);
+  ASSERT_TRUE(std::holds_alternative<tk::Script>(again));
+  EXPECT_EQ(writeScript(std::get<tk::Script>(again)), written);
+}
+
+TEST(ScriptJson, RefusesMalformedScriptsNamingThePlace) {
+  for (const auto& [text, fragment] : std::vector<std::pair<std::string, std::string>>{
+           {"[", "not valid JSON"},
+           {"[]", "a JSON object"},
+           {R"({"dialog":[]})", "unexpected \"dialog\""},
+           {R"({"dialogs":[{"do":[{"click":"a","type":"b"}]}]})", "exactly one"},
+           {R"({"dialogs":[{"do":[{"type":"a"}]}]})", "dialogs[0].do[0]: \"text\" is missing"},
+           {R"({"dialogs":[{"do":[{"select":"a"}]}]})", "either \"index\" or \"text\""},
+           {R"({"dialogs":[{"do":[{"click":"a","text":"x"}]}]})", "unexpected \"text\""},
+           {R"({"answers":["maybe"]})", "answers[0]"},
+           {R"({"files":[3]})", "files[0]"},
+       }) {
+    auto parsed = parseScript(text);
+    ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << text;
+    EXPECT_NE(std::get<std::string>(parsed).find(fragment), std::string::npos) << std::get<std::string>(parsed);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// Controls behave as the real toolkit does before a dialog hears of an action.
+#include <gtest/gtest.h>
+
+#include "toolkit/CheckBox.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Edit.h"
+#include "toolkit/RadioButton.h"
+
+namespace {
+
+// An edit that admits digits only and refuses texts longer than three.
+class DigitEdit : public tk::Edit {
+ public:
+  using tk::Edit::Edit;
+
+ protected:
+  bool admitsChar(const std::string&, char c) const override { return c >= '0' && c <= '9'; }
+  bool admitsText(const std::string& text) const override { return text.size() <= 3; }
+};
+
+TEST(RadioButton, ClickChecksItAndClearsTheRestOfItsGroupOnly) {
+  tk::RadioGroup modules, other;
+  tk::RadioButton a("a", "A", modules), b("b", "B", modules), c("c", "C", other);
+  int notified = 0;
+  b.onClicked = [&] { ++notified; };
+  c.setCheck(true);
+  a.click();
+  EXPECT_TRUE(b.click());
+  EXPECT_FALSE(a.checked());
+  EXPECT_TRUE(b.checked());
+  EXPECT_TRUE(c.checked());  // another group is untouched
+  EXPECT_EQ(modules.checked(), &b);
+  EXPECT_EQ(notified, 1);
+}
+
+TEST(Control, DisabledOrHiddenControlsRefuseUserActionsWithoutNotifying) {
+  tk::RadioGroup group;
+  tk::RadioButton radio("r", "R", group);
+  tk::CheckBox box("c", "C");
+  tk::Edit edit("e", "keep");
+  int notified = 0;
+  radio.onClicked = box.onClicked = edit.onChange = [&] { ++notified; };
+  radio.enable(false);
+  box.show(false);
+  edit.enable(false);
+  EXPECT_FALSE(radio.click());
+  EXPECT_FALSE(box.click());
+  EXPECT_FALSE(edit.type("x"));
+  EXPECT_FALSE(edit.paste("x"));
+  EXPECT_FALSE(radio.checked());
+  EXPECT_EQ(box.check(), 0);
+  EXPECT_EQ(edit.text(), "keep");
+  EXPECT_EQ(notified, 0);
+}
+
+TEST(CheckBox, ClicksCycleTwoOrThreeStates) {
+  tk::CheckBox two("two", "Two"), three("three", "Three", true);
+  two.click();
+  two.click();
+  EXPECT_EQ(two.check(), 0);
+  three.click();
+  three.click();
+  EXPECT_EQ(three.check(), 2);
+  EXPECT_TRUE(three.clickTo(1));
+  EXPECT_EQ(three.check(), 1);
+  EXPECT_FALSE(two.clickTo(2));
+}
+
+TEST(Edit, TypingFiltersEachCharacterAndEveryChangeNotifies) {
+  DigitEdit edit("e");
+  std::vector<std::string> seen;
+  edit.onChange = [&] { seen.push_back(edit.text()); };
+  edit.type("1a2");
+  EXPECT_EQ(edit.text(), "12");
+  EXPECT_EQ(seen, (std::vector<std::string>{"1", "12"}));
+  edit.type("\b");
+  EXPECT_EQ(edit.text(), "1");
+}
+
+TEST(Edit, ATextThatFailsTheWholeTextCheckIsUndoneButStillNotified) {
+  DigitEdit edit("e", "12");
+  int notified = 0;
+  edit.onChange = [&] { ++notified; };
+  edit.type("34");  // "123" passes, "1234" is undone
+  EXPECT_EQ(edit.text(), "123");
+  edit.paste("99999");
+  EXPECT_EQ(edit.text(), "123");
+  edit.setText("abcd");  // from code the check runs too
+  EXPECT_EQ(edit.text(), "123");
+  EXPECT_EQ(notified, 4);
+}
+
+TEST(ComboBox, DeletingKeepsTheSelectionOnTheSameItem) {
+  tk::ComboBox combo("c");
+  for (const char* text : {"a", "b", "c", "d"}) combo.addString(text);
+  combo.setCurSel(2);
+  combo.deleteString(0);
+  EXPECT_EQ(combo.curSel(), 1);
+  EXPECT_EQ(combo.item(combo.curSel()).text, "c");
+  combo.deleteString(1);
+  EXPECT_EQ(combo.curSel(), -1);
+  EXPECT_FALSE(combo.select(5));
+  EXPECT_EQ(combo.find("d"), 1);
+}
+
+TEST(Control, ChangeCounterMovesOnlyOnRealChanges) {
+  tk::Edit edit("e", "x");
+  tk::ComboBox combo("c");
+  const auto before = combo.changeCount();
+  combo.setCurSel(0);  // no items: nothing changes
+  combo.resetContent();
+  EXPECT_EQ(combo.changeCount(), before);
+  edit.enable(true);
+  EXPECT_EQ(edit.changeCount(), 0u);
+  edit.enable(false);
+  EXPECT_EQ(edit.changeCount(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// The application profile keeps integers, strings and binary values and
+// survives a round trip through its INI file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "toolkit/IniFile.h"
+#include "toolkit/ProfileStore.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+ public:
+  TempFolder() : path_(fs::temp_directory_path() / ("orbel-profile-" + std::to_string(::getpid()))) {
+    fs::create_directories(path_);
+  }
+  ~TempFolder() { fs::remove_all(path_); }
+  fs::path operator/(const char* name) const { return path_ / name; }
+  std::size_t fileCount() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), {})); }
+
+ private:
+  fs::path path_;
+};
+
+TEST(ProfileStore, ReadsBackWhatWasWrittenAndFallsBackOtherwise) {
+  tk::ProfileStore profile;
+  profile.writeInt("Settings", "FilterType", -3);
+  profile.writeString("Settings", "primsearch", "a+b");
+  profile.writeBinary("Settings", "LastPhyFaConfig", {0x00, 0xAB, 0xFF});
+  profile.writeString("Settings", "Broken", "0x1");
+  EXPECT_EQ(profile.getInt("Settings", "FilterType", 7), -3);
+  EXPECT_EQ(profile.getInt("Settings", "Missing", 7), 7);
+  EXPECT_EQ(profile.getInt("Settings", "Broken", 7), 7);
+  EXPECT_EQ(profile.getString("Settings", "primsearch"), "a+b");
+  EXPECT_EQ(profile.getBinary("Settings", "LastPhyFaConfig"), (std::vector<std::uint8_t>{0x00, 0xAB, 0xFF}));
+  EXPECT_FALSE(profile.getBinary("Settings", "primsearch"));  // not hex
+  EXPECT_FALSE(profile.getBinary("Settings", "Missing"));
+  profile.writeInt("Settings", "FilterType", 1);
+  EXPECT_EQ(profile.written().size(), 4u);  // each key once, in order of first write
+}
+
+TEST(IniFile, RoundTripsAndReplacesTheFileWithoutLeftovers) {
+  TempFolder folder;
+  const std::string path = (folder / "profile.ini").string();
+  tk::ProfileStore written;
+  written.writeInt("Settings", "WorkMode", 2);
+  written.writeBinary("Settings", "{6468F89A-A3CF-444b-9B04-C664113BDA30}", {1, 2, 3});
+  written.writeString("Other", "name", "with = sign");
+  ASSERT_EQ(tk::saveIniFile(path, written), "");
+  ASSERT_EQ(tk::saveIniFile(path, written), "");  // over an existing file
+  EXPECT_EQ(folder.fileCount(), 1u);
+
+  tk::ProfileStore read;
+  ASSERT_EQ(tk::loadIniFile(path, read), "");
+  EXPECT_EQ(read.values(), written.values());
+}
+
+TEST(IniFile, MissingFileIsAnEmptyProfileAndMalformedLinesAreReported) {
+  TempFolder folder;
+  tk::ProfileStore profile;
+  EXPECT_EQ(tk::loadIniFile((folder / "none.ini").string(), profile), "");
+  EXPECT_TRUE(profile.values().empty());
+  std::ofstream(folder / "bad.ini") << "key=before any section\n";
+  EXPECT_NE(tk::loadIniFile((folder / "bad.ini").string(), profile).find(":1:"), std::string::npos);
+}
+
+}  // namespace
