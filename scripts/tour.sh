@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# A scripted tour of the orbel CLI: what it offers, building enquiries from a
+# script and from pre-set values, and decoding what was built.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+orbel=${1:-build/default/apps/orbel/orbel}
+
+step() { printf '\n\033[1m$ %s\033[0m\n' "$*"; "$@"; }
+
+step "$orbel" exports
+step "$orbel" describe OrbelGetTmrEnqueryBuffer --script examples/scripts/timer-enquiry-rlc-poll.json
+step "$orbel" run OrbelGetTmrEnqueryBuffer --script examples/scripts/timer-enquiry-rlc-poll.json --json
+step "$orbel" run OrbelGetCountEnqueryBuffer --script examples/scripts/counter-enquiry-pdh.json
+step "$orbel" run OrbelGetTmrEnqueryBuffer --len 0x02FF0003
+step "$orbel" decode --hex "1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00"
