@@ -8,7 +8,7 @@
 #include "HostSession.h"
 #include "Reports.h"
 #include "orbel/decode/HexText.h"
-#include "orbel/decode/MessageDecoder.h"
+#include "orbel/decode/FormatDecoder.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ runner::ExportCall makeCall(const runner::ExportInfo& info, const std::vector<st
   return call;
 }
 
-int decodeCommand(const std::string& file, const std::string& hex) {
+int decodeCommand(const std::string& file, const std::string& hex, const std::string& format) {
   std::vector<std::uint8_t> bytes;
   if (!hex.empty()) {
     std::optional<std::vector<std::uint8_t>> parsed = parseHex(hex);
@@ -54,9 +54,10 @@ int decodeCommand(const std::string& file, const std::string& hex) {
     if (!in) throw CLI::ValidationError("FILE", "cannot read " + file);
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  DecodedMessage message = decodeDiagMessage(bytes);
-  std::cout << formatDecoded(message, bytes);
-  return message.error.empty() ? 0 : kUsageError;
+  std::optional<DecodedMessage> message = decodeAny(bytes, format);
+  if (!message) throw CLI::ValidationError("--as", "no format named " + format);
+  std::cout << formatDecoded(*message, bytes);
+  return message->error.empty() ? 0 : kUsageError;
 }
 
 void addHostOptions(CLI::App& command, cli::HostOptions& host) {
@@ -98,6 +99,10 @@ int main(int argc, char** argv) {
   CLI::App* decode = app.add_subcommand("decode", "decode a diagnostic message");
   CLI::Option* fileOption = decode->add_option("FILE", file, "file holding the message");
   decode->add_option("--hex", hex, "the message as hex digits")->excludes(fileOption);
+  std::string format;
+  std::string formats;
+  for (const FormatDecoder& decoder : formatDecoders()) formats += (formats.empty() ? "" : ", ") + std::string(decoder.name);
+  decode->add_option("--as", format, "decode as this format (" + formats + "); default: recognise it");
 
   try {
     app.parse(argc, argv);
@@ -107,7 +112,7 @@ int main(int argc, char** argv) {
     }
     if (decode->parsed()) {
       if (file.empty() && hex.empty()) throw CLI::ValidationError("decode", "give a FILE or --hex");
-      return decodeCommand(file, hex);
+      return decodeCommand(file, hex, format);
     }
     const runner::ExportInfo& info = exportNamed(exportName);
     runner::ExportCall call = run->parsed() ? makeCall(info, args, len, nullLen) : runner::ExportCall{};

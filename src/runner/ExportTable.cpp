@@ -1,36 +1,18 @@
 #include "runner/ExportTable.h"
 
 #include <charconv>
-#include <cstdlib>
 
-#include "orbel/builders/Exports.h"
+#include "runner/ExportGroups.h"
 
 namespace orbel::runner {
 namespace {
 
-// Calls a builder as a host does: passes the length, copies the message it
-// got back and releases it with free().
-ExportOutcome callBuilder(const ExportCall& call, unsigned char* (*builder)(unsigned int*)) {
-  unsigned int length = call.initialLength;
-  unsigned char* buffer = builder(call.nullLength ? nullptr : &length);
-  ExportOutcome outcome;
-  if (!call.nullLength) outcome.length = length;
-  if (buffer != nullptr) {
-    outcome.returned = std::vector<std::uint8_t>(buffer, buffer + length);
-    std::free(buffer);
-  }
-  return outcome;
-}
-
 const std::vector<ExportInfo>& table() {
-  static const std::vector<ExportInfo> exports{
-      {"OrbelGetTmrEnqueryBuffer", "commands", "unsigned char* OrbelGetTmrEnqueryBuffer(unsigned int* len)",
-       "timer enquiry; a non-zero *len is a pre-set value that skips the dialog", true, {},
-       [](const ExportCall& call) { return callBuilder(call, OrbelGetTmrEnqueryBuffer); }},
-      {"OrbelGetCountEnqueryBuffer", "commands", "unsigned char* OrbelGetCountEnqueryBuffer(unsigned int* len)",
-       "counter enquiry; a non-zero *len is a pre-set value that skips the dialog", true, {},
-       [](const ExportCall& call) { return callBuilder(call, OrbelGetCountEnqueryBuffer); }},
-  };
+  static const std::vector<ExportInfo> exports = [] {
+    std::vector<ExportInfo> all;
+    addCommandExports(all);
+    return all;
+  }();
   return exports;
 }
 

@@ -1,69 +1,22 @@
 #include "orbel/decode/MessageDecoder.h"
 
 #include <cstdio>
-#include <optional>
 
 #include "orbel/builders/ByteOrder.h"
 #include "orbel/builders/DiagMessage.h"
-#include "orbel/catalogue/ModuleCatalogue.h"
 #include "orbel/decode/Names.h"
+#include "orbel/decode/PayloadDecoding.h"
 
 namespace orbel {
 namespace {
 
-std::string hex(std::uint32_t value, int digits) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%0*X", digits, value);
-  return text;
-}
-
-std::string numberText(std::uint32_t value, int digits) { return std::to_string(value) + " (" + hex(value, digits) + ")"; }
-
-struct PayloadContext {
-  ModuleId module;
-  std::span<const std::uint8_t> payload;
-  std::vector<DecodedField>& fields;
-  std::vector<std::string>& notes;
-};
-
-using PayloadDecoder = void (*)(const PayloadContext&);
-
-void addField(const PayloadContext& context, std::size_t at, std::size_t width, std::string name, std::string value) {
-  context.fields.push_back({kPayloadOffset + at, width, std::move(name), std::move(value)});
-}
-
-bool expectLength(const PayloadContext& context, std::size_t length, const char* command) {
-  if (context.payload.size() == length) return true;
-  context.notes.push_back("payload of " + std::to_string(context.payload.size()) + " bytes, a " + command + " has " +
-                          std::to_string(length));
-  return false;
-}
-
-void decodeEnquiry(const PayloadContext& context, ModuleCatalogue catalogue, const char* command) {
-  if (!expectLength(context, 4, command)) return;
-  const std::uint16_t entry = readU16BE(context.payload, 0);
-  std::optional<std::string_view> name = findEntryName(catalogue, context.module, entry);
-  std::string value = hex(entry, 4);
-  value += name ? " \"" + std::string(*name) + '"' : std::string(" (not in the catalogue of this module)");
-  addField(context, 0, 2, "entry", value);
-  const std::uint16_t instance = readU16BE(context.payload, 2);
-  addField(context, 2, 2, "instance", instance == 0xFFFF ? "0xFFFF (all instances)" : numberText(instance, 4));
-}
-
-void decodeTimerEnquiry(const PayloadContext& context) {
-  decodeEnquiry(context, timerEnquiryCatalogue(), "timer enquiry");
-}
-
-void decodeCounterEnquiry(const PayloadContext& context) {
-  decodeEnquiry(context, counterEnquiryCatalogue(), "counter enquiry");
-}
+// The payload decoders of every command family, asked in turn.
+constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder};
 
 PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
-  switch (static_cast<PrimitiveId>(primitiveId)) {
-    case PrimitiveId::TimerEnquiry: return decodeTimerEnquiry;
-    case PrimitiveId::CounterEnquiry: return decodeCounterEnquiry;
-    default: return nullptr;
-  }
+  for (auto lookup : kPayloadLookups)
+    if (PayloadDecoder decoder = lookup(primitiveId)) return decoder;
+  return nullptr;
 }
 
 }  // namespace
@@ -101,13 +54,13 @@ DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes) {
   message.title = module + ' ' + (command.empty() ? "primitive " + std::to_string(header.primitiveId) : command);
   auto& fields = message.fields;
   fields.push_back({0, 2, "total length", std::to_string(header.totalLength)});
-  fields.push_back({2, 1, "start mark", hex(header.startMark, 2)});
-  fields.push_back({3, 1, "reserved", hex(header.reserved, 2)});
+  fields.push_back({2, 1, "start mark", hexText(header.startMark, 2)});
+  fields.push_back({3, 1, "reserved", hexText(header.reserved, 2)});
   fields.push_back({4, 2, "module", module + " (" + std::to_string(header.moduleId.task) + ", " +
                                         std::to_string(header.moduleId.subModule) + ")"});
   fields.push_back({6, 4, "message group", std::to_string(header.messageGroup) + (group.empty() ? "" : " " + group)});
   fields.push_back({10, 4, "primitive", std::to_string(header.primitiveId) + (command.empty() ? "" : " " + command)});
-  fields.push_back({14, 4, "reserved", hex(header.reservedWord, 8)});
+  fields.push_back({14, 4, "reserved", hexText(header.reservedWord, 8)});
   fields.push_back({kHeaderSize, 2, "payload length", std::to_string(payloadLength)});
 
   const std::span<const std::uint8_t> payload = bytes.subspan(kPayloadOffset, payloadLength);
@@ -143,6 +96,29 @@ std::string formatDecoded(const DecodedMessage& message, std::span<const std::ui
   }
   for (const std::string& note : message.notes) text += "note: " + note + '\n';
   return text;
+}
+
+
+std::string hexText(std::uint32_t value, int digits) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+  return text;
+}
+
+std::string numberText(std::uint32_t value, int digits) {
+  return std::to_string(value) + " (" + hexText(value, digits) + ")";
+}
+
+void addPayloadField(const PayloadContext& context, std::size_t at, std::size_t width, std::string name,
+                     std::string value) {
+  context.fields.push_back({kPayloadOffset + at, width, std::move(name), std::move(value)});
+}
+
+bool expectPayloadLength(const PayloadContext& context, std::size_t length, const char* command) {
+  if (context.payload.size() == length) return true;
+  context.notes.push_back("payload of " + std::to_string(context.payload.size()) + " bytes, a " + command + " has " +
+                          std::to_string(length));
+  return false;
 }
 
 }  // namespace orbel

@@ -1,0 +1,25 @@
+#include "orbel/decode/FormatDecoder.h"
+
+#include <array>
+
+namespace orbel {
+namespace {
+
+bool always(std::span<const std::uint8_t>) { return true; }
+
+// Most specific first; the diagnostic message takes whatever is left.
+constexpr std::array kFormats{
+    FormatDecoder{"diag", always, decodeDiagMessage},
+};
+
+}  // namespace
+
+std::span<const FormatDecoder> formatDecoders() { return kFormats; }
+
+std::optional<DecodedMessage> decodeAny(std::span<const std::uint8_t> bytes, std::string_view format) {
+  for (const FormatDecoder& decoder : kFormats)
+    if (format.empty() ? decoder.recognises(bytes) : decoder.name == format) return decoder.decode(bytes);
+  return std::nullopt;
+}
+
+}  // namespace orbel

@@ -1,0 +1,34 @@
+// The file dialog of every file operation of the library: the toolkit's
+// open/save dialog that opens in the process's current folder and, when the
+// user confirms, makes the chosen file's folder the current folder, so each
+// file dialog opens where the last one was confirmed.
+#pragma once
+
+#include <string>
+
+#include "toolkit/Dialog.h"
+
+namespace orbel {
+
+class KovaFileDialog {
+ public:
+  // `filter` as "Name (*.ext)|*.ext||"; `defaultExt` without the dot is
+  // appended to a chosen name that has no extension.
+  KovaFileDialog(bool openFileDialog, std::string defaultExt, std::string fileName, std::string filter,
+                 tk::CWnd* parent = nullptr);
+
+  void setTitle(std::string title) { title_ = std::move(title); }
+  // IDOK when the user chose a file, IDCANCEL otherwise (also without a toolkit).
+  int DoModal();
+  const std::string& GetPathName() const { return pathName_; }
+
+ private:
+  bool open_;
+  std::string defaultExt_;
+  std::string fileName_;
+  std::string filter_;
+  std::string title_;
+  std::string pathName_;
+};
+
+}  // namespace orbel

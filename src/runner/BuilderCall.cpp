@@ -1,0 +1,25 @@
+#include "runner/BuilderCall.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace orbel::runner {
+
+ExportOutcome callBuilder(const ExportCall& call, unsigned char* (*builder)(unsigned int*)) {
+  unsigned int length = call.initialLength;
+  unsigned char* buffer = builder(call.nullLength ? nullptr : &length);
+  ExportOutcome outcome;
+  if (!call.nullLength) outcome.length = length;
+  if (buffer != nullptr) {
+    outcome.returned = std::vector<std::uint8_t>(buffer, buffer + length);
+    std::free(buffer);
+  }
+  return outcome;
+}
+
+std::int64_t argOr(const ExportCall& call, std::string_view name, std::int64_t fallback) {
+  auto found = call.args.find(std::string(name));
+  return found == call.args.end() ? fallback : found->second;
+}
+
+}  // namespace orbel::runner

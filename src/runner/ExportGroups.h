@@ -1,0 +1,12 @@
+// Each group of exports adds its entries to the export table.
+#pragma once
+
+#include <vector>
+
+#include "runner/ExportTable.h"
+
+namespace orbel::runner {
+
+void addCommandExports(std::vector<ExportInfo>& table);
+
+}  // namespace orbel::runner
