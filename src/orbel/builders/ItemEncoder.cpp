@@ -29,7 +29,8 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   }
 
   const auto total = static_cast<std::uint32_t>(kFrameOverhead + payloadLength);
-  CommandBuffer buffer = CommandBuffer::allocate(total, /*zeroed=*/true);
+  // Every byte is written below: the header, each item's full width, the trailer.
+  CommandBuffer buffer = CommandBuffer::allocate(total);
   if (!buffer) return {};
   std::span<std::uint8_t> out = buffer.bytes();
   writeU16LE(out, 0, static_cast<std::uint16_t>(total));
@@ -37,6 +38,7 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   writeU16LE(out, 4, static_cast<std::uint16_t>(items[1].value));
   writeU32LE(out, 6, items[2].value);
   writeU32LE(out, 10, items[3].value);
+  writeU32LE(out, 14, 0);
   writeU16LE(out, kHeaderSize, static_cast<std::uint16_t>(payloadLength));
 
   std::size_t at = kPayloadOffset;
@@ -48,6 +50,7 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
       std::copy_n(item.data, item.width, out.begin() + static_cast<std::ptrdiff_t>(at));
     at += item.width;
   }
+  writeU32LE(out, at, 0);  // peer-data length and spare bits
   return {std::move(buffer), ItemEncodeError::None, 0};
 }
 

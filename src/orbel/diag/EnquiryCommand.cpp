@@ -35,16 +35,15 @@ CommandBuffer buildEnquiryMessage(ModuleCatalogue catalogue, PrimitiveId primiti
 unsigned char* buildEnquiryCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
                                    tk::CDialog& dialog, const EnquiryFields& fields) {
   if (len == nullptr) return nullptr;
-  EnquiryChoice choice;
-  if (*len != 0) {
-    choice = decodePresetValue(*len);
-  } else {
-    if (dialog.DoModal() != tk::IDOK) return nullptr;
-    std::optional<std::uint32_t> instance = parseInstanceText(fields.instanceText);
-    if (!instance) return nullptr;
-    choice = {fields.moduleIndex, fields.entryIndex, *instance};
-  }
-  return buildEnquiryMessage(catalogue, primitive, choice).handOver(len);
+  if (*len != 0) return buildPresetEnquiry(len, catalogue, primitive);
+  if (dialog.DoModal() != tk::IDOK) return nullptr;
+  std::optional<std::uint32_t> instance = parseInstanceText(fields.instanceText);
+  if (!instance) return nullptr;
+  return buildEnquiryMessage(catalogue, primitive, {fields.moduleIndex, fields.entryIndex, *instance}).handOver(len);
+}
+
+unsigned char* buildPresetEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive) {
+  return buildEnquiryMessage(catalogue, primitive, decodePresetValue(*len)).handOver(len);
 }
 
 void fillEntryList(tk::ComboBox& list, const ModuleCatalogueRow& row) {

@@ -32,6 +32,10 @@ std::optional<std::uint32_t> parseInstanceText(const std::string& text);
 // The enquiry message for `choice`; empty when its row or entry does not exist.
 CommandBuffer buildEnquiryMessage(ModuleCatalogue catalogue, PrimitiveId primitive, const EnquiryChoice& choice);
 
+// The message for the pre-set value in *len (non-zero), stored through `len`;
+// null with *len untouched when the value names no row or entry.
+unsigned char* buildPresetEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive);
+
 // The fields an enquiry dialog's handlers keep and its builder reads.
 struct EnquiryFields {
   int moduleIndex = 0;  // catalogue row

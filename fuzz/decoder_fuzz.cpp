@@ -1,0 +1,33 @@
+// Decodes arbitrary bytes as a diagnostic message and formats the result.
+// Anything that is not a message must be refused with an error and no
+// fields; a message that is accepted must be described by fields that cover
+// its bytes exactly once, in order, so the formatted dump never points past
+// the input.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "FuzzCheck.h"
+#include "orbel/decode/MessageDecoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::span<const std::uint8_t> bytes(data, size);
+  const orbel::DecodedMessage message = orbel::decodeDiagMessage(bytes);
+  const std::string text = orbel::formatDecoded(message, bytes);
+
+  if (!message.error.empty()) {
+    fuzzCheck(message.fields.empty() && message.title.empty(), "a refused message has no fields");
+    fuzzCheck(text.starts_with("error: "), "a refused message formats as an error");
+    return 0;
+  }
+  fuzzCheck(!message.title.empty() && text.starts_with(message.title), "an accepted message has a title");
+  std::size_t next = 0;
+  for (const orbel::DecodedField& field : message.fields) {
+    fuzzCheck(field.offset == next, "fields follow each other without gap or overlap");
+    fuzzCheck(field.width > 0, "a field has bytes");
+    next = field.offset + field.width;
+  }
+  fuzzCheck(next == size, "the fields cover the whole message");
+  return 0;
+}
