@@ -11,8 +11,6 @@ namespace {
 using nlohmann::json;
 using Verb = tk::ScriptAction::Verb;
 
-constexpr std::array<Verb, 5> kVerbs{Verb::Click, Verb::Type, Verb::Set, Verb::Select, Verb::Check};
-
 struct Answer {
   const char* name;
   int code;
@@ -31,37 +29,96 @@ const json& member(const json& object, const char* key, json::value_t type, cons
   return *found;
 }
 
+// The keys each verb takes besides its own (which names the control).
+struct VerbKeys {
+  Verb verb;
+  std::initializer_list<const char*> keys;
+};
+const VerbKeys kVerbKeys[] = {
+    {Verb::Click, {}},
+    {Verb::Type, {"text"}},
+    {Verb::Set, {"text"}},
+    {Verb::Select, {"index", "text"}},
+    {Verb::Check, {"state"}},
+    {Verb::ClickItem, {"path", "row"}},
+    {Verb::SelectItem, {"path", "row"}},
+    {Verb::Expand, {"path", "state"}},
+    {Verb::SetValue, {"path", "text"}},
+    {Verb::Scroll, {"request", "position"}},
+    {Verb::Resize, {"height"}},
+};
+
+std::vector<std::string> parsePath(const json& value, const std::string& where) {
+  if (!value.is_array()) throw ScriptError{where + ": \"path\" is an array of item texts from the top"};
+  std::vector<std::string> path;
+  for (const json& part : value) {
+    if (!part.is_string()) throw ScriptError{where + ": \"path\" holds texts only"};
+    path.push_back(part.get<std::string>());
+  }
+  if (path.empty()) throw ScriptError{where + ": \"path\" is empty"};
+  return path;
+}
+
+// Exactly one of `a` and `b`.
+void expectOneOf(const json& object, const char* a, const char* b, const std::string& where) {
+  if (object.contains(a) == object.contains(b))
+    throw ScriptError{where + ": takes either \"" + a + "\" or \"" + b + "\""};
+}
+
 tk::ScriptAction parseAction(const json& object, const std::string& where) {
   if (!object.is_object()) throw ScriptError{where + ": an action is an object such as {\"click\": \"ok\"}"};
   tk::ScriptAction action;
-  int verbs = 0;
-  for (Verb verb : kVerbs) {
-    auto found = object.find(tk::verbName(verb));
+  const VerbKeys* form = nullptr;
+  for (const VerbKeys& candidate : kVerbKeys) {
+    auto found = object.find(tk::verbName(candidate.verb));
     if (found == object.end()) continue;
-    if (!found->is_string()) throw ScriptError{where + ": \"" + tk::verbName(verb) + "\" names a control id"};
-    action.verb = verb;
+    if (form != nullptr) throw ScriptError{where + ": an action has exactly one verb"};
+    if (!found->is_string()) throw ScriptError{where + ": \"" + tk::verbName(candidate.verb) + "\" names a control id"};
+    form = &candidate;
+    action.verb = candidate.verb;
     action.control = found->get<std::string>();
-    ++verbs;
   }
-  if (verbs != 1) throw ScriptError{where + ": an action has exactly one of click, type, set, select, check"};
+  if (form == nullptr) throw ScriptError{where + ": no verb (click, type, set, select, check, clickItem, selectItem, "
+                                                 "expand, setValue, scroll, resize)"};
   for (const auto& [key, value] : object.items()) {
-    if (key == tk::verbName(action.verb)) continue;
-    bool known = (key == "text" && (action.verb == Verb::Type || action.verb == Verb::Set || action.verb == Verb::Select)) ||
-                 (key == "index" && action.verb == Verb::Select) || (key == "state" && action.verb == Verb::Check);
+    bool known = key == tk::verbName(action.verb);
+    for (const char* allowed : form->keys) known = known || key == allowed;
     if (!known) throw ScriptError{where + ": unexpected \"" + key + "\""};
   }
+  const auto text = [&](const char* key) { return member(object, key, json::value_t::string, where).get<std::string>(); };
+  const auto number = [&](const char* key) { return member(object, key, json::value_t::number_integer, where).get<int>(); };
   switch (action.verb) {
     case Verb::Type:
-    case Verb::Set: action.text = member(object, "text", json::value_t::string, where).get<std::string>(); break;
+    case Verb::Set: action.text = text("text"); break;
     case Verb::Select:
-      if (object.contains("index") == object.contains("text"))
-        throw ScriptError{where + ": select takes either \"index\" or \"text\""};
+      expectOneOf(object, "index", "text", where);
       if (object.contains("index"))
-        action.index = member(object, "index", json::value_t::number_integer, where).get<int>();
+        action.index = number("index");
       else
-        action.text = member(object, "text", json::value_t::string, where).get<std::string>();
+        action.text = text("text");
       break;
-    case Verb::Check: action.state = member(object, "state", json::value_t::number_integer, where).get<int>(); break;
+    case Verb::Check: action.state = number("state"); break;
+    case Verb::ClickItem:
+    case Verb::SelectItem:
+      expectOneOf(object, "path", "row", where);
+      if (object.contains("row"))
+        action.row = number("row");
+      else
+        action.path = parsePath(object["path"], where);
+      break;
+    case Verb::Expand:
+      action.path = parsePath(member(object, "path", json::value_t::array, where), where);
+      action.state = object.contains("state") ? number("state") : 1;
+      break;
+    case Verb::SetValue:
+      action.path = parsePath(member(object, "path", json::value_t::array, where), where);
+      action.text = text("text");
+      break;
+    case Verb::Scroll:
+      action.text = text("request");
+      if (object.contains("position")) action.index = number("position");
+      break;
+    case Verb::Resize: action.index = number("height"); break;
     case Verb::Click: break;
   }
   return action;
@@ -135,6 +192,26 @@ json actionJson(const tk::ScriptAction& action) {
         object["text"] = action.text;
       break;
     case Verb::Check: object["state"] = action.state; break;
+    case Verb::ClickItem:
+    case Verb::SelectItem:
+      if (action.row)
+        object["row"] = *action.row;
+      else
+        object["path"] = action.path;
+      break;
+    case Verb::Expand:
+      object["path"] = action.path;
+      object["state"] = action.state;
+      break;
+    case Verb::SetValue:
+      object["path"] = action.path;
+      object["text"] = action.text;
+      break;
+    case Verb::Scroll:
+      object["request"] = action.text;
+      if (action.index) object["position"] = *action.index;
+      break;
+    case Verb::Resize: object["height"] = action.index.value_or(0); break;
     case Verb::Click: break;
   }
   return object;

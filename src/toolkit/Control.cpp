@@ -12,6 +12,12 @@ const char* controlKindName(ControlKind kind) {
     case ControlKind::CheckBox: return "checkbox";
     case ControlKind::RadioButton: return "radio";
     case ControlKind::ComboBox: return "combobox";
+    case ControlKind::List: return "list";
+    case ControlKind::Tree: return "tree";
+    case ControlKind::TreeList: return "treelist";
+    case ControlKind::Tab: return "tabs";
+    case ControlKind::PropertySheet: return "sheet";
+    case ControlKind::ScrollPane: return "scrollpane";
   }
   return "control";
 }

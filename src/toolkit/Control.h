@@ -8,7 +8,20 @@
 
 namespace tk {
 
-enum class ControlKind { Label, Edit, Button, CheckBox, RadioButton, ComboBox };
+enum class ControlKind {
+  Label,
+  Edit,
+  Button,
+  CheckBox,
+  RadioButton,
+  ComboBox,
+  List,
+  Tree,
+  TreeList,
+  Tab,
+  PropertySheet,
+  ScrollPane,
+};
 
 const char* controlKindName(ControlKind kind);
 

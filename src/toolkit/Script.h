@@ -2,20 +2,38 @@
 // order the dialogs open, with the answers to file dialogs and question boxes.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tk {
 
+// One user action on one control. Tree items are named by their path of
+// texts from the top, list rows by number.
 struct ScriptAction {
-  enum class Verb { Click, Type, Set, Select, Check };
+  enum class Verb {
+    Click,       // button, check box, radio button
+    Type,        // edit: `text` one character at a time ('\b' erases)
+    Set,         // edit: the whole `text`, as a paste
+    Select,      // combo box, tab strip, property sheet: `index` or `text`
+    Check,       // check box or radio button to `state`
+    ClickItem,   // tree item's state image, list row's tick box
+    SelectItem,  // tree item or list row
+    Expand,      // tree item, `state` 1 expands and 0 collapses
+    SetValue,    // tree-list row's value: `text`
+    Scroll,      // scroll pane: `text` names the request, `index` the thumb position
+    Resize,      // scroll pane: `index` is the new visible height
+  };
 
   Verb verb = Verb::Click;
-  std::string control;            // the control's id
-  std::string text;               // Type, Set; Select by item text
-  std::optional<int> index;       // Select by item index
-  int state = 0;                  // Check
+  std::string control;  // the control's id
+  std::string text;
+  std::optional<int> index;
+  int state = 0;
+  std::vector<std::string> path;      // tree items
+  std::optional<int> row;             // list rows
+  std::optional<std::uint32_t> item;  // a tree item named directly by a visual backend; never in script files
 };
 
 struct DialogScript {

@@ -12,14 +12,22 @@ using orbel::script::writeScript;
 TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
   const std::string text = R"({"dialogs":[{"expect":"CDiagEnqTmrDlg","do":[
       {"click":"module.rlc"},{"type":"instance","text":"5"},{"set":"instance","text":"0x1"},
-      {"select":"entry","index":2},{"select":"entry","text":"Timer Poll"},{"check":"box","state":2}]}],
+      {"select":"entry","index":2},{"select":"entry","text":"Timer Poll"},{"check":"box","state":2},
+      {"clickItem":"tree","path":["RRC","SAP 1"]},{"selectItem":"list","row":3},{"expand":"tree","path":["RRC"],"state":0},
+      {"setValue":"fields","path":["a","b"],"text":"0x1"},{"scroll":"pane","request":"thumb","position":40},
+      {"resize":"pane","height":120}]}],
       "files":["/tmp/a.flt_HLS",null],"answers":["yes","no",1]})";
   auto parsed = parseScript(text);
   ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
   const tk::Script& script = std::get<tk::Script>(parsed);
   ASSERT_EQ(script.dialogs.size(), 1u);
   const auto& actions = script.dialogs[0].actions;
-  ASSERT_EQ(actions.size(), 6u);
+  ASSERT_EQ(actions.size(), 12u);
+  EXPECT_EQ(actions[6].path, (std::vector<std::string>{"RRC", "SAP 1"}));
+  EXPECT_EQ(actions[7].row, 3);
+  EXPECT_EQ(actions[8].state, 0);
+  EXPECT_EQ(actions[10].index, 40);
+  EXPECT_EQ(actions[11].index, 120);
   EXPECT_EQ(actions[3].index, 2);
   EXPECT_EQ(actions[4].text, "Timer Poll");
   EXPECT_EQ(actions[5].state, 2);
@@ -43,6 +51,9 @@ TEST(ScriptJson, RefusesMalformedScriptsNamingThePlace) {
            {R"({"dialogs":[{"do":[{"click":"a","text":"x"}]}]})", "unexpected \"text\""},
            {R"({"answers":["maybe"]})", "answers[0]"},
            {R"({"files":[3]})", "files[0]"},
+           {R"({"dialogs":[{"do":[{"clickItem":"t"}]}]})", "either \"path\" or \"row\""},
+           {R"({"dialogs":[{"do":[{"clickItem":"t","path":[]}]}]})", "\"path\" is empty"},
+           {R"({"dialogs":[{"do":[{"clickItem":"t","path":[1]}]}]})", "texts only"},
        }) {
     auto parsed = parseScript(text);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << text;

@@ -36,18 +36,57 @@ class ScriptedHost {
   tk::ToolkitInstallation installation_;
 };
 
-inline tk::ScriptAction click(std::string id) { return {tk::ScriptAction::Verb::Click, std::move(id), {}, {}, 0}; }
-inline tk::ScriptAction type(std::string id, std::string text) {
-  return {tk::ScriptAction::Verb::Type, std::move(id), std::move(text), {}, 0};
+using Verb = tk::ScriptAction::Verb;
+
+inline tk::ScriptAction act(Verb verb, std::string id) {
+  tk::ScriptAction action;
+  action.verb = verb;
+  action.control = std::move(id);
+  return action;
 }
-inline tk::ScriptAction set(std::string id, std::string text) {
-  return {tk::ScriptAction::Verb::Set, std::move(id), std::move(text), {}, 0};
+inline tk::ScriptAction withText(tk::ScriptAction action, std::string text) {
+  action.text = std::move(text);
+  return action;
 }
+inline tk::ScriptAction withPath(tk::ScriptAction action, std::vector<std::string> path) {
+  action.path = std::move(path);
+  return action;
+}
+
+inline tk::ScriptAction click(std::string id) { return act(Verb::Click, std::move(id)); }
+inline tk::ScriptAction type(std::string id, std::string text) { return withText(act(Verb::Type, std::move(id)), std::move(text)); }
+inline tk::ScriptAction set(std::string id, std::string text) { return withText(act(Verb::Set, std::move(id)), std::move(text)); }
 inline tk::ScriptAction select(std::string id, int index) {
-  return {tk::ScriptAction::Verb::Select, std::move(id), {}, index, 0};
+  tk::ScriptAction action = act(Verb::Select, std::move(id));
+  action.index = index;
+  return action;
 }
 inline tk::ScriptAction select(std::string id, std::string text) {
-  return {tk::ScriptAction::Verb::Select, std::move(id), std::move(text), {}, 0};
+  return withText(act(Verb::Select, std::move(id)), std::move(text));
+}
+inline tk::ScriptAction check(std::string id, int state) {
+  tk::ScriptAction action = act(Verb::Check, std::move(id));
+  action.state = state;
+  return action;
+}
+inline tk::ScriptAction clickItem(std::string id, std::vector<std::string> path) {
+  return withPath(act(Verb::ClickItem, std::move(id)), std::move(path));
+}
+inline tk::ScriptAction selectItem(std::string id, std::vector<std::string> path) {
+  return withPath(act(Verb::SelectItem, std::move(id)), std::move(path));
+}
+inline tk::ScriptAction clickRow(std::string id, int row) {
+  tk::ScriptAction action = act(Verb::ClickItem, std::move(id));
+  action.row = row;
+  return action;
+}
+inline tk::ScriptAction setValue(std::string id, std::vector<std::string> path, std::string text) {
+  return withText(withPath(act(Verb::SetValue, std::move(id)), std::move(path)), std::move(text));
+}
+inline tk::ScriptAction scroll(std::string id, std::string request, std::optional<int> position = {}) {
+  tk::ScriptAction action = withText(act(Verb::Scroll, std::move(id)), std::move(request));
+  action.index = position;
+  return action;
 }
 
 inline tk::Script dialogScript(std::string expect, std::vector<tk::ScriptAction> actions) {

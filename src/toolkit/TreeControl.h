@@ -1,0 +1,102 @@
+// Tree control: items under an invisible root, each with texts (one per
+// column), a state image (0 none, 1 unticked, 2 ticked, 3 partly ticked), an
+// image, item data and an expanded flag. It records which items changed so
+// a visual backend refreshes those items only, however large the tree.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/Control.h"
+
+namespace tk {
+
+using TreeItem = std::uint32_t;
+inline constexpr TreeItem kTreeRoot = 0;
+inline constexpr TreeItem kNoTreeItem = 0xFFFFFFFF;
+
+class TreeControl : public Control {
+ public:
+  explicit TreeControl(std::string id) : TreeControl(std::move(id), ControlKind::Tree, 1) {}
+
+  // From code. Inserting appends `text` as the last child of `parent`.
+  TreeItem insertItem(std::string text, TreeItem parent = kTreeRoot);
+  void deleteAllItems();
+  void setItemText(TreeItem item, std::string text, int column = 0);
+  void setStateImage(TreeItem item, int state);
+  void setImage(TreeItem item, int image, int selectedImage);
+  void setItemData(TreeItem item, std::uint64_t data);
+  void expand(TreeItem item, bool expanded);
+  // Selecting from code notifies the dialog, as the real control does.
+  void selectItem(TreeItem item);
+  void setColumnTitles(std::vector<std::string> titles);
+
+  bool isItem(TreeItem item) const { return item != kTreeRoot && item < items_.size(); }
+  const std::string& itemText(TreeItem item, int column = 0) const;
+  int stateImage(TreeItem item) const { return items_.at(item).stateImage; }
+  int image(TreeItem item) const { return items_.at(item).image; }
+  int selectedImage(TreeItem item) const { return items_.at(item).selectedImage; }
+  std::uint64_t itemData(TreeItem item) const { return items_.at(item).data; }
+  bool expanded(TreeItem item) const { return items_.at(item).expanded; }
+  TreeItem parent(TreeItem item) const { return items_.at(item).parent; }
+  const std::vector<TreeItem>& children(TreeItem item) const { return items_.at(item).children; }
+  // Position of `item` among its parent's children.
+  int row(TreeItem item) const { return items_.at(item).row; }
+  TreeItem selected() const { return selected_; }
+  std::size_t count() const { return items_.size() - 1; }
+  int columns() const { return columns_; }
+  const std::vector<std::string>& columnTitles() const { return columnTitles_; }
+
+  // The texts from the top down to `item`, and the item such a path names
+  // (first match among equal siblings), or kNoTreeItem.
+  std::vector<std::string> pathOf(TreeItem item) const;
+  TreeItem find(const std::vector<std::string>& path) const;
+
+  // User actions; false when refused or `item` does not exist.
+  bool clickStateImage(TreeItem item);
+  bool select(TreeItem item);
+  bool expandByUser(TreeItem item, bool expanded);
+
+  std::string stateText() const override;
+
+  struct ItemChanges {
+    bool structure = false;  // items were inserted or deleted: redraw all
+    std::vector<TreeItem> items;
+  };
+  // What changed since the last call.
+  ItemChanges takeItemChanges();
+
+  std::function<void(TreeItem)> onStateImageClick;
+  std::function<void()> onSelChanged;
+  std::function<void(TreeItem)> onExpanded;
+
+ protected:
+  TreeControl(std::string id, ControlKind kind, int columns);
+  void itemChanged(TreeItem item);
+
+  struct Item {
+    std::vector<std::string> texts;
+    int stateImage = 0;
+    int image = 0;
+    int selectedImage = 0;
+    std::uint64_t data = 0;
+    bool expanded = false;
+    bool changed = false;
+    TreeItem parent = kTreeRoot;
+    int row = 0;
+    std::vector<TreeItem> children;
+  };
+  Item& at(TreeItem item) { return items_.at(item); }
+
+ private:
+  std::vector<Item> items_;  // index 0 is the root
+  int columns_;
+  std::vector<std::string> columnTitles_;
+  TreeItem selected_ = kNoTreeItem;
+  ItemChanges changes_;
+};
+
+}  // namespace tk
