@@ -13,7 +13,7 @@ CDialog::CDialog(DialogTemplate dialogTemplate, CWnd* parent) : template_(std::m
   cancel_.onClicked = [this] { OnCancel(); };
 }
 
-CDialog::~CDialog() = default;
+CDialog::~CDialog() { DestroyWindow(); }
 
 int CDialog::DoModal() {
   Toolkit* toolkit = installedToolkit();
@@ -23,6 +23,25 @@ int CDialog::DoModal() {
   changedControls_.clear();
   int code = toolkit->runModal(*this);
   return ended_ ? code : IDCANCEL;
+}
+
+bool CDialog::Create() {
+  Toolkit* toolkit = installedToolkit();
+  if (modeless_) return true;
+  if (toolkit == nullptr || !resourceChainHolds(template_.module)) return false;
+  ended_ = false;
+  modeless_ = toolkit->createModeless(*this);
+  return modeless_;
+}
+
+void CDialog::ShowWindow(bool visible) {
+  if (Toolkit* toolkit = installedToolkit(); modeless_ && toolkit != nullptr) toolkit->showModeless(*this, visible);
+}
+
+void CDialog::DestroyWindow() {
+  if (!modeless_) return;
+  modeless_ = false;
+  if (Toolkit* toolkit = installedToolkit()) toolkit->destroyModeless(*this);
 }
 
 bool CDialog::OnInitDialog() { return true; }

@@ -36,6 +36,12 @@ class CDialog : private ChangeSink {
   // given to EndDialog, or kDialogNotCreated when no toolkit is installed or
   // the template's resource module has not joined the resource chain.
   int DoModal();
+  // Modeless use: Create initialises the dialog and shows it; false without
+  // a toolkit or templates. DestroyWindow ends it (the destructor does too).
+  bool Create();
+  void ShowWindow(bool visible);
+  void DestroyWindow();
+  bool isModelessWindow() const { return modeless_; }
 
   virtual bool OnInitDialog();
   virtual void OnOK();
@@ -76,6 +82,7 @@ class CDialog : private ChangeSink {
   std::vector<Control*> controls_;
   std::vector<Control*> changedControls_;
   LayoutNode layout_;
+  bool modeless_ = false;
   bool ended_ = false;
   int endCode_ = 0;
 };

@@ -36,7 +36,7 @@ std::string loadIniFile(const std::string& path, ProfileStore& store) {
     auto equals = text.find('=');
     if (equals == std::string::npos || section.empty())
       return path + ":" + std::to_string(number) + ": expected key=value inside a [section]";
-    store.writeString(section, trim(text.substr(0, equals)), trim(text.substr(equals + 1)));
+    store.restore(section, trim(text.substr(0, equals)), trim(text.substr(equals + 1)));
   }
   return {};
 }

@@ -66,9 +66,15 @@ void ProfileStore::writeBinary(const std::string& section, const std::string& ke
   write(section, key, std::move(text));
 }
 
+void ProfileStore::restore(const std::string& section, const std::string& key, std::string text) {
+  values_[{section, key}] = std::move(text);
+}
+
 void ProfileStore::write(const std::string& section, const std::string& key, std::string text) {
   Key where{section, key};
-  values_[where] = std::move(text);
+  std::string& stored = values_[where];
+  stored = std::move(text);
+  if (onWrite) onWrite(where, stored);
   if (std::find(written_.begin(), written_.end(), where) == written_.end()) written_.push_back(std::move(where));
 }
 

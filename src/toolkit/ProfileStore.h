@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,9 +26,15 @@ class ProfileStore {
   void writeString(const std::string& section, const std::string& key, const std::string& value);
   void writeBinary(const std::string& section, const std::string& key, const std::vector<std::uint8_t>& value);
 
+  // Sets a value read from storage: not a write, so neither logged nor passed on.
+  void restore(const std::string& section, const std::string& key, std::string text);
+
   const std::map<Key, std::string>& values() const { return values_; }
   // Keys written since construction, in order of their first write.
   const std::vector<Key>& written() const { return written_; }
+
+  // Told of every write, with the value as stored text (write-through storage).
+  std::function<void(const Key&, const std::string&)> onWrite;
 
  private:
   void write(const std::string& section, const std::string& key, std::string text);

@@ -25,6 +25,15 @@ int ScriptedToolkit::runModal(CDialog& dialog) {
   return dialog.endCode();
 }
 
+bool ScriptedToolkit::createModeless(CDialog& dialog) {
+  const std::size_t number = nextDialog_++;
+  dialogsRun_.push_back(dialog.className());
+  dialog.OnInitDialog();
+  if (number < script_.dialogs.size()) runActions(dialog, script_.dialogs[number], number);
+  if (actionsDone_) actionsDone_(dialog);
+  return true;
+}
+
 void ScriptedToolkit::runActions(CDialog& dialog, const DialogScript& script, std::size_t dialogNumber) {
   const std::string where = "dialog " + std::to_string(dialogNumber + 1) + " (" + dialog.className() + ")";
   if (!script.expect.empty() && script.expect != dialog.className()) {

@@ -33,6 +33,11 @@ class ScriptedToolkit : public Toolkit {
   ScriptedToolkit(Script script, ProfileStore& profile);
 
   int runModal(CDialog& dialog) override;
+  // A modeless dialog takes the next dialog script when it is created; it
+  // stays open until its owner destroys it.
+  bool createModeless(CDialog& dialog) override;
+  void showModeless(CDialog&, bool) override {}
+  void destroyModeless(CDialog&) override {}
   int messageBox(CDialog* owner, const std::string& text, const std::string& caption, unsigned style) override;
   std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
   void setClipboard(const std::string& text) override { clipboard_ = text; }

@@ -33,6 +33,11 @@ class Toolkit {
   // Runs `dialog` modally: initialises it, lets the user act until the dialog
   // ends itself, and returns the end code.
   virtual int runModal(CDialog& dialog) = 0;
+  // Modeless dialogs: created (and initialised) once, shown or hidden, and
+  // destroyed when their owner asks or the dialog object goes away.
+  virtual bool createModeless(CDialog& dialog) = 0;
+  virtual void showModeless(CDialog& dialog, bool visible) = 0;
+  virtual void destroyModeless(CDialog& dialog) = 0;
   virtual int messageBox(CDialog* owner, const std::string& text, const std::string& caption, unsigned style) = 0;
   // The chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;

@@ -56,6 +56,7 @@ TEST(IniFile, RoundTripsAndReplacesTheFileWithoutLeftovers) {
   tk::ProfileStore read;
   ASSERT_EQ(tk::loadIniFile(path, read), "");
   EXPECT_EQ(read.values(), written.values());
+  EXPECT_TRUE(read.written().empty());  // loading is not writing
 }
 
 TEST(IniFile, MissingFileIsAnEmptyProfileAndMalformedLinesAreReported) {

@@ -112,6 +112,18 @@ TEST_F(ScriptedToolkitTest, QuestionBoxesTakeScriptedAnswersAndAMissingOneIsAnEr
   EXPECT_EQ(host.toolkit().errors().size(), 1u);
 }
 
+TEST_F(ScriptedToolkitTest, AModelessDialogTakesItsScriptAndStaysOpenUntilDestroyed) {
+  ScriptedHost host(dialogScript("ProbeDlg", {set("name", "kept")}));
+  ProbeDialog dialog;
+  ASSERT_TRUE(dialog.Create());
+  EXPECT_TRUE(dialog.Create());  // already created: no second run
+  EXPECT_EQ(host.toolkit().dialogsRun().size(), 1u);
+  EXPECT_EQ(dialog.name.text(), "kept");
+  EXPECT_FALSE(dialog.hasEnded());
+  dialog.DestroyWindow();
+  EXPECT_FALSE(dialog.isModelessWindow());
+}
+
 TEST_F(ScriptedToolkitTest, ChangedControlsAreReportedOnceEach) {
   ProbeDialog dialog;
   dialog.name.setText("a");
