@@ -1,0 +1,44 @@
+#include "HostSettings.h"
+
+#include <sstream>
+
+#include "host/FeatureManager.h"
+#include "runner/ExportTable.h"
+
+namespace orbel::host {
+
+HostSettings loadHostSettings(const tk::ProfileStore& profile) {
+  return {splitNumbers(profile.getString("Host", "Features")), splitNumbers(profile.getString("Host", "Modules"))};
+}
+
+void saveHostSettings(tk::ProfileStore& profile, const HostSettings& settings) {
+  profile.writeString("Host", "Features", joinNumbers(settings.features));
+  profile.writeString("Host", "Modules", joinNumbers(settings.modules));
+}
+
+void applyHostSettings(const HostSettings& settings) {
+  FeatureManager& manager = FeatureManager::Instance();
+  manager.Reset();
+  for (int number : settings.features) manager.SetFeature(number, true);
+  for (int number : settings.modules) manager.SetModule(number, true);
+}
+
+std::string joinNumbers(const std::set<int>& numbers) {
+  std::string text;
+  for (int number : numbers) text += (text.empty() ? "" : ",") + std::to_string(number);
+  return text;
+}
+
+std::set<int> splitNumbers(const std::string& text) {
+  std::set<int> numbers;
+  std::stringstream in(text);
+  std::string item;
+  while (std::getline(in, item, ',')) {
+    std::erase(item, ' ');
+    if (std::optional<std::int64_t> value = runner::parseArgValue(item); value && *value >= 0 && *value <= 0xFFFF)
+      numbers.insert(static_cast<int>(*value));
+  }
+  return numbers;
+}
+
+}  // namespace orbel::host

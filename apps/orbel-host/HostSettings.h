@@ -1,0 +1,26 @@
+// The host program's own settings: which feature switches are on and which
+// host modules are present. Kept in the application profile, section "Host",
+// and applied to the FeatureManager.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "toolkit/ProfileStore.h"
+
+namespace orbel::host {
+
+struct HostSettings {
+  std::set<int> features;
+  std::set<int> modules;
+};
+
+HostSettings loadHostSettings(const tk::ProfileStore& profile);
+void saveHostSettings(tk::ProfileStore& profile, const HostSettings& settings);
+void applyHostSettings(const HostSettings& settings);
+
+// "113,124" and back; numbers that do not parse are dropped.
+std::string joinNumbers(const std::set<int>& numbers);
+std::set<int> splitNumbers(const std::string& text);
+
+}  // namespace orbel::host

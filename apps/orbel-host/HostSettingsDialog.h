@@ -1,0 +1,26 @@
+// The Host menu's dialog: tick the feature switches that are on and the host
+// modules that are present; other numbers can be typed in.
+#pragma once
+
+#include <QDialog>
+
+#include "HostSettings.h"
+
+class QListWidget;
+class QLineEdit;
+
+namespace orbel::host {
+
+class HostSettingsDialog : public QDialog {
+ public:
+  HostSettingsDialog(const HostSettings& settings, QWidget* parent);
+  HostSettings settings() const;
+
+ private:
+  QListWidget* features_;
+  QListWidget* modules_;
+  QLineEdit* otherFeatures_;
+  QLineEdit* otherModules_;
+};
+
+}  // namespace orbel::host

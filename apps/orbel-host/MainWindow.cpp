@@ -1,0 +1,237 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "HostSettings.h"
+#include "HostSettingsDialog.h"
+#include "orbel/decode/FormatDecoder.h"
+#include "orbel/decode/HexText.h"
+#include "script/ScriptJson.h"
+#include "toolkit-qt/QtToolkit.h"
+#include "toolkit/AtomicFile.h"
+
+namespace orbel::host {
+namespace {
+
+constexpr const char* kGroups[] = {"commands", "filters", "scenarios", "configuration", "trace tools"};
+
+QString describeReturned(const runner::Returned& returned) {
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) {
+    QString text = QString("returned %1 bytes\n%2\n\n").arg(bytes->size()).arg(QString::fromStdString(toHex(*bytes)));
+    if (std::optional<DecodedMessage> decoded = decodeAny(*bytes))
+      text += QString::fromStdString(formatDecoded(*decoded, *bytes));
+    return text;
+  }
+  if (const auto* number = std::get_if<std::int64_t>(&returned)) return QString("returned %1\n").arg(*number);
+  if (const auto* flag = std::get_if<bool>(&returned)) return QString("returned %1\n").arg(*flag ? "true" : "false");
+  return "returned null\n";
+}
+
+}  // namespace
+
+MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
+  setWindowTitle("Orbel host");
+  exports_ = new QTreeWidget;
+  exports_->setHeaderLabels({"Export", "What it does"});
+  for (const char* group : kGroups) {
+    auto* top = new QTreeWidgetItem(exports_, {QString(group)});
+    top->setFlags(Qt::ItemIsEnabled);
+    for (const runner::ExportInfo& info : runner::exportTable())
+      if (info.group == group)
+        new QTreeWidgetItem(top, {QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())),
+                                  QString::fromUtf8(info.summary.data(), static_cast<qsizetype>(info.summary.size()))});
+    top->setExpanded(true);
+    top->setHidden(top->childCount() == 0);
+  }
+  exports_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  connect(exports_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    showArguments(item == nullptr ? nullptr : runner::findExport(item->text(0).toStdString()));
+  });
+  connect(exports_, &QTreeWidget::itemActivated, this, [this] { runSelected(); });  // Enter or double click
+
+  auto* argumentBox = new QWidget;
+  arguments_ = new QFormLayout(argumentBox);
+  auto* run = new QPushButton("&Run");
+  connect(run, &QPushButton::clicked, this, [this] { runSelected(); });
+  result_ = new QPlainTextEdit;
+  result_->setReadOnly(true);
+  result_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  log_ = new QListWidget;
+
+  auto* right = new QWidget;
+  auto* rightLayout = new QVBoxLayout(right);
+  rightLayout->addWidget(argumentBox);
+  rightLayout->addWidget(run, 0, Qt::AlignLeft);
+  auto* outputs = new QSplitter(Qt::Vertical);
+  outputs->addWidget(result_);
+  outputs->addWidget(log_);
+  outputs->setStretchFactor(0, 3);
+  rightLayout->addWidget(outputs, 1);
+
+  auto* split = new QSplitter;
+  split->addWidget(exports_);
+  split->addWidget(right);
+  split->setStretchFactor(1, 1);
+  setCentralWidget(split);
+  buildMenus();
+  resize(1100, 700);
+
+  toolkit_.setHostWindow(this);
+  toolkit_.onMessageBox([this](const std::string& text, unsigned) -> std::optional<int> {
+    logLine("message box: " + QString::fromStdString(text));
+    return std::nullopt;  // shown to the user
+  });
+  toolkit_.onNotification([this](const tk::HostNotification& notification) {
+    logLine(QString("notification %1: %2").arg(notification.code).arg(QString::fromStdString(notification.text)));
+  });
+  showArguments(nullptr);
+  statusBar()->showMessage("Profile: " + toolkit_.profilePath());
+}
+
+void MainWindow::buildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
+
+  QMenu* host = menuBar()->addMenu("&Host");
+  host->addAction("Feature switches and host &modules...", this, [this] { editHostSettings(); });
+  host->addAction("Where is the &profile?", this, [this] {
+    QMessageBox::information(this, "Application profile", "The application profile is kept in\n" + toolkit_.profilePath());
+  });
+
+  QMenu* session = menuBar()->addMenu("&Session");
+  recordNext_ = session->addAction("&Record the next run");
+  recordNext_->setCheckable(true);
+  recordNext_->setShortcut(QKeySequence("Ctrl+R"));
+}
+
+bool MainWindow::selectExport(const std::string& name) {
+  const QList<QTreeWidgetItem*> found = exports_->findItems(QString::fromStdString(name), Qt::MatchExactly | Qt::MatchRecursive);
+  if (found.isEmpty()) return false;
+  exports_->setCurrentItem(found.front());
+  return true;
+}
+
+QString MainWindow::resultText() const { return result_->toPlainText(); }
+
+void MainWindow::showArguments(const runner::ExportInfo* info) {
+  selected_ = info;
+  while (arguments_->rowCount() > 0) arguments_->removeRow(0);
+  argumentEdits_.clear();
+  length_ = nullptr;
+  nullLength_ = nullptr;
+  if (info == nullptr) {
+    arguments_->addRow(new QLabel("Choose an export on the left; Enter or a double click runs it."));
+    return;
+  }
+  arguments_->addRow(new QLabel("<b>" + QString::fromUtf8(info->signature.data(), static_cast<qsizetype>(info->signature.size())) + "</b>"));
+  if (info->takesLength) {
+    length_ = new QLineEdit("0");
+    length_->setToolTip("Value of *len on entry: a non-zero value is a pre-set value for the enquiries");
+    nullLength_ = new QCheckBox("pass a null pointer");
+    auto* row = new QHBoxLayout;
+    row->addWidget(length_);
+    row->addWidget(nullLength_);
+    arguments_->addRow("*len on entry:", row);
+  }
+  for (std::string_view parameter : info->parameters) {
+    auto* edit = new QLineEdit;
+    edit->setPlaceholderText("number, 0x hex, true or false");
+    arguments_->addRow(QString::fromUtf8(parameter.data(), static_cast<qsizetype>(parameter.size())) + ":", edit);
+    argumentEdits_[std::string(parameter)] = edit;
+  }
+}
+
+runner::ExportCall MainWindow::callFromForm(std::string& error) const {
+  runner::ExportCall call;
+  if (length_ != nullptr) {
+    std::optional<std::int64_t> value = runner::parseArgValue(length_->text().toStdString());
+    if (!value || *value < 0 || *value > 0xFFFFFFFF) error = "*len must be a number from 0 to 0xFFFFFFFF";
+    call.initialLength = static_cast<std::uint32_t>(value.value_or(0));
+    call.nullLength = nullLength_->isChecked();
+  }
+  for (const auto& [name, edit] : argumentEdits_) {
+    if (edit->text().isEmpty()) continue;
+    std::optional<std::int64_t> value = runner::parseArgValue(edit->text().toStdString());
+    if (!value) error = name + " must be a number, 0x hex, true or false";
+    call.args[name] = value.value_or(0);
+  }
+  return call;
+}
+
+void MainWindow::runSelected() {
+  if (selected_ == nullptr) return;
+  std::string error;
+  runner::ExportCall call = callFromForm(error);
+  if (!error.empty()) {
+    QMessageBox::warning(this, "Arguments", QString::fromStdString(error));
+    return;
+  }
+  const bool recording = recordNext_->isChecked();
+  if (recording) toolkit_.recorder().start();
+  logLine("run " + QString::fromUtf8(selected_->name.data(), static_cast<qsizetype>(selected_->name.size())));
+  runner::ExportOutcome outcome = selected_->run(call);
+  showOutcome(*selected_, outcome);
+  if (recording) {
+    recordNext_->setChecked(false);
+    saveRecording(*selected_, call);
+  }
+}
+
+void MainWindow::showOutcome(const runner::ExportInfo& info, const runner::ExportOutcome& outcome) {
+  QString text = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) + "\n\n";
+  text += describeReturned(outcome.returned);
+  if (outcome.length) text += QString("\nlength: %1\n").arg(*outcome.length);
+  for (const auto& [name, value] : outcome.out)
+    text += QString("out %1: %2\n").arg(QString::fromStdString(name), QString::fromStdString(value));
+  result_->setPlainText(text);
+}
+
+void MainWindow::saveRecording(const runner::ExportInfo& info, const runner::ExportCall& call) {
+  tk::Script script = toolkit_.recorder().stop();
+  const QString name = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
+  const QString path = QFileDialog::getSaveFileName(this, "Save the recorded session", name + ".json", "Scripts (*.json)");
+  if (path.isEmpty()) return;
+  std::string error = tk::writeFileAtomically(path.toStdString(), script::writeScript(script));
+  if (!error.empty()) {
+    QMessageBox::warning(this, "Recording", QString::fromStdString(error));
+    return;
+  }
+  QString replay = "orbel run " + name + " --script " + path;
+  if (call.nullLength) replay += " --null-len";
+  else if (call.initialLength != 0) replay += QString(" --len %1").arg(call.initialLength);
+  for (const auto& [argument, value] : call.args) replay += QString(" --arg %1=%2").arg(QString::fromStdString(argument)).arg(value);
+  logLine("recorded; replay with: " + replay);
+}
+
+void MainWindow::editHostSettings() {
+  HostSettingsDialog dialog(loadHostSettings(toolkit_.profile()), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const HostSettings settings = dialog.settings();
+  saveHostSettings(toolkit_.profile(), settings);
+  applyHostSettings(settings);
+  logLine(QString("features on: %1; modules present: %2")
+              .arg(QString::fromStdString(joinNumbers(settings.features)), QString::fromStdString(joinNumbers(settings.modules))));
+}
+
+void MainWindow::logLine(const QString& line) {
+  log_->addItem(line);
+  log_->scrollToBottom();
+}
+
+}  // namespace orbel::host

@@ -1,0 +1,29 @@
+// orbel-host: a Qt host that loads the library as a real host would and
+// runs its exports with real dialogs.
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "HostSettings.h"
+#include "MainWindow.h"
+#include "orbel/builders/ModuleLifetime.h"
+#include "toolkit-qt/QtToolkit.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("orbel-host");
+  QApplication::setOrganizationName("Orbel");
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  QDir().mkpath(folder);
+
+  tkqt::QtToolkit toolkit(folder + "/profile.ini");
+  tk::ToolkitInstallation installation(toolkit);
+  orbel::startModule();
+  orbel::host::applyHostSettings(orbel::host::loadHostSettings(toolkit.profile()));
+
+  orbel::host::MainWindow window(toolkit);
+  window.show();
+  const int code = QApplication::exec();
+  orbel::stopModule();
+  return code;
+}

@@ -1,0 +1,173 @@
+#include "toolkit-qt/DialogWindow.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "toolkit-qt/Adapters.h"
+#include "toolkit-qt/QtToolkit.h"
+#include "toolkit/ActionApplier.h"
+
+namespace tkqt {
+namespace {
+
+bool isLabelledRow(const tk::LayoutNode& node) {
+  return node.kind == tk::LayoutNode::Kind::Row && node.children.size() == 2 &&
+         node.children[0].kind == tk::LayoutNode::Kind::Control &&
+         node.children[0].control->kind() == tk::ControlKind::Label &&
+         node.children[1].kind == tk::LayoutNode::Kind::Control;
+}
+
+bool holdsItemViews(const tk::LayoutNode& node) {
+  if (node.kind == tk::LayoutNode::Kind::Control) {
+    const tk::ControlKind kind = node.control->kind();
+    return kind == tk::ControlKind::List || kind == tk::ControlKind::Tree || kind == tk::ControlKind::TreeList ||
+           kind == tk::ControlKind::PropertySheet || kind == tk::ControlKind::ScrollPane;
+  }
+  for (const tk::LayoutNode& child : node.children)
+    if (holdsItemViews(child)) return true;
+  return false;
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(tk::CDialog& dialog, QtToolkit& toolkit, QWidget* parent)
+    : QDialog(parent), dialog_(dialog), toolkit_(toolkit) {
+  setWindowTitle(QString::fromStdString(dialog.title()));
+  setLayout(buildLayout(dialog.layout()));
+  // Controls outside the template (none in practice) still get a widget so
+  // that every control has an adapter.
+  for (tk::Control* control : dialog.controls()) widgetOf(*control);
+  for (auto& [control, adapter] : adapters_) adapter->refresh();
+  dialog.takeChangedControls();
+  if (auto* ok = qobject_cast<QPushButton*>(widgetFor("ok"))) ok->setDefault(true);
+  if (holdsItemViews(dialog.layout())) {
+    setSizeGripEnabled(true);
+    resize(std::max(sizeHint().width(), 560), std::max(sizeHint().height(), 420));
+  } else {
+    adjustSize();
+  }
+}
+
+DialogWindow::~DialogWindow() = default;
+
+QWidget* DialogWindow::widgetFor(std::string_view id) const {
+  tk::Control* control = dialog_.findControl(id);
+  auto found = control == nullptr ? adapters_.end() : adapters_.find(control);
+  return found == adapters_.end() ? nullptr : found->second->widget();
+}
+
+void DialogWindow::apply(tk::ScriptAction action, ControlAdapter* source) {
+  if (dialog_.hasEnded()) return;
+  const std::string error = tk::applyAction(dialog_, action);
+  if (error.empty()) toolkit_.recordAction(dialog_, action);
+  sync();
+  // The widget may show what the model refused (a filtered character, a
+  // state Qt changed by itself); put the model's state back.
+  if (source != nullptr && !dialog_.hasEnded()) refresh(*source);
+}
+
+void DialogWindow::sync() {
+  for (tk::Control* control : dialog_.takeChangedControls()) {
+    auto found = adapters_.find(control);
+    if (found != adapters_.end()) refresh(*found->second);
+  }
+  if (!dialog_.hasEnded()) return;
+  if (dialog_.isModelessWindow())
+    hide();
+  else
+    done(dialog_.endCode());
+}
+
+void DialogWindow::refresh(ControlAdapter& adapter) {
+  ++refreshes_;
+  adapter.refresh();
+}
+
+QWidget* DialogWindow::widgetOf(tk::Control& control) {
+  auto found = adapters_.find(&control);
+  if (found != adapters_.end()) return found->second->widget();
+  std::unique_ptr<ControlAdapter> adapter = makeAdapter(control, *this);
+  QWidget* widget = adapter->widget();
+  adapters_.emplace(&control, std::move(adapter));
+  return widget;
+}
+
+QLayout* DialogWindow::buildLayout(const tk::LayoutNode& node) {
+  using Kind = tk::LayoutNode::Kind;
+  if (node.kind == Kind::Control || node.kind == Kind::Stretch) {
+    auto* single = new QVBoxLayout;
+    if (node.kind == Kind::Control)
+      single->addWidget(widgetOf(*node.control));
+    else
+      single->addStretch();
+    return single;
+  }
+  QBoxLayout* box = node.kind == Kind::Row ? static_cast<QBoxLayout*>(new QHBoxLayout) : new QVBoxLayout;
+  QFormLayout* form = nullptr;  // consecutive "label, control" rows line up as a form
+  for (std::size_t i = 0; i < node.children.size(); ++i) {
+    const tk::LayoutNode& child = node.children[i];
+    if (node.kind != Kind::Row && isLabelledRow(child)) {
+      if (form == nullptr) {
+        form = new QFormLayout;
+        box->addLayout(form);
+      }
+      auto* label = static_cast<QLabel*>(widgetOf(*child.children[0].control));
+      QWidget* field = widgetOf(*child.children[1].control);
+      label->setBuddy(field);
+      form->addRow(label, field);
+      continue;
+    }
+    form = nullptr;
+    switch (child.kind) {
+      case Kind::Control: {
+        QWidget* widget = widgetOf(*child.control);
+        box->addWidget(widget, holdsItemViews(child) ? 1 : 0);
+        const bool fieldFollows = i + 1 < node.children.size() && node.children[i + 1].kind == Kind::Control;
+        if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && fieldFollows)
+          label->setBuddy(widgetOf(*node.children[i + 1].control));
+        break;
+      }
+      case Kind::Stretch: box->addStretch(); break;
+      case Kind::Group: {
+        auto* frame = new QGroupBox(QString::fromStdString(child.caption));
+        tk::LayoutNode inner{Kind::Column, nullptr, {}, child.children};
+        frame->setLayout(buildLayout(inner));
+        box->addWidget(frame, holdsItemViews(child) ? 1 : 0);
+        break;
+      }
+      case Kind::Row:
+      case Kind::Column: box->addLayout(buildLayout(child), holdsItemViews(child) ? 1 : 0); break;
+    }
+  }
+  return box;
+}
+
+void DialogWindow::reject() {
+  // Escape and the window's close button end the dialog as its Cancel does.
+  if (dialog_.hasEnded()) return QDialog::reject();
+  tk::Control* cancel = dialog_.findControl("cancel");
+  if (cancel != nullptr && cancel->acceptsUserAction()) {
+    tk::ScriptAction click;
+    click.verb = tk::ScriptAction::Verb::Click;
+    click.control = "cancel";
+    apply(click, nullptr);
+  } else {
+    dialog_.OnCancel();
+    sync();
+  }
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+  if (!dialog_.hasEnded()) reject();
+  if (dialog_.hasEnded())
+    event->accept();
+  else
+    event->ignore();
+}
+
+}  // namespace tkqt

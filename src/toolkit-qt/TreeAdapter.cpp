@@ -1,0 +1,184 @@
+// Trees and tree-lists, shown through an item model that reads the control
+// directly: opening a large tree costs only what is visible, and a change
+// redraws only the items the control says changed. A click on an item's tick
+// box is the click on its state image; the dialog decides the new states.
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTreeView>
+
+#include "toolkit-qt/Adapters.h"
+#include "toolkit-qt/DialogWindow.h"
+#include "toolkit/TreeListControl.h"
+
+namespace tkqt {
+namespace {
+
+Qt::CheckState checkStateOf(int stateImage) {
+  return stateImage == 2 ? Qt::Checked : stateImage == 3 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+class TreeAdapter;
+
+class TreeItemModel : public QAbstractItemModel {
+ public:
+  TreeItemModel(tk::TreeControl& tree, TreeAdapter& adapter) : tree_(tree), adapter_(adapter) {}
+
+  QModelIndex indexOf(tk::TreeItem item, int column = 0) const {
+    return tree_.isItem(item) ? createIndex(tree_.row(item), column, static_cast<quintptr>(item)) : QModelIndex();
+  }
+  static tk::TreeItem itemOf(const QModelIndex& index) {
+    return index.isValid() ? static_cast<tk::TreeItem>(index.internalId()) : tk::kTreeRoot;
+  }
+  void reset() {
+    beginResetModel();
+    endResetModel();
+  }
+  void itemChanged(tk::TreeItem item) { emit dataChanged(indexOf(item, 0), indexOf(item, tree_.columns() - 1)); }
+
+  QModelIndex index(int row, int column, const QModelIndex& parent) const override {
+    const auto& children = tree_.children(itemOf(parent));
+    if (row < 0 || static_cast<std::size_t>(row) >= children.size() || column < 0 || column >= tree_.columns())
+      return {};
+    return createIndex(row, column, static_cast<quintptr>(children[static_cast<std::size_t>(row)]));
+  }
+  QModelIndex parent(const QModelIndex& child) const override {
+    if (!child.isValid()) return {};
+    return indexOf(tree_.parent(itemOf(child)));
+  }
+  int rowCount(const QModelIndex& parent) const override {
+    if (parent.column() > 0) return 0;
+    return static_cast<int>(tree_.children(itemOf(parent)).size());
+  }
+  int columnCount(const QModelIndex&) const override { return tree_.columns(); }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const tk::TreeItem item = itemOf(index);
+    if (!tree_.isItem(item)) return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+      return QString::fromStdString(tree_.itemText(item, index.column()));
+    if (role == Qt::CheckStateRole && index.column() == 0 && tree_.stateImage(item) > 0)
+      return checkStateOf(tree_.stateImage(item));
+    return {};
+  }
+
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    const tk::TreeItem item = itemOf(index);
+    if (!tree_.isItem(item)) return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == 0 && tree_.stateImage(item) > 0) flags |= Qt::ItemIsUserCheckable;
+    if (index.column() == tk::TreeListControl::kValueColumn && tree_.kind() == tk::ControlKind::TreeList &&
+        static_cast<const tk::TreeListControl&>(tree_).editable(item))
+      flags |= Qt::ItemIsEditable;
+    return flags;
+  }
+
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    const auto& titles = tree_.columnTitles();
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        static_cast<std::size_t>(section) >= titles.size())
+      return {};
+    return QString::fromStdString(titles[static_cast<std::size_t>(section)]);
+  }
+
+ private:
+  tk::TreeControl& tree_;
+  TreeAdapter& adapter_;
+};
+
+class TreeAdapter : public ControlAdapter {
+ public:
+  TreeAdapter(tk::TreeControl& tree, DialogWindow& window) : ControlAdapter(tree, window), tree_(tree), model_(tree, *this) {
+    view_.setModel(&model_);
+    view_.setUniformRowHeights(true);
+    view_.setHeaderHidden(tree.columnTitles().empty());
+    view_.setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::SelectedClicked);
+    QObject::connect(&view_, &QTreeView::expanded, [this](const QModelIndex& index) { userExpanded(index, true); });
+    QObject::connect(&view_, &QTreeView::collapsed, [this](const QModelIndex& index) { userExpanded(index, false); });
+    QObject::connect(view_.selectionModel(), &QItemSelectionModel::currentChanged,
+                     [this](const QModelIndex& current) { userSelected(current); });
+  }
+  QWidget* widget() override { return &view_; }
+
+  void itemAction(tk::ScriptAction::Verb verb, tk::TreeItem item, std::string text = {}) {
+    tk::ScriptAction made = action(verb);
+    made.item = item;
+    made.path = tree_.pathOf(item);
+    made.text = std::move(text);
+    act(std::move(made));
+  }
+
+ protected:
+  void refreshState() override {
+    syncing_ = true;
+    tk::TreeControl::ItemChanges changes = tree_.takeItemChanges();
+    if (changes.structure) {
+      model_.reset();
+      view_.setHeaderHidden(tree_.columnTitles().empty());
+      expandAll(tk::kTreeRoot);
+    } else {
+      for (tk::TreeItem item : changes.items) {
+        model_.itemChanged(item);
+        window().countItemRefresh();
+        const QModelIndex index = model_.indexOf(item);
+        if (view_.isExpanded(index) != tree_.expanded(item)) view_.setExpanded(index, tree_.expanded(item));
+      }
+    }
+    const QModelIndex selected = model_.indexOf(tree_.selected());
+    if (view_.currentIndex() != selected) view_.setCurrentIndex(selected);
+    syncing_ = false;
+  }
+
+ private:
+  void expandAll(tk::TreeItem parent) {
+    for (tk::TreeItem child : tree_.children(parent))
+      if (tree_.expanded(child)) {
+        view_.setExpanded(model_.indexOf(child), true);
+        expandAll(child);
+      }
+  }
+  void userExpanded(const QModelIndex& index, bool expanded) {
+    const tk::TreeItem item = TreeItemModel::itemOf(index);
+    if (!syncing_ && tree_.expanded(item) != expanded) {
+      tk::ScriptAction made = action(tk::ScriptAction::Verb::Expand);
+      made.item = item;
+      made.path = tree_.pathOf(item);
+      made.state = expanded ? 1 : 0;
+      act(std::move(made));
+    }
+  }
+  void userSelected(const QModelIndex& current) {
+    const tk::TreeItem item = TreeItemModel::itemOf(current);
+    if (!syncing_ && tree_.isItem(item) && item != tree_.selected()) itemAction(tk::ScriptAction::Verb::SelectItem, item);
+  }
+
+  tk::TreeControl& tree_;
+  TreeItemModel model_;
+  QTreeView view_;
+  bool syncing_ = false;
+};
+
+bool TreeItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  const tk::TreeItem item = itemOf(index);
+  if (!tree_.isItem(item)) return false;
+  if (role == Qt::CheckStateRole) {
+    adapter_.itemAction(tk::ScriptAction::Verb::ClickItem, item);
+    return true;
+  }
+  if (role == Qt::EditRole && index.column() == tk::TreeListControl::kValueColumn) {
+    adapter_.itemAction(tk::ScriptAction::Verb::SetValue, item, value.toString().toStdString());
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::unique_ptr<ControlAdapter> makeTreeAdapter(tk::TreeControl& tree, DialogWindow& window) {
+  return std::make_unique<TreeAdapter>(tree, window);
+}
+
+}  // namespace tkqt
