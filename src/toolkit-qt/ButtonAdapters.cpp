@@ -20,67 +20,67 @@ QString captionOf(const tk::Control& control) { return QString::fromStdString(co
 class LabelAdapter : public ControlAdapter {
  public:
   LabelAdapter(tk::Label& label, DialogWindow& window) : ControlAdapter(label, window) {}
-  QWidget* widget() override { return &label_; }
+  QWidget* widget() override { return label_; }
 
  protected:
-  void refreshState() override { label_.setText(captionOf(control())); }
+  void refreshState() override { label_->setText(captionOf(control())); }
 
  private:
-  QLabel label_;
+  QLabel* label_ = new QLabel;  // owned by the dialog window once laid out
 };
 
 class ButtonAdapter : public ControlAdapter {
  public:
   ButtonAdapter(tk::Button& button, DialogWindow& window) : ControlAdapter(button, window) {
-    button_.setAutoDefault(false);
-    QObject::connect(&button_, &QPushButton::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
+    button_->setAutoDefault(false);
+    QObject::connect(button_, &QPushButton::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
   }
-  QWidget* widget() override { return &button_; }
+  QWidget* widget() override { return button_; }
 
  protected:
-  void refreshState() override { button_.setText(captionOf(control())); }
+  void refreshState() override { button_->setText(captionOf(control())); }
 
  private:
-  QPushButton button_;
+  QPushButton* button_ = new QPushButton;  // owned by the dialog window once laid out
 };
 
 class CheckBoxAdapter : public ControlAdapter {
  public:
   CheckBoxAdapter(tk::CheckBox& box, DialogWindow& window) : ControlAdapter(box, window), model_(box) {
-    box_.setTristate(box.threeState());
-    QObject::connect(&box_, &QCheckBox::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
+    box_->setTristate(box.threeState());
+    QObject::connect(box_, &QCheckBox::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
   }
-  QWidget* widget() override { return &box_; }
+  QWidget* widget() override { return box_; }
 
  protected:
   void refreshState() override {
-    box_.setText(captionOf(control()));
+    box_->setText(captionOf(control()));
     static constexpr Qt::CheckState kStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    box_.setCheckState(kStates[model_.check()]);
+    box_->setCheckState(kStates[model_.check()]);
   }
 
  private:
   tk::CheckBox& model_;
-  QCheckBox box_;
+  QCheckBox* box_ = new QCheckBox;  // owned by the dialog window once laid out
 };
 
 class RadioAdapter : public ControlAdapter {
  public:
   RadioAdapter(tk::RadioButton& radio, DialogWindow& window) : ControlAdapter(radio, window), model_(radio) {
-    radio_.setAutoExclusive(false);  // the model's group decides which button is checked
-    QObject::connect(&radio_, &QRadioButton::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
+    radio_->setAutoExclusive(false);  // the model's group decides which button is checked
+    QObject::connect(radio_, &QRadioButton::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
   }
-  QWidget* widget() override { return &radio_; }
+  QWidget* widget() override { return radio_; }
 
  protected:
   void refreshState() override {
-    radio_.setText(captionOf(control()));
-    radio_.setChecked(model_.checked());
+    radio_->setText(captionOf(control()));
+    radio_->setChecked(model_.checked());
   }
 
  private:
   tk::RadioButton& model_;
-  QRadioButton radio_;
+  QRadioButton* radio_ = new QRadioButton;  // owned by the dialog window once laid out
 };
 
 }  // namespace

@@ -12,23 +12,23 @@ namespace {
 class ComboAdapter : public ControlAdapter {
  public:
   ComboAdapter(tk::ComboBox& combo, DialogWindow& window) : ControlAdapter(combo, window), model_(combo) {
-    combo_.setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    QObject::connect(&combo_, &QComboBox::activated, [this](int index) { chosen(index); });
+    combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    QObject::connect(combo_, &QComboBox::activated, [this](int index) { chosen(index); });
   }
-  QWidget* widget() override { return &combo_; }
+  QWidget* widget() override { return combo_; }
 
  protected:
   void refreshState() override {
-    QSignalBlocker quiet(&combo_);
+    QSignalBlocker quiet(combo_);
     const auto& items = model_.items();
-    bool same = combo_.count() == model_.count();
+    bool same = combo_->count() == model_.count();
     for (int i = 0; same && i < model_.count(); ++i)
-      same = combo_.itemText(i).toStdString() == items[static_cast<std::size_t>(i)].text;
+      same = combo_->itemText(i).toStdString() == items[static_cast<std::size_t>(i)].text;
     if (!same) {
-      combo_.clear();
-      for (const tk::ComboBox::Item& item : items) combo_.addItem(QString::fromStdString(item.text));
+      combo_->clear();
+      for (const tk::ComboBox::Item& item : items) combo_->addItem(QString::fromStdString(item.text));
     }
-    combo_.setCurrentIndex(model_.curSel());
+    combo_->setCurrentIndex(model_.curSel());
   }
 
  private:
@@ -43,7 +43,7 @@ class ComboAdapter : public ControlAdapter {
   }
 
   tk::ComboBox& model_;
-  QComboBox combo_;
+  QComboBox* combo_ = new QComboBox;  // owned by the dialog window once laid out
 };
 
 }  // namespace

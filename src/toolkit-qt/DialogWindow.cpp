@@ -41,7 +41,8 @@ DialogWindow::DialogWindow(tk::CDialog& dialog, QtToolkit& toolkit, QWidget* par
   setLayout(buildLayout(dialog.layout()));
   // Controls outside the template (none in practice) still get a widget so
   // that every control has an adapter.
-  for (tk::Control* control : dialog.controls()) widgetOf(*control);
+  for (tk::Control* control : dialog.controls())
+    if (!adapters_.contains(control)) widgetOf(*control)->setParent(this);
   for (auto& [control, adapter] : adapters_) adapter->refresh();
   dialog.takeChangedControls();
   if (auto* ok = qobject_cast<QPushButton*>(widgetFor("ok"))) ok->setDefault(true);
@@ -53,7 +54,12 @@ DialogWindow::DialogWindow(tk::CDialog& dialog, QtToolkit& toolkit, QWidget* par
   }
 }
 
-DialogWindow::~DialogWindow() = default;
+DialogWindow::~DialogWindow() {
+  // The widgets belong to the window and go with it; their signals must not
+  // reach adapters that are already gone.
+  for (QWidget* child : findChildren<QWidget*>()) child->blockSignals(true);
+  adapters_.clear();
+}
 
 QWidget* DialogWindow::widgetFor(std::string_view id) const {
   tk::Control* control = dialog_.findControl(id);

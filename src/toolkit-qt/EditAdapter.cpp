@@ -14,17 +14,17 @@ namespace {
 class EditAdapter : public ControlAdapter {
  public:
   EditAdapter(tk::Edit& edit, DialogWindow& window) : ControlAdapter(edit, window), model_(edit) {
-    QObject::connect(&line_, &QLineEdit::textEdited, [this](const QString& text) { userEdited(text.toStdString()); });
+    QObject::connect(line_, &QLineEdit::textEdited, [this](const QString& text) { userEdited(text.toStdString()); });
   }
-  QWidget* widget() override { return &line_; }
+  QWidget* widget() override { return line_; }
 
  protected:
   void refreshState() override {
     const QString text = QString::fromStdString(model_.text());
-    if (line_.text() == text) return;
-    const int cursor = line_.cursorPosition();
-    line_.setText(text);
-    line_.setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+    if (line_->text() == text) return;
+    const int cursor = line_->cursorPosition();
+    line_->setText(text);
+    line_->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
   }
 
  private:
@@ -44,7 +44,7 @@ class EditAdapter : public ControlAdapter {
   }
 
   tk::Edit& model_;
-  QLineEdit line_;
+  QLineEdit* line_ = new QLineEdit;  // owned by the dialog window once laid out
 };
 
 }  // namespace

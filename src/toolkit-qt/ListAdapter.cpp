@@ -56,17 +56,17 @@ class ListRowModel : public QAbstractTableModel {
 class ListAdapter : public ControlAdapter {
  public:
   ListAdapter(tk::ListControl& list, DialogWindow& window) : ControlAdapter(list, window), list_(list), model_(list, *this) {
-    view_.setModel(&model_);
-    view_.setRootIsDecorated(false);
-    view_.setUniformRowHeights(true);
-    view_.setAllColumnsShowFocus(true);
-    QObject::connect(view_.selectionModel(), &QItemSelectionModel::currentRowChanged,
+    view_->setModel(&model_);
+    view_->setRootIsDecorated(false);
+    view_->setUniformRowHeights(true);
+    view_->setAllColumnsShowFocus(true);
+    QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged,
                      [this](const QModelIndex& current) {
                        if (!syncing_ && current.isValid() && current.row() != list_.selection())
                          rowAction(tk::ScriptAction::Verb::SelectItem, current.row());
                      });
   }
-  QWidget* widget() override { return &view_; }
+  QWidget* widget() override { return view_; }
 
   void rowAction(tk::ScriptAction::Verb verb, int row) {
     tk::ScriptAction made = action(verb);
@@ -81,7 +81,7 @@ class ListAdapter : public ControlAdapter {
     if (changes.structure) {
       model_.reset();
       for (std::size_t c = 0; c < list_.columns().size(); ++c)
-        view_.setColumnWidth(static_cast<int>(c), list_.columns()[c].width);
+        view_->setColumnWidth(static_cast<int>(c), list_.columns()[c].width);
     } else {
       for (int row : changes.rows) {
         model_.rowChanged(row);
@@ -89,14 +89,14 @@ class ListAdapter : public ControlAdapter {
       }
     }
     const QModelIndex selected = list_.selection() < 0 ? QModelIndex() : model_.index(list_.selection(), 0);
-    if (view_.currentIndex().row() != list_.selection()) view_.setCurrentIndex(selected);
+    if (view_->currentIndex().row() != list_.selection()) view_->setCurrentIndex(selected);
     syncing_ = false;
   }
 
  private:
   tk::ListControl& list_;
   ListRowModel model_;
-  QTreeView view_;
+  QTreeView* view_ = new QTreeView;  // owned by the dialog window once laid out
   bool syncing_ = false;
 };
 

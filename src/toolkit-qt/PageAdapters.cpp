@@ -19,33 +19,33 @@ namespace {
 class TabAdapter : public ControlAdapter {
  public:
   TabAdapter(tk::TabControl& tabs, DialogWindow& window) : ControlAdapter(tabs, window), tabs_(tabs) {
-    QObject::connect(&bar_, &QTabBar::currentChanged, [this](int index) {
+    QObject::connect(bar_, &QTabBar::currentChanged, [this](int index) {
       if (index == tabs_.curSel()) return;
       tk::ScriptAction choice = action(tk::ScriptAction::Verb::Select);
       choice.index = index;
       act(std::move(choice));
     });
   }
-  QWidget* widget() override { return &bar_; }
+  QWidget* widget() override { return bar_; }
 
  protected:
   void refreshState() override {
-    QSignalBlocker quiet(&bar_);
+    QSignalBlocker quiet(bar_);
     const auto& captions = tabs_.captions();
-    while (bar_.count() > static_cast<int>(captions.size())) bar_.removeTab(bar_.count() - 1);
+    while (bar_->count() > static_cast<int>(captions.size())) bar_->removeTab(bar_->count() - 1);
     for (std::size_t i = 0; i < captions.size(); ++i) {
       const QString caption = QString::fromStdString(captions[i]);
-      if (static_cast<int>(i) >= bar_.count())
-        bar_.addTab(caption);
-      else if (bar_.tabText(static_cast<int>(i)) != caption)
-        bar_.setTabText(static_cast<int>(i), caption);
+      if (static_cast<int>(i) >= bar_->count())
+        bar_->addTab(caption);
+      else if (bar_->tabText(static_cast<int>(i)) != caption)
+        bar_->setTabText(static_cast<int>(i), caption);
     }
-    bar_.setCurrentIndex(tabs_.curSel());
+    bar_->setCurrentIndex(tabs_.curSel());
   }
 
  private:
   tk::TabControl& tabs_;
-  QTabBar bar_;
+  QTabBar* bar_ = new QTabBar;  // owned by the dialog window once laid out
 };
 
 class SheetAdapter : public ControlAdapter {
@@ -54,26 +54,26 @@ class SheetAdapter : public ControlAdapter {
     for (const tk::PropertySheet::Page& page : sheet.pages()) {
       auto* content = new QWidget;
       content->setLayout(window.buildLayout(page.content));
-      tabs_.addTab(content, QString::fromStdString(page.caption));
+      tabs_->addTab(content, QString::fromStdString(page.caption));
     }
-    QObject::connect(&tabs_, &QTabWidget::currentChanged, [this](int index) {
+    QObject::connect(tabs_, &QTabWidget::currentChanged, [this](int index) {
       if (index == sheet_.activePage()) return;
       tk::ScriptAction choice = action(tk::ScriptAction::Verb::Select);
       choice.index = index;
       act(std::move(choice));
     });
   }
-  QWidget* widget() override { return &tabs_; }
+  QWidget* widget() override { return tabs_; }
 
  protected:
   void refreshState() override {
-    QSignalBlocker quiet(&tabs_);
-    tabs_.setCurrentIndex(sheet_.activePage());
+    QSignalBlocker quiet(tabs_);
+    tabs_->setCurrentIndex(sheet_.activePage());
   }
 
  private:
   tk::PropertySheet& sheet_;
-  QTabWidget tabs_;
+  QTabWidget* tabs_ = new QTabWidget;  // owned by the dialog window once laid out
 };
 
 // Scroll-bar requests go to the model, which decides the step; the bar then
@@ -81,22 +81,26 @@ class SheetAdapter : public ControlAdapter {
 class ScrollPaneAdapter : public ControlAdapter, public QObject {
  public:
   ScrollPaneAdapter(tk::ScrollPane& pane, DialogWindow& window) : ControlAdapter(pane, window), pane_(pane) {
-    auto* content = new QWidget;
-    content->setLayout(window.buildLayout(pane.content()));
-    area_.setWidget(content);
-    area_.setWidgetResizable(true);
-    area_.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    area_.viewport()->installEventFilter(this);
-    QScrollBar* bar = area_.verticalScrollBar();
+    content_->setLayout(window.buildLayout(pane.content()));
+    area_->setWidget(content_);
+    area_->setWidgetResizable(true);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area_->viewport()->installEventFilter(this);
+    QScrollBar* bar = area_->verticalScrollBar();
     QObject::connect(bar, &QScrollBar::actionTriggered, [this, bar](int request) { userScrolled(*bar, request); });
   }
-  QWidget* widget() override { return &area_; }
+  QWidget* widget() override { return area_; }
 
  protected:
-  void refreshState() override { area_.verticalScrollBar()->setSliderPosition(pane_.position()); }
+  // The content is as tall as the pane's range, so Qt's own scroll range is
+  // the model's hidden height whenever the page is the viewport's height.
+  void refreshState() override {
+    if (pane_.range() > 0) content_->setMinimumHeight(pane_.range());
+    area_->verticalScrollBar()->setSliderPosition(pane_.position());
+  }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == area_.viewport() && event->type() == QEvent::Resize) {
+    if (watched == area_->viewport() && event->type() == QEvent::Resize) {
       const int height = static_cast<QResizeEvent*>(event)->size().height();
       if (height != pane_.page()) {
         tk::ScriptAction resize = action(tk::ScriptAction::Verb::Resize);
@@ -126,7 +130,8 @@ class ScrollPaneAdapter : public ControlAdapter, public QObject {
   }
 
   tk::ScrollPane& pane_;
-  QScrollArea area_;
+  QScrollArea* area_ = new QScrollArea;  // owned by the dialog window once laid out
+  QWidget* content_ = new QWidget;
 };
 
 }  // namespace

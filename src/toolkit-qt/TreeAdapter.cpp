@@ -91,17 +91,17 @@ class TreeItemModel : public QAbstractItemModel {
 class TreeAdapter : public ControlAdapter {
  public:
   TreeAdapter(tk::TreeControl& tree, DialogWindow& window) : ControlAdapter(tree, window), tree_(tree), model_(tree, *this) {
-    view_.setModel(&model_);
-    view_.setUniformRowHeights(true);
-    view_.setHeaderHidden(tree.columnTitles().empty());
-    view_.setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+    view_->setModel(&model_);
+    view_->setUniformRowHeights(true);
+    view_->setHeaderHidden(tree.columnTitles().empty());
+    view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::SelectedClicked);
-    QObject::connect(&view_, &QTreeView::expanded, [this](const QModelIndex& index) { userExpanded(index, true); });
-    QObject::connect(&view_, &QTreeView::collapsed, [this](const QModelIndex& index) { userExpanded(index, false); });
-    QObject::connect(view_.selectionModel(), &QItemSelectionModel::currentChanged,
+    QObject::connect(view_, &QTreeView::expanded, [this](const QModelIndex& index) { userExpanded(index, true); });
+    QObject::connect(view_, &QTreeView::collapsed, [this](const QModelIndex& index) { userExpanded(index, false); });
+    QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentChanged,
                      [this](const QModelIndex& current) { userSelected(current); });
   }
-  QWidget* widget() override { return &view_; }
+  QWidget* widget() override { return view_; }
 
   void itemAction(tk::ScriptAction::Verb verb, tk::TreeItem item, std::string text = {}) {
     tk::ScriptAction made = action(verb);
@@ -117,18 +117,20 @@ class TreeAdapter : public ControlAdapter {
     tk::TreeControl::ItemChanges changes = tree_.takeItemChanges();
     if (changes.structure) {
       model_.reset();
-      view_.setHeaderHidden(tree_.columnTitles().empty());
+      view_->setHeaderHidden(tree_.columnTitles().empty());
       expandAll(tk::kTreeRoot);
     } else {
       for (tk::TreeItem item : changes.items) {
         model_.itemChanged(item);
         window().countItemRefresh();
         const QModelIndex index = model_.indexOf(item);
-        if (view_.isExpanded(index) != tree_.expanded(item)) view_.setExpanded(index, tree_.expanded(item));
+        if (view_->isExpanded(index) != tree_.expanded(item)) view_->setExpanded(index, tree_.expanded(item));
       }
     }
-    const QModelIndex selected = model_.indexOf(tree_.selected());
-    if (view_.currentIndex() != selected) view_.setCurrentIndex(selected);
+    // The current column is the user's; only a different item is corrected.
+    if (TreeItemModel::itemOf(view_->currentIndex()) != tree_.selected() &&
+        (tree_.isItem(tree_.selected()) || view_->currentIndex().isValid()))
+      view_->setCurrentIndex(model_.indexOf(tree_.selected()));
     syncing_ = false;
   }
 
@@ -136,7 +138,7 @@ class TreeAdapter : public ControlAdapter {
   void expandAll(tk::TreeItem parent) {
     for (tk::TreeItem child : tree_.children(parent))
       if (tree_.expanded(child)) {
-        view_.setExpanded(model_.indexOf(child), true);
+        view_->setExpanded(model_.indexOf(child), true);
         expandAll(child);
       }
   }
@@ -157,7 +159,7 @@ class TreeAdapter : public ControlAdapter {
 
   tk::TreeControl& tree_;
   TreeItemModel model_;
-  QTreeView view_;
+  QTreeView* view_ = new QTreeView;  // owned by the dialog window once laid out
   bool syncing_ = false;
 };
 
