@@ -11,3 +11,14 @@
 ORBEL_EXPORT unsigned char* OrbelGetTmrEnqueryBuffer(unsigned int* len);
 // Counter enquiry; pre-set value as for the timer enquiry.
 ORBEL_EXPORT unsigned char* OrbelGetCountEnqueryBuffer(unsigned int* len);
+
+// Timer and counter setting: a module's timer or counter gets a new value.
+// *len on entry is ignored by these and every builder below.
+ORBEL_EXPORT unsigned char* OrbelGetTmrSetBuffer(unsigned int* len);
+ORBEL_EXPORT unsigned char* OrbelGetCountSetBuffer(unsigned int* len);
+
+// Constant, variable, static information and state-machine enquiries.
+ORBEL_EXPORT unsigned char* OrbelGetConstEnqueryBuffer(unsigned int* len);
+ORBEL_EXPORT unsigned char* OrbelGetVariableEnqueryBuffer(unsigned int* len);
+ORBEL_EXPORT unsigned char* OrbelGetStaticEnqueryBuffer(unsigned int* len);
+ORBEL_EXPORT unsigned char* OrbelGetFsmEnqueryBuffer(unsigned int* len);

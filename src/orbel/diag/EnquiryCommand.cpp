@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "host/PsdlStrToInt.h"
 #include "orbel/builders/ByteOrder.h"
@@ -14,14 +15,16 @@ EnquiryChoice decodePresetValue(std::uint32_t preset) {
           preset & 0xFFFF};
 }
 
-std::optional<std::uint32_t> parseInstanceText(const std::string& text) {
-  std::array<char, 8> cut{};
-  std::memcpy(cut.data(), text.data(), std::min<std::size_t>(text.size(), 7));
+std::optional<std::uint32_t> parseNumberText(const std::string& text, std::size_t keep, int limit) {
+  std::vector<char> cut(keep + 1, '\0');  // zero-filled, so the kept part is terminated
+  std::memcpy(cut.data(), text.data(), std::min(text.size(), keep));
   unsigned int value = 0;
   int sign = 0;
-  if (PsdlStrToInt(cut.data(), 6, &value, &sign) != 0) return std::nullopt;
+  if (PsdlStrToInt(cut.data(), limit, &value, &sign) != 0) return std::nullopt;
   return value;
 }
+
+std::optional<std::uint32_t> parseInstanceText(const std::string& text) { return parseNumberText(text, 7, 6); }
 
 CommandBuffer buildEnquiryMessage(ModuleCatalogue catalogue, PrimitiveId primitive, const EnquiryChoice& choice) {
   std::optional<CatalogueLookup> entry = lookupEntry(catalogue, choice.moduleIndex, choice.entryIndex);
@@ -36,7 +39,12 @@ unsigned char* buildEnquiryCommand(unsigned int* len, ModuleCatalogue catalogue,
                                    tk::CDialog& dialog, const EnquiryFields& fields) {
   if (len == nullptr) return nullptr;
   if (*len != 0) return buildPresetEnquiry(len, catalogue, primitive);
-  if (dialog.DoModal() != tk::IDOK) return nullptr;
+  return buildDialogEnquiry(len, catalogue, primitive, dialog, fields);
+}
+
+unsigned char* buildDialogEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                  tk::CDialog& dialog, const EnquiryFields& fields) {
+  if (len == nullptr || dialog.DoModal() != tk::IDOK) return nullptr;
   std::optional<std::uint32_t> instance = parseInstanceText(fields.instanceText);
   if (!instance) return nullptr;
   return buildEnquiryMessage(catalogue, primitive, {fields.moduleIndex, fields.entryIndex, *instance}).handOver(len);
