@@ -1,10 +1,7 @@
 #include "orbel/diag/EnquiryCommand.h"
 
 #include <array>
-#include <cstring>
-#include <vector>
 
-#include "host/PsdlStrToInt.h"
 #include "orbel/builders/ByteOrder.h"
 
 namespace orbel {
@@ -13,15 +10,6 @@ EnquiryChoice decodePresetValue(std::uint32_t preset) {
   const std::uint32_t entryByte = (preset >> 16) & 0xFF;
   return {static_cast<std::int64_t>(preset >> 24), entryByte == 0xFF ? 0 : static_cast<std::int64_t>(entryByte & 0x0F),
           preset & 0xFFFF};
-}
-
-std::optional<std::uint32_t> parseNumberText(const std::string& text, std::size_t keep, int limit) {
-  std::vector<char> cut(keep + 1, '\0');  // zero-filled, so the kept part is terminated
-  std::memcpy(cut.data(), text.data(), std::min(text.size(), keep));
-  unsigned int value = 0;
-  int sign = 0;
-  if (PsdlStrToInt(cut.data(), limit, &value, &sign) != 0) return std::nullopt;
-  return value;
 }
 
 std::optional<std::uint32_t> parseInstanceText(const std::string& text) { return parseNumberText(text, 7, 6); }

@@ -11,6 +11,7 @@
 #include "orbel/builders/CommandBuffer.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/catalogue/ModuleCatalogue.h"
+#include "orbel/diag/NumberText.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Dialog.h"
 
@@ -26,10 +27,6 @@ struct EnquiryChoice {
 // count); bits 24-31 module row.
 EnquiryChoice decodePresetValue(std::uint32_t preset);
 
-// A number text as a builder reads it: at most its first `keep` characters,
-// of which the parser reads `limit`; the sign is not looked at. Nothing when
-// it is not a number.
-std::optional<std::uint32_t> parseNumberText(const std::string& text, std::size_t keep, int limit);
 // The instance text of an enquiry: 7 characters kept, 6 read.
 std::optional<std::uint32_t> parseInstanceText(const std::string& text);
 
