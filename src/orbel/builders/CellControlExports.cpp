@@ -1,6 +1,7 @@
 // The cell-control builders (lock cell, disable request, physical-layer
 // parameter request, measurement report interval) and the layer-1 info
 // report configuration.
+#include "orbel/builders/DialogBuilder.h"
 #include "orbel/builders/Exports.h"
 #include "orbel/diag/CDiagCmdDisableDlg.h"
 #include "orbel/diag/CDiagCmdLockCellDlg.h"
@@ -16,21 +17,17 @@ unsigned char* OrbelGetLockCellBuffer(unsigned int* len, unsigned long presetFla
 }
 
 unsigned char* DiagCmdDisableReqBuffer(unsigned int* len) {
-  CDiagCmdDisableDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagCmdDisableDlg>(len);
 }
 
 unsigned char* OrbelGetPhyParamInfoReqBuffer(unsigned int* len) {
-  CDiagCmdPhyInfoReqDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagCmdPhyInfoReqDlg>(len);
 }
 
 unsigned char* GetMeasReportInterval(unsigned int* len) {
-  CDiagMeasIntervalDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagMeasIntervalDlg>(len);
 }
 
 unsigned char* GetL1infoReportCfg(unsigned int* len) {
-  CL1ConfigDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CL1ConfigDlg>(len);
 }

@@ -1,3 +1,4 @@
+#include "orbel/builders/DialogBuilder.h"
 #include "orbel/builders/Exports.h"
 #include "orbel/diag/CDiagCmdFsmEnqDlg.h"
 #include "orbel/diag/CDiagCmdStaticEnqDlg.h"
@@ -14,33 +15,27 @@
 unsigned char* OrbelGetTmrEnqueryBuffer(unsigned int* len) {
   if (len != nullptr && *len != 0)
     return orbel::buildPresetEnquiry(len, orbel::timerEnquiryCatalogue(), orbel::PrimitiveId::TimerEnquiry);
-  CDiagEnqTmrDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagEnqTmrDlg>(len);
 }
 
 unsigned char* OrbelGetCountEnqueryBuffer(unsigned int* len) {
   if (len != nullptr && *len != 0)
     return orbel::buildPresetEnquiry(len, orbel::counterEnquiryCatalogue(), orbel::PrimitiveId::CounterEnquiry);
-  CDiagEnqCntDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagEnqCntDlg>(len);
 }
 
 unsigned char* OrbelGetConstEnqueryBuffer(unsigned int* len) {
-  CDiagConstEnqDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagConstEnqDlg>(len);
 }
 
 unsigned char* OrbelGetVariableEnqueryBuffer(unsigned int* len) {
-  CDiagVarEnqDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagVarEnqDlg>(len);
 }
 
 unsigned char* OrbelGetStaticEnqueryBuffer(unsigned int* len) {
-  CDiagCmdStaticEnqDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagCmdStaticEnqDlg>(len);
 }
 
 unsigned char* OrbelGetFsmEnqueryBuffer(unsigned int* len) {
-  CDiagCmdFsmEnqDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagCmdFsmEnqDlg>(len);
 }

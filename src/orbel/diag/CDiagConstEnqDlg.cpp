@@ -57,14 +57,12 @@ void CDiagConstEnqDlg::OnOK() {
 }
 
 int CDiagConstEnqDlg::UpdateCombox() {
-  orbel::fillEntryList(m_entryList, orbel::constantEnquiryCatalogue()[static_cast<std::size_t>(m_fields.moduleIndex)]);
+  orbel::showModuleEntries(m_entryList, orbel::constantEnquiryCatalogue(), m_fields);
   // Every module starts again at all instances; only RLC and PDH let the
   // engineer name one.
   m_fields.instanceText = "0xffff";
   m_instanceEdit.setText(m_fields.instanceText);
   m_instanceEdit.enable(m_fields.moduleIndex == kRlcRow || m_fields.moduleIndex == kPdhRow);
-  m_entryList.setCurSel(0);
-  m_fields.entryIndex = 0;
   return 0;
 }
 

@@ -54,9 +54,7 @@ void CDiagVarEnqDlg::OnOK() {
 
 // The instance field keeps its text for every module.
 int CDiagVarEnqDlg::UpdateCombox() {
-  orbel::fillEntryList(m_entryList, orbel::variableEnquiryCatalogue()[static_cast<std::size_t>(m_fields.moduleIndex)]);
-  m_entryList.setCurSel(0);
-  m_fields.entryIndex = 0;
+  orbel::showModuleEntries(m_entryList, orbel::variableEnquiryCatalogue(), m_fields);
   return 0;
 }
 

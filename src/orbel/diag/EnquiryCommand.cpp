@@ -50,4 +50,10 @@ void fillEntryList(tk::ComboBox& list, const ModuleCatalogueRow& row) {
   }
 }
 
+void showModuleEntries(tk::ComboBox& list, ModuleCatalogue catalogue, EnquiryFields& fields) {
+  fillEntryList(list, catalogue[static_cast<std::size_t>(fields.moduleIndex)]);
+  list.setCurSel(0);
+  fields.entryIndex = 0;
+}
+
 }  // namespace orbel

@@ -57,5 +57,8 @@ unsigned char* buildDialogEnquiry(unsigned int* len, ModuleCatalogue catalogue, 
 // Refills `list` with the entries of `row` in catalogue order, each with its
 // identifier as item data, deleting the old items from the last to the first.
 void fillEntryList(tk::ComboBox& list, const ModuleCatalogueRow& row);
+// Fills `list` for the row `fields.moduleIndex` of `catalogue`, selects its
+// first item and makes entry 0 the chosen entry.
+void showModuleEntries(tk::ComboBox& list, ModuleCatalogue catalogue, EnquiryFields& fields);
 
 }  // namespace orbel

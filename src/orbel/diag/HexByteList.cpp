@@ -1,16 +1,8 @@
 #include "orbel/diag/HexByteList.h"
 
+#include "orbel/decode/HexText.h"
+
 namespace orbel {
-namespace {
-
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
 
 std::optional<std::vector<std::uint8_t>> decodeHexByteList(std::string_view text, std::size_t maxBytes) {
   std::vector<std::uint8_t> bytes;
@@ -26,7 +18,7 @@ std::optional<std::vector<std::uint8_t>> decodeHexByteList(std::string_view text
     return true;
   };
   for (char c : text) {
-    const int digit = hexDigit(c);
+    const int digit = hexDigitValue(c);
     if (digit < 0) {
       if (!endRun()) return std::nullopt;
       continue;

@@ -29,10 +29,4 @@ unsigned char* buildSettingCommand(unsigned int* len, ModuleCatalogue catalogue,
       .handOver(len);
 }
 
-std::string missingSettingText(const SettingFields& fields, const std::string& noValueText) {
-  if (fields.instanceText.empty()) return "No instance id";
-  if (fields.valueText.empty()) return noValueText;
-  return {};
-}
-
 }  // namespace orbel

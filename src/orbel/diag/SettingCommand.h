@@ -1,6 +1,6 @@
-// What the timer and counter setting builders share: the fields their
-// dialogs keep, the checks of their OK handlers and the 32-byte message
-// (entry identifier, instance and new value, all big-endian).
+// The timer and counter setting message: the fields the dialogs keep and
+// the 32-byte message (entry identifier, instance and new value, all
+// big-endian).
 #pragma once
 
 #include <cstdint>
@@ -35,9 +35,5 @@ CommandBuffer buildSettingMessage(ModuleCatalogue catalogue, PrimitiveId primiti
 // that is not a number gives null.
 unsigned char* buildSettingCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
                                    tk::CDialog& dialog, const SettingFields& fields, NumberTextBounds bounds);
-
-// The text an OK handler shows for missing fields, or empty when both are
-// filled: the instance is asked for first, then the new value.
-std::string missingSettingText(const SettingFields& fields, const std::string& noValueText);
 
 }  // namespace orbel
