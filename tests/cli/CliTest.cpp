@@ -132,13 +132,4 @@ TEST_F(Cli, RunsTheBarredCellClassAndReportsTheChosenType) {
   EXPECT_NE(result.output.find("\"Query type\""), std::string::npos) << result.output;
 }
 
-TEST_F(Cli, RunsTheLayer1ReportConfiguration) {
-  const std::string script = file("s.json", R"({"dialogs":[{"do":[{"click":"command.mask"},{"click":"report.4"},
-      {"click":"report.5"},{"click":"ok"}]}]})");
-  Result result = orbel("run GetL1infoReportCfg --script " + script);
-  EXPECT_EQ(result.status, 0) << result.output;
-  EXPECT_NE(result.output.find("report mask: 0x18 (reports 4, 5)"), std::string::npos) << result.output;
-  EXPECT_NE(result.output.find("length: 26"), std::string::npos);
-}
-
 }  // namespace

@@ -23,12 +23,10 @@ struct LockCellArgs {
   bool b1 = false, b2 = false, b3 = false, b4 = false;
 };
 
-Call lockCell(const LockCellArgs& a, unsigned int len = 0) {
-  return callExport(
-      [&a](unsigned int* out) {
-        return OrbelGetLockCellBuffer(out, a.presetFlags, a.cellId, a.frequency, a.b1, a.b2, a.b3, a.b4);
-      },
-      len);
+Call lockCell(const LockCellArgs& a) {
+  return callExport([&a](unsigned int* out) {
+    return OrbelGetLockCellBuffer(out, a.presetFlags, a.cellId, a.frequency, a.b1, a.b2, a.b3, a.b4);
+  });
 }
 
 // Caption of `id` when the script's actions are done.
@@ -192,14 +190,6 @@ TEST(LockCell, PresetValuesAndTheExtraCaptionAreShown) {
   EXPECT_EQ(extra, "");
 }
 
-TEST(LockCell, CancelAndNullLengthGiveNull) {
-  ScriptedHost host(dialogScript("CDiagCmdLockCellDlg", {click("cancel")}));
-  Call call = lockCell({3, 1, 10055, false, true, true}, 5);
-  EXPECT_FALSE(call.returned);
-  EXPECT_EQ(call.len, 5u);
-  EXPECT_EQ(OrbelGetLockCellBuffer(nullptr, 0, 0, 0, false, false, false, false), nullptr);
-}
-
 TEST(IgnoreBarred, NamesTheBarredTypes) {
   EXPECT_STREQ(IgnoreBarred::GetBarredType(0), "Normal");
   EXPECT_STREQ(IgnoreBarred::GetBarredType(1), "Ignore Barred");
@@ -233,15 +223,6 @@ TEST(IgnoreBarred, QueryOrSetClosesWithTheChosenType) {
     EXPECT_EQ(dialog.currentType, c.type) << c.actions.back().control;
     EXPECT_EQ(host.toolkit().errors().size(), c.errors) << c.actions.back().control;
   }
-}
-
-TEST(IgnoreBarred, ShowsTheCurrentTypeByName) {
-  ScriptedHost host;
-  CaptionProbe caption(host, "current");
-  IgnoreBarred(1, 7).DoModal();
-  EXPECT_EQ(caption.caption(), "unknown");
-  IgnoreBarred(1, 2).DoModal();
-  EXPECT_EQ(caption.caption(), "Query type");
 }
 
 TEST(DisableRequest, SendsTheChosenTaskByteAndKind) {

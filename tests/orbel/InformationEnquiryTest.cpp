@@ -90,14 +90,22 @@ TEST(InformationEnquiry, AnEmptyInstanceIsRefusedByTheCatalogueEnquiries) {
   }
 }
 
-TEST(InformationEnquiry, CancelAndNullLengthGiveNull) {
-  for (unsigned char* (*builder)(unsigned int*) : {OrbelGetConstEnqueryBuffer, OrbelGetVariableEnqueryBuffer,
-                                                   OrbelGetStaticEnqueryBuffer, OrbelGetFsmEnqueryBuffer}) {
+// Every dialog builder of these commands: a null length shows nothing, and
+// Cancel returns null with *len as it was.
+TEST(DialogBuilders, NullLengthAndCancelGiveNullAndLeaveTheLength) {
+  for (unsigned char* (*builder)(unsigned int*) :
+       {OrbelGetTmrSetBuffer, OrbelGetCountSetBuffer, OrbelGetConstEnqueryBuffer, OrbelGetVariableEnqueryBuffer,
+        OrbelGetStaticEnqueryBuffer, OrbelGetFsmEnqueryBuffer, DiagCmdDisableReqBuffer, OrbelGetPhyParamInfoReqBuffer,
+        GetMeasReportInterval, GetL1infoReportCfg, +[](unsigned int* len) {
+          return OrbelGetLockCellBuffer(len, 3, 1, 10055, false, true, true, false);
+        }}) {
     ScriptedHost host(dialogScript("", {click("cancel")}));
+    EXPECT_EQ(builder(nullptr), nullptr);
     Call call = callExport(builder, 9);
     EXPECT_FALSE(call.returned);
     EXPECT_EQ(call.len, 9u);
-    EXPECT_EQ(builder(nullptr), nullptr);
+    EXPECT_EQ(host.toolkit().dialogsRun().size(), 1u);
+    EXPECT_TRUE(host.toolkit().errors().empty());
   }
 }
 

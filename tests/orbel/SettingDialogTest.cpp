@@ -72,18 +72,14 @@ TEST(SettingDialogs, MissingFieldsAreNamedInOrderAndTheDialogStaysOpen) {
   EXPECT_EQ(counter.messages(), (std::vector<std::string>{"No instance id", "No New Value"}));
 }
 
-TEST(SettingDialogs, ATextThatIsNoNumberOrCancelGivesNullAndLeavesTheLength) {
+TEST(SettingDialogs, ATextThatIsNoNumberGivesNullWithoutAMessage) {
   for (unsigned char* (*builder)(unsigned int*) : {OrbelGetTmrSetBuffer, OrbelGetCountSetBuffer}) {
     ScriptedHost notNumber(dialogScript("", {set("instance", "1"), set("value", "0x"), click("ok")}));
     Call call = callExport(builder, 77);
     EXPECT_FALSE(call.returned);
     EXPECT_EQ(call.len, 77u);
     EXPECT_TRUE(notNumber.messages().empty());
-
-    ScriptedHost cancel(dialogScript("", {set("instance", "1"), set("value", "2"), click("cancel")}));
-    EXPECT_FALSE(callExport(builder, 77).returned);
   }
-  EXPECT_EQ(OrbelGetTmrSetBuffer(nullptr), nullptr);
 }
 
 }  // namespace
