@@ -81,8 +81,9 @@ unsigned char* CDiagCmdLockCellDlg::GetDiagCmd(unsigned int* len) {
   std::array<std::uint8_t, 4> payload{m_mode, m_cell};
   orbel::writeU16BE(payload, 2, m_frequency);
   const std::size_t length = sideOf(m_mode) == LockSide::None ? 1 : payload.size();
+  // The lock-cell message is the one allocated zero-filled, with calloc.
   return orbel::frameMessage({9, 0}, orbel::MessageGroup::ProtocolStack, orbel::PrimitiveId::LockCell,
-                             std::span(payload).first(length), true)
+                             std::span(payload).first(length), /*zeroed=*/true)
       .handOver(len);
 }
 
