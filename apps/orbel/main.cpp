@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
   CLI::App* describe = app.add_subcommand("describe", "show the controls of the dialogs an export opens");
   describe->add_option("EXPORT", exportName, "export name")->required();
   addHostOptions(*describe, host);
+  describe->add_option("--arg", args, "NAME=VALUE for a parameter of the export");
 
   CLI::App* run = app.add_subcommand("run", "call an export through the scripted toolkit");
   run->add_option("EXPORT", exportName, "export name")->required();
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
       return decodeCommand(file, hex, format);
     }
     const runner::ExportInfo& info = exportNamed(exportName);
-    runner::ExportCall call = run->parsed() ? makeCall(info, args, len, nullLen) : runner::ExportCall{};
+    runner::ExportCall call = makeCall(info, args, len, nullLen);
     cli::SessionResult result = cli::runSession(info, call, host);
     if (describe->parsed())
       cli::printDescription(std::cout, result);

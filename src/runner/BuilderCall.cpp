@@ -5,7 +5,7 @@
 
 namespace orbel::runner {
 
-ExportOutcome callBuilder(const ExportCall& call, unsigned char* (*builder)(unsigned int*)) {
+ExportOutcome callBuilder(const ExportCall& call, const std::function<unsigned char*(unsigned int*)>& builder) {
   unsigned int length = call.initialLength;
   unsigned char* buffer = builder(call.nullLength ? nullptr : &length);
   ExportOutcome outcome;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "runner/ExportTable.h"
@@ -10,7 +11,8 @@ namespace orbel::runner {
 
 // Calls a builder: passes the length (or null), copies the message it handed
 // back and releases it with free().
-ExportOutcome callBuilder(const ExportCall& call, unsigned char* (*builder)(unsigned int*));
+// A builder with further arguments is bound to them first.
+ExportOutcome callBuilder(const ExportCall& call, const std::function<unsigned char*(unsigned int*)>& builder);
 
 // The value of --arg `name`, or `fallback` when it was not given.
 std::int64_t argOr(const ExportCall& call, std::string_view name, std::int64_t fallback);

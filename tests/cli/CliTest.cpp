@@ -93,4 +93,43 @@ TEST_F(Cli, DescribeListsTheDialogsControlsAfterTheScript) {
   EXPECT_NE(result.output.find("10 items, selected 0 \"All Rlc Timers\""), std::string::npos);
 }
 
+TEST_F(Cli, RunsTheLockCellWithItsArgumentsAndDecodesTheResult) {
+  const std::string script = file("s.json", R"({"dialogs":[{"expect":"CDiagCmdLockCellDlg","do":[{"click":"ok"}]}]})");
+  Result result = orbel("run OrbelGetLockCellBuffer --arg presetFlags=3 --arg cellId=0xFF --arg frequency=10055 "
+                        "--arg b2=true --arg b3=true --script " + script + " --json");
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find(R"("returned": "1c00ff000900ca320000262f000000000000040001ff274700000000")"),
+            std::string::npos)
+      << result.output;
+
+  result = orbel("decode --hex 1c00ff000900ca320000262f000000000000040001ff274700000000");
+  EXPECT_NE(result.output.find("cell parameter id: 0xFF (any cell)"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("frequency: 10055 (2011.0 MHz, in a TD-SCDMA band)"), std::string::npos);
+
+  // Without host module 25 the GSM modes are closed; with it they are offered.
+  result = orbel("describe OrbelGetLockCellBuffer --arg b2=1");
+  EXPECT_NE(result.output.find("mode.5           radio      \"Mode &5 (GSM)\"       disabled"), std::string::npos)
+      << result.output;
+  result = orbel("describe OrbelGetLockCellBuffer --arg b2=1 --modules 25");
+  EXPECT_NE(result.output.find("mode.5           radio      \"Mode &5 (GSM)\"       enabled   checked"),
+            std::string::npos)
+      << result.output;
+}
+
+TEST_F(Cli, RunsTheBarredCellClassAndReportsTheChosenType) {
+  const std::string script = file("s.json", R"({"dialogs":[{"do":[{"click":"type.ignore"},{"click":"set"}]}]})");
+  Result result = orbel("run IgnoreBarred --arg enableButtons=1 --arg currentType=0 --script " + script + " --json");
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find(R"("returned": 1)"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find(R"("currentType": "Ignore Barred")"), std::string::npos);
+
+  const std::string query = file("q.json", R"({"dialogs":[{"do":[{"click":"query"}]}]})");
+  result = orbel("run IgnoreBarred --arg enableButtons=0 --script " + query + " --json");
+  EXPECT_EQ(result.status, 2);  // the query button is closed
+  EXPECT_NE(result.output.find(R"("returned": null)"), std::string::npos) << result.output;
+
+  result = orbel("describe IgnoreBarred --arg currentType=2");
+  EXPECT_NE(result.output.find("\"Query type\""), std::string::npos) << result.output;
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include "host/FeatureManager.h"
 #include "host/PsdlStrToInt.h"
 #include "host/StringTable.h"
+#include "host/TdBand.h"
 
 namespace {
 
@@ -83,6 +84,27 @@ TEST(StringTable, HoldsEveryNumberedTextTheDialogsUse) {
   const std::string format = getResourceStringComm(12930);
   EXPECT_EQ(format.find("%s"), format.rfind("%s"));
   EXPECT_NE(format.find("%s"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// A carrier's whole 1.6 MHz channel must lie in the band: UARFCN (five per
+// MHz) from the lower edge + 4 to the upper edge - 4.
+TEST(TdBand, AcceptsCarriersInsideBandsAEAndFOnly) {
+  const std::pair<unsigned, bool> cases[] = {
+      {10053, false}, {10054, true}, {10055, true}, {10121, true}, {10122, false},  // A: 2010-2025 MHz
+      {11503, false}, {11504, true}, {11750, true}, {11996, true}, {11997, false},  // E: 2300-2400 MHz
+      {9403, false},  {9404, true},  {9500, true},  {9596, true},  {9597, false},   // F: 1880-1920 MHz
+      {0, false},     {10000, false}, {10055 + 0x10000, false}, {0xFFFFFFFF, false},
+  };
+  for (const auto& [uarfcn, valid] : cases) EXPECT_EQ(TdBand::CheckUarfcn(uarfcn), valid) << uarfcn;
+}
+
+TEST(TdBand, ListsEveryBandForTheMessage) {
+  EXPECT_EQ(TdBand::GetAllBandStr(), "A: 2010-2025 MHz (UARFCN 10054-10121), E: 2300-2400 MHz (UARFCN 11504-11996), "
+                                     "F: 1880-1920 MHz (UARFCN 9404-9596)");
 }
 
 }  // namespace

@@ -35,6 +35,72 @@ TEST(MessageDecoder, NamesModuleCommandAndCatalogueEntry) {
   EXPECT_EQ(valueOf(message, "instance"), "0xFFFF (all instances)");
 }
 
+// One field of each command the library builds, named as an engineer reads it.
+TEST(MessageDecoder, NamesThePayloadOfEverySettingEnquiryAndCellCommand) {
+  struct Case {
+    const char* hex;
+    const char* title;
+    const char* field;
+    const char* value;
+  };
+  const Case cases[] = {
+      {"20 00 FF 00 02 00 CA 32 00 00 10 2F 00 00 00 00 00 00 08 00 00 31 FF FF 00 00 03 E8 00 00 00 00",
+       "RRC timer set", "new value", "1000 (0x000003E8)"},
+      {"20 00 FF 00 04 00 CA 32 00 00 14 2F 00 00 00 00 00 00 08 00 00 62 00 02 00 00 00 10 00 00 00 00",
+       "PDH counter set", "entry", "0x0062 \"Counter DATA EST\""},
+      {"1C 00 FF 00 01 00 CA 32 00 00 16 2F 00 00 00 00 00 00 04 00 00 11 FF FF 00 00 00 00", "MAC constant enquiry",
+       "entry", "0x0011 \"MAC constant\""},
+      {"1C 00 FF 00 02 00 CA 32 00 00 18 2F 00 00 00 00 00 00 04 00 00 41 00 00 00 00 00 00", "RRC variable enquiry",
+       "entry", "0x0041 \"START information\""},
+      {"1C 00 FF 00 04 01 CA 32 00 00 1A 2F 00 00 00 00 00 00 04 00 01 21 00 00 00 00 00 00",
+       "task 4, sub-module 1 static information enquiry", "target", "0x21 (task 4, sub-module 1)"},
+      {"19 00 FF 00 06 04 CA 32 00 00 1C 2F 00 00 00 00 00 00 01 00 FF 00 00 00 00", "GSMS state-machine enquiry",
+       "action", "0xFF"},
+      {"19 00 FF 00 0A 00 CA 32 00 00 22 2F 00 00 00 00 00 00 01 00 02 00 00 00 00", "task 10 disable request",
+       "disable kind", "2"},
+      {"1C 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 04 00 01 FF 27 47 00 00 00 00", "task 9 lock cell",
+       "frequency", "10055 (2011.0 MHz, in a TD-SCDMA band)"},
+      {"1C 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 04 00 05 3F 00 46 00 00 00 00", "task 9 lock cell",
+       "BSIC", "63"},
+      {"19 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 01 00 04 00 00 00 00", "task 9 lock cell", "mode", "4"},
+      {"1A 00 FF 00 00 00 CB 32 00 00 65 2F 00 00 00 00 00 00 02 00 02 06 00 00 00 00",
+       "task 0 physical-layer parameter request", "number", "6"},
+      {"19 00 FF 00 09 00 CA 32 00 00 9E 2F 00 00 00 00 00 00 01 00 2C 00 00 00 00",
+       "task 9 measurement report interval", "interval", "44 (0x2C)"},
+      {"1A 00 FF 00 00 00 CC 32 00 00 68 2F 00 00 00 00 00 00 02 00 00 14 00 00 00 00",
+       "task 0 layer-1 info report configuration", "number", "20 (0x0014)"},
+      {"1A 00 FF 00 00 00 CC 32 00 00 6A 2F 00 00 00 00 00 00 02 00 00 18 00 00 00 00",
+       "task 0 layer-1 info report parameter", "report mask", "0x18 (reports 4, 5)"},
+      {"21 00 FF 00 00 00 CC 32 00 00 73 2F 00 00 00 00 00 00 09 00 01 02 00 03 01 2C 0A 0B FF 00 00 00 00",
+       "task 0 layer-1 info report byte list", "byte list", "0A 0B FF"},
+  };
+  for (const Case& c : cases) {
+    orbel::DecodedMessage message = orbel::decodeDiagMessage(bytesOf(c.hex));
+    ASSERT_EQ(message.error, "") << c.hex;
+    EXPECT_EQ(message.title, c.title);
+    EXPECT_EQ(valueOf(message, c.field), c.value) << c.title;
+    EXPECT_TRUE(message.notes.empty()) << message.notes[0];
+  }
+}
+
+TEST(MessageDecoder, LeavesAPayloadRawWhenItsLengthDoesNotFitTheCommand) {
+  const std::pair<const char*, const char*> cases[] = {
+      // A lock cell of mode 1 needs 4 bytes.
+      {"19 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 01 00 01 00 00 00 00", "a lock cell of mode 1 has 4"},
+      // The byte list says 4 bytes, 3 follow.
+      {"21 00 FF 00 00 00 CC 32 00 00 73 2F 00 00 00 00 00 00 09 00 01 02 00 04 01 2C 0A 0B FF 00 00 00 00",
+       "says 4 bytes, 3 follow"},
+      {"1D 00 FF 00 00 00 CC 32 00 00 73 2F 00 00 00 00 00 00 05 00 01 02 00 00 01 00 00 00 00", "at least 6"},
+  };
+  for (const auto& [hex, note] : cases) {
+    orbel::DecodedMessage message = orbel::decodeDiagMessage(bytesOf(hex));
+    ASSERT_EQ(message.error, "");
+    EXPECT_EQ(valueOf(message, "payload"), "raw");
+    ASSERT_EQ(message.notes.size(), 1u);
+    EXPECT_NE(message.notes[0].find(note), std::string::npos) << message.notes[0];
+  }
+}
+
 TEST(MessageDecoder, ShowsWhatItCannotNameInsteadOfGuessing) {
   // Unknown module, primitive and a timer identifier outside the module's row.
   auto odd = bytesOf("1D 00 FF 00 07 03 CA 32 00 00 01 00 00 00 00 00 00 00 05 00 01 02 03 04 05 00 00 00 00");

@@ -10,18 +10,6 @@ namespace {
 
 using namespace orbel::test;
 
-struct Call {
-  std::vector<std::uint8_t> bytes;
-  unsigned int len;
-  bool returned;
-};
-
-Call callExport(unsigned char* (*builder)(unsigned int*), unsigned int len = 0) {
-  unsigned char* buffer = builder(&len);
-  bool returned = buffer != nullptr;
-  return {takeBuffer(buffer, len), len, returned};
-}
-
 std::string hex(const Call& call) { return orbel::toHex(call.bytes); }
 
 // Payload (entry identifier, instance) and module bytes of a 28-byte enquiry.

@@ -23,6 +23,15 @@ TEST(SharedLibrary, ExportsTheEntryPointsAndDialogClassesOnly) {
   EXPECT_NE(symbols.find("OrbelGetCountEnqueryBuffer(unsigned int*)"), std::string::npos);
   EXPECT_NE(symbols.find("CDiagEnqTmrDlg::GetDiagCmd(unsigned int*)"), std::string::npos);
   EXPECT_NE(symbols.find("CDiagEnqCntDlg::CDiagEnqCntDlg"), std::string::npos);
+  for (const char* entry :
+       {"OrbelGetTmrSetBuffer(unsigned int*)", "OrbelGetCountSetBuffer(unsigned int*)",
+        "OrbelGetConstEnqueryBuffer(unsigned int*)", "OrbelGetVariableEnqueryBuffer(unsigned int*)",
+        "OrbelGetStaticEnqueryBuffer(unsigned int*)", "OrbelGetFsmEnqueryBuffer(unsigned int*)",
+        "OrbelGetLockCellBuffer(unsigned int*, unsigned long, unsigned char, unsigned short, bool, bool, bool, bool)",
+        "DiagCmdDisableReqBuffer(unsigned int*)", "OrbelGetPhyParamInfoReqBuffer(unsigned int*)",
+        "GetMeasReportInterval(unsigned int*)", "GetL1infoReportCfg(unsigned int*)",
+        "IgnoreBarred::IgnoreBarred(int, unsigned char, tk::CDialog*)", "IgnoreBarred::GetBarredType(unsigned char)"})
+    EXPECT_NE(symbols.find(entry), std::string::npos) << entry;
   for (const char* internal : {"orbel::", "PsdlStrToInt", "FeatureManager", "tk::ScriptedToolkit", "encodeItemList"})
     EXPECT_EQ(symbols.find(internal), std::string::npos) << internal << " is visible";
 }

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "host/FeatureManager.h"
 #include "orbel/builders/ModuleLifetime.h"
+#include "orbel/decode/HexText.h"
 #include "toolkit/ScriptedToolkit.h"
 
 namespace orbel::test {
@@ -101,6 +103,34 @@ inline std::vector<std::uint8_t> takeBuffer(unsigned char* buffer, unsigned int 
   if (buffer != nullptr) bytes.assign(buffer, buffer + length);
   std::free(buffer);
   return bytes;
+}
+
+// What one builder call handed back.
+struct Call {
+  std::vector<std::uint8_t> bytes;
+  unsigned int len;
+  bool returned;
+};
+
+// Calls `builder` (a builder export, or a lambda binding its further
+// arguments) with *len = `len` and takes over the buffer.
+template <typename Builder>
+Call callExport(Builder builder, unsigned int len = 0) {
+  unsigned char* buffer = builder(&len);
+  bool returned = buffer != nullptr;
+  return {takeBuffer(buffer, len), len, returned};
+}
+
+// The payload of a built message in hex ("00 31 FF FF"), after checking
+// that the frame's lengths agree with the bytes; "null" when nothing was
+// built.
+inline std::string payloadHex(const Call& call) {
+  if (!call.returned) return "null";
+  const auto& bytes = call.bytes;
+  if (bytes.size() < 24 || bytes.size() != call.len || (bytes[0] | bytes[1] << 8) != static_cast<int>(bytes.size()) ||
+      (bytes[18] | bytes[19] << 8) + 24u != bytes.size())
+    return "bad frame of " + std::to_string(bytes.size()) + " bytes";
+  return orbel::toHex(std::span(bytes).subspan(20, bytes.size() - 24));
 }
 
 }  // namespace orbel::test

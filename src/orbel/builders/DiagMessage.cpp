@@ -31,11 +31,11 @@ std::optional<DiagMessageHeader> readHeader(std::span<const std::uint8_t> in) {
 }
 
 CommandBuffer frameMessage(ModuleId module, MessageGroup group, PrimitiveId primitive,
-                           std::span<const std::uint8_t> payload) {
+                           std::span<const std::uint8_t> payload, bool zeroed) {
   // Direct builders' payloads are a few bytes; the 16-bit length words hold them.
   assert(payload.size() <= 0xFFFF - kFrameOverhead);
   const auto total = static_cast<std::uint16_t>(kFrameOverhead + payload.size());
-  CommandBuffer buffer = CommandBuffer::allocate(total);
+  CommandBuffer buffer = CommandBuffer::allocate(total, zeroed);
   if (!buffer) return buffer;
   std::span<std::uint8_t> out = buffer.bytes();
   writeHeader(out, {total, kStartMark, 0, module, static_cast<std::uint32_t>(group),

@@ -64,10 +64,10 @@ void writeHeader(std::span<std::uint8_t> out, const DiagMessageHeader& header);
 // The header of `in`; nothing when fewer than 18 bytes are present.
 std::optional<DiagMessageHeader> readHeader(std::span<const std::uint8_t> in);
 
-// Allocates exactly 24 + payload bytes with malloc and fills the frame of a
-// direct builder (start mark 0xFF, zero trailer words). Empty when the
-// allocation fails.
+// Allocates exactly 24 + payload bytes with malloc (calloc when `zeroed`)
+// and fills the frame of a direct builder (start mark 0xFF, zero trailer
+// words). Empty when the allocation fails.
 CommandBuffer frameMessage(ModuleId module, MessageGroup group, PrimitiveId primitive,
-                           std::span<const std::uint8_t> payload);
+                           std::span<const std::uint8_t> payload, bool zeroed = false);
 
 }  // namespace orbel

@@ -1,21 +1,41 @@
+#include "orbel/builders/DialogBuilder.h"
 #include "orbel/builders/Exports.h"
+#include "orbel/diag/CDiagCmdFsmEnqDlg.h"
+#include "orbel/diag/CDiagCmdStaticEnqDlg.h"
+#include "orbel/diag/CDiagConstEnqDlg.h"
 #include "orbel/diag/CDiagEnqCntDlg.h"
 #include "orbel/diag/CDiagEnqTmrDlg.h"
+#include "orbel/diag/CDiagVarEnqDlg.h"
 #include "orbel/diag/EnquiryCommand.h"
 
-// A pre-set value shows nothing, so the pre-set path builds the message
-// without constructing a dialog the user would never see.
+// The enquiry builders. A pre-set value (timer and counter enquiries only)
+// shows nothing, so the pre-set path builds the message without constructing
+// a dialog the user would never see.
 
 unsigned char* OrbelGetTmrEnqueryBuffer(unsigned int* len) {
   if (len != nullptr && *len != 0)
     return orbel::buildPresetEnquiry(len, orbel::timerEnquiryCatalogue(), orbel::PrimitiveId::TimerEnquiry);
-  CDiagEnqTmrDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagEnqTmrDlg>(len);
 }
 
 unsigned char* OrbelGetCountEnqueryBuffer(unsigned int* len) {
   if (len != nullptr && *len != 0)
     return orbel::buildPresetEnquiry(len, orbel::counterEnquiryCatalogue(), orbel::PrimitiveId::CounterEnquiry);
-  CDiagEnqCntDlg dialog;
-  return dialog.GetDiagCmd(len);
+  return orbel::buildWithDialog<CDiagEnqCntDlg>(len);
+}
+
+unsigned char* OrbelGetConstEnqueryBuffer(unsigned int* len) {
+  return orbel::buildWithDialog<CDiagConstEnqDlg>(len);
+}
+
+unsigned char* OrbelGetVariableEnqueryBuffer(unsigned int* len) {
+  return orbel::buildWithDialog<CDiagVarEnqDlg>(len);
+}
+
+unsigned char* OrbelGetStaticEnqueryBuffer(unsigned int* len) {
+  return orbel::buildWithDialog<CDiagCmdStaticEnqDlg>(len);
+}
+
+unsigned char* OrbelGetFsmEnqueryBuffer(unsigned int* len) {
+  return orbel::buildWithDialog<CDiagCmdFsmEnqDlg>(len);
 }

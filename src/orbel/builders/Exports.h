@@ -11,3 +11,31 @@
 ORBEL_EXPORT unsigned char* OrbelGetTmrEnqueryBuffer(unsigned int* len);
 // Counter enquiry; pre-set value as for the timer enquiry.
 ORBEL_EXPORT unsigned char* OrbelGetCountEnqueryBuffer(unsigned int* len);
+
+// Timer and counter setting: a module's timer or counter gets a new value.
+// *len on entry is ignored by these and every builder below.
+ORBEL_EXPORT unsigned char* OrbelGetTmrSetBuffer(unsigned int* len);
+ORBEL_EXPORT unsigned char* OrbelGetCountSetBuffer(unsigned int* len);
+
+// Constant, variable, static information and state-machine enquiries.
+ORBEL_EXPORT unsigned char* OrbelGetConstEnqueryBuffer(unsigned int* len);
+ORBEL_EXPORT unsigned char* OrbelGetVariableEnqueryBuffer(unsigned int* len);
+ORBEL_EXPORT unsigned char* OrbelGetStaticEnqueryBuffer(unsigned int* len);
+ORBEL_EXPORT unsigned char* OrbelGetFsmEnqueryBuffer(unsigned int* len);
+
+// Lock cell. Bit 0 of `presetFlags` shows `cellId` (0xFF: any cell), bit 1
+// shows `frequency`; `b1` offers and selects mode 3, `b2` selects a locking
+// mode, `b3` the TD-SCDMA side, `b4` shows an extra caption. The message
+// buffer is allocated with calloc.
+ORBEL_EXPORT unsigned char* OrbelGetLockCellBuffer(unsigned int* len, unsigned long presetFlags, unsigned char cellId,
+                                                   unsigned short frequency, bool b1, bool b2, bool b3, bool b4);
+// Disable request for one protocol task.
+ORBEL_EXPORT unsigned char* DiagCmdDisableReqBuffer(unsigned int* len);
+// Physical-layer parameter request.
+ORBEL_EXPORT unsigned char* OrbelGetPhyParamInfoReqBuffer(unsigned int* len);
+// Measurement report interval.
+ORBEL_EXPORT unsigned char* GetMeasReportInterval(unsigned int* len);
+
+// Layer-1 info report configuration: one of three commands to the
+// physical layer.
+ORBEL_EXPORT unsigned char* GetL1infoReportCfg(unsigned int* len);

@@ -1,6 +1,7 @@
 // Payloads of the enquiry, setting and cell-control commands.
 #include <optional>
 
+#include "host/TdBand.h"
 #include "orbel/builders/ByteOrder.h"
 #include "orbel/catalogue/ModuleCatalogue.h"
 #include "orbel/decode/PayloadDecoding.h"
@@ -8,8 +9,8 @@
 namespace orbel {
 namespace {
 
-void decodeEnquiry(const PayloadContext& context, ModuleCatalogue catalogue, const char* command) {
-  if (!expectPayloadLength(context, 4, command)) return;
+// The entry identifier and instance that open every catalogue command.
+void decodeEntryAndInstance(const PayloadContext& context, ModuleCatalogue catalogue) {
   const std::uint16_t entry = readU16BE(context.payload, 0);
   std::optional<std::string_view> name = findEntryName(catalogue, context.module, entry);
   std::string value = hexText(entry, 4);
@@ -17,6 +18,17 @@ void decodeEnquiry(const PayloadContext& context, ModuleCatalogue catalogue, con
   addPayloadField(context, 0, 2, "entry", value);
   const std::uint16_t instance = readU16BE(context.payload, 2);
   addPayloadField(context, 2, 2, "instance", instance == 0xFFFF ? "0xFFFF (all instances)" : numberText(instance, 4));
+}
+
+void decodeEnquiry(const PayloadContext& context, ModuleCatalogue catalogue, const char* command) {
+  if (!expectPayloadLength(context, 4, command)) return;
+  decodeEntryAndInstance(context, catalogue);
+}
+
+void decodeSetting(const PayloadContext& context, ModuleCatalogue catalogue, const char* command) {
+  if (!expectPayloadLength(context, 8, command)) return;
+  decodeEntryAndInstance(context, catalogue);
+  addPayloadField(context, 4, 4, "new value", numberText(readUBE(context.payload, 4, 4), 8));
 }
 
 void decodeTimerEnquiry(const PayloadContext& context) {
@@ -27,12 +39,90 @@ void decodeCounterEnquiry(const PayloadContext& context) {
   decodeEnquiry(context, counterEnquiryCatalogue(), "counter enquiry");
 }
 
+void decodeConstantEnquiry(const PayloadContext& context) {
+  decodeEnquiry(context, constantEnquiryCatalogue(), "constant enquiry");
+}
+
+void decodeVariableEnquiry(const PayloadContext& context) {
+  decodeEnquiry(context, variableEnquiryCatalogue(), "variable enquiry");
+}
+
+void decodeTimerSet(const PayloadContext& context) { decodeSetting(context, timerSettingCatalogue(), "timer set"); }
+
+void decodeCounterSet(const PayloadContext& context) {
+  decodeSetting(context, counterSettingCatalogue(), "counter set");
+}
+
+void decodeStaticEnquiry(const PayloadContext& context) {
+  if (!expectPayloadLength(context, 4, "static information enquiry")) return;
+  addPayloadField(context, 0, 1, "scope", std::to_string(context.payload[0]));
+  const std::uint8_t target = context.payload[1];
+  addPayloadField(context, 1, 1, "target",
+                  hexText(target, 2) + (target == 0x11 ? " (RLC)" : target == 0x21 ? " (task 4, sub-module 1)" : ""));
+  addPayloadField(context, 2, 2, "reserved", hexText(readU16BE(context.payload, 2), 4));
+}
+
+void decodeStateMachineEnquiry(const PayloadContext& context) {
+  if (!expectPayloadLength(context, 1, "state-machine enquiry")) return;
+  addPayloadField(context, 0, 1, "action", hexText(context.payload[0], 2));
+}
+
+void decodeDisableRequest(const PayloadContext& context) {
+  if (!expectPayloadLength(context, 1, "disable request")) return;
+  addPayloadField(context, 0, 1, "disable kind", std::to_string(context.payload[0]));
+}
+
+// "10055 (2011.0 MHz, in a TD-SCDMA band)": a UARFCN is five times the MHz.
+std::string uarfcnText(std::uint16_t uarfcn) {
+  return std::to_string(uarfcn) + " (" + std::to_string(uarfcn / 5) + '.' + std::to_string(uarfcn % 5 * 2) + " MHz, " +
+         (TdBand::CheckUarfcn(uarfcn) ? "in a TD-SCDMA band)" : "outside the TD-SCDMA bands)");
+}
+
+// Modes 1 and 2 lock a TD-SCDMA cell, 5 and 6 a GSM cell; the others carry
+// the mode alone.
+void decodeLockCell(const PayloadContext& context) {
+  const std::uint8_t mode = context.payload.empty() ? 0 : context.payload[0];
+  const bool td = mode == 1 || mode == 2;
+  const bool gsm = mode == 5 || mode == 6;
+  const std::string command = "lock cell of mode " + std::to_string(mode);
+  if (!expectPayloadLength(context, td || gsm ? 4 : 1, command.c_str())) return;
+  addPayloadField(context, 0, 1, "mode",
+                  std::to_string(mode) + (td ? " (TD-SCDMA cell)" : gsm ? " (GSM cell)" : ""));
+  if (!td && !gsm) return;
+  const std::uint8_t cell = context.payload[1];
+  addPayloadField(context, 1, 1, td ? "cell parameter id" : "BSIC",
+                  cell == 0xFF ? "0xFF (any cell)" : std::to_string(cell));
+  const std::uint16_t frequency = readU16BE(context.payload, 2);
+  addPayloadField(context, 2, 2, "frequency", td ? uarfcnText(frequency) : std::to_string(frequency));
+}
+
+void decodePhysicalParameterRequest(const PayloadContext& context) {
+  if (!expectPayloadLength(context, 2, "physical-layer parameter request")) return;
+  addPayloadField(context, 0, 1, "item", std::to_string(context.payload[0]));
+  addPayloadField(context, 1, 1, "number", std::to_string(context.payload[1]));
+}
+
+void decodeMeasurementInterval(const PayloadContext& context) {
+  if (!expectPayloadLength(context, 1, "measurement report interval")) return;
+  addPayloadField(context, 0, 1, "interval", numberText(context.payload[0], 2));
+}
+
 }  // namespace
 
 PayloadDecoder commandPayloadDecoder(std::uint32_t primitiveId) {
   switch (static_cast<PrimitiveId>(primitiveId)) {
     case PrimitiveId::TimerEnquiry: return decodeTimerEnquiry;
     case PrimitiveId::CounterEnquiry: return decodeCounterEnquiry;
+    case PrimitiveId::TimerSet: return decodeTimerSet;
+    case PrimitiveId::CounterSet: return decodeCounterSet;
+    case PrimitiveId::ConstantEnquiry: return decodeConstantEnquiry;
+    case PrimitiveId::VariableEnquiry: return decodeVariableEnquiry;
+    case PrimitiveId::StaticEnquiry: return decodeStaticEnquiry;
+    case PrimitiveId::StateMachineEnquiry: return decodeStateMachineEnquiry;
+    case PrimitiveId::DisableRequest: return decodeDisableRequest;
+    case PrimitiveId::LockCell: return decodeLockCell;
+    case PrimitiveId::PhysicalParameterRequest: return decodePhysicalParameterRequest;
+    case PrimitiveId::MeasurementInterval: return decodeMeasurementInterval;
     default: return nullptr;
   }
 }

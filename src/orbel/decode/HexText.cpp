@@ -1,16 +1,13 @@
 #include "orbel/decode/HexText.h"
 
 namespace orbel {
-namespace {
 
-int digit(char c) {
+int hexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
-
-}  // namespace
 
 std::string toHex(std::span<const std::uint8_t> bytes, std::string_view separator) {
   const char* digits = separator.empty() ? "0123456789abcdef" : "0123456789ABCDEF";
@@ -29,7 +26,7 @@ std::optional<std::vector<std::uint8_t>> parseHex(std::string_view text) {
   int high = -1;
   for (char c : text) {
     if (high < 0 && (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ':' || c == ',')) continue;
-    int value = digit(c);
+    int value = hexDigitValue(c);
     if (value < 0) return std::nullopt;
     if (high < 0) {
       high = value;

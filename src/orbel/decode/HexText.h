@@ -10,6 +10,8 @@
 
 namespace orbel {
 
+// The value of a hexadecimal digit (either case), or -1 for any other character.
+int hexDigitValue(char c);
 // "1C 00 FF" with `separator` " ", "1c00ff" with "" (lower case then).
 std::string toHex(std::span<const std::uint8_t> bytes, std::string_view separator = " ");
 // Reads pairs of hex digits; blanks, colons and commas between bytes are

@@ -36,5 +36,7 @@ bool expectPayloadLength(const PayloadContext& context, std::size_t length, cons
 
 // Enquiry, setting and cell-control commands; null for other identifiers.
 PayloadDecoder commandPayloadDecoder(std::uint32_t primitiveId);
+// Layer-1 info report configuration commands; null for other identifiers.
+PayloadDecoder layer1ReportPayloadDecoder(std::uint32_t primitiveId);
 
 }  // namespace orbel

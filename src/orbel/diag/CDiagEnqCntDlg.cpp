@@ -59,12 +59,10 @@ void CDiagEnqCntDlg::OnOK() {
 }
 
 int CDiagEnqCntDlg::UpdateCombox() {
-  orbel::fillEntryList(m_entryList, orbel::counterEnquiryCatalogue()[static_cast<std::size_t>(m_fields.moduleIndex)]);
+  orbel::showModuleEntries(m_entryList, orbel::counterEnquiryCatalogue(), m_fields);
   m_instanceEdit.enable(m_fields.moduleIndex == kCcRow || m_fields.moduleIndex == kPdhRow);
   m_fields.instanceText = "0xffff";
   m_instanceEdit.setText(m_fields.instanceText);
-  m_entryList.setCurSel(0);
-  m_fields.entryIndex = 0;
   return 0;
 }
 

@@ -70,7 +70,7 @@ void CDiagEnqTmrDlg::OnOK() {
 }
 
 int CDiagEnqTmrDlg::UpdateComBox() {
-  orbel::fillEntryList(m_entryList, orbel::timerEnquiryCatalogue()[static_cast<std::size_t>(m_fields.moduleIndex)]);
+  orbel::showModuleEntries(m_entryList, orbel::timerEnquiryCatalogue(), m_fields);
   if (m_fields.moduleIndex == kRlcRow || m_fields.moduleIndex == kCcRow) {
     m_instanceEdit.enable(true);
   } else {
@@ -78,8 +78,6 @@ int CDiagEnqTmrDlg::UpdateComBox() {
     m_fields.instanceText = "0xffff";
     m_instanceEdit.setText(m_fields.instanceText);
   }
-  m_entryList.setCurSel(0);
-  m_fields.entryIndex = 0;
   m_listFilled = true;
   return 0;
 }

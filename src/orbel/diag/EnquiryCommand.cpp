@@ -1,9 +1,7 @@
 #include "orbel/diag/EnquiryCommand.h"
 
 #include <array>
-#include <cstring>
 
-#include "host/PsdlStrToInt.h"
 #include "orbel/builders/ByteOrder.h"
 
 namespace orbel {
@@ -14,14 +12,7 @@ EnquiryChoice decodePresetValue(std::uint32_t preset) {
           preset & 0xFFFF};
 }
 
-std::optional<std::uint32_t> parseInstanceText(const std::string& text) {
-  std::array<char, 8> cut{};
-  std::memcpy(cut.data(), text.data(), std::min<std::size_t>(text.size(), 7));
-  unsigned int value = 0;
-  int sign = 0;
-  if (PsdlStrToInt(cut.data(), 6, &value, &sign) != 0) return std::nullopt;
-  return value;
-}
+std::optional<std::uint32_t> parseInstanceText(const std::string& text) { return parseNumberText(text, 7, 6); }
 
 CommandBuffer buildEnquiryMessage(ModuleCatalogue catalogue, PrimitiveId primitive, const EnquiryChoice& choice) {
   std::optional<CatalogueLookup> entry = lookupEntry(catalogue, choice.moduleIndex, choice.entryIndex);
@@ -36,7 +27,12 @@ unsigned char* buildEnquiryCommand(unsigned int* len, ModuleCatalogue catalogue,
                                    tk::CDialog& dialog, const EnquiryFields& fields) {
   if (len == nullptr) return nullptr;
   if (*len != 0) return buildPresetEnquiry(len, catalogue, primitive);
-  if (dialog.DoModal() != tk::IDOK) return nullptr;
+  return buildDialogEnquiry(len, catalogue, primitive, dialog, fields);
+}
+
+unsigned char* buildDialogEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                  tk::CDialog& dialog, const EnquiryFields& fields) {
+  if (len == nullptr || dialog.DoModal() != tk::IDOK) return nullptr;
   std::optional<std::uint32_t> instance = parseInstanceText(fields.instanceText);
   if (!instance) return nullptr;
   return buildEnquiryMessage(catalogue, primitive, {fields.moduleIndex, fields.entryIndex, *instance}).handOver(len);
@@ -52,6 +48,12 @@ void fillEntryList(tk::ComboBox& list, const ModuleCatalogueRow& row) {
     int index = list.addString(std::string(entryName(row.entries[i])));
     list.setItemData(index, row.entries[i].identifier);
   }
+}
+
+void showModuleEntries(tk::ComboBox& list, ModuleCatalogue catalogue, EnquiryFields& fields) {
+  fillEntryList(list, catalogue[static_cast<std::size_t>(fields.moduleIndex)]);
+  list.setCurSel(0);
+  fields.entryIndex = 0;
 }
 
 }  // namespace orbel

@@ -1,6 +1,7 @@
-// What the timer and counter enquiry builders share: the pre-set value that
-// skips the dialog, the parsing of the instance text, and the 28-byte message
-// (entry identifier and instance, both big-endian).
+// What the catalogue enquiry builders (timer, counter, constant, variable)
+// share: the pre-set value that skips the dialog, the parsing of number
+// texts, and the 28-byte message (entry identifier and instance, both
+// big-endian).
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "orbel/builders/CommandBuffer.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/catalogue/ModuleCatalogue.h"
+#include "orbel/diag/NumberText.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Dialog.h"
 
@@ -25,8 +27,7 @@ struct EnquiryChoice {
 // count); bits 24-31 module row.
 EnquiryChoice decodePresetValue(std::uint32_t preset);
 
-// The instance text as the builders read it: at most its first 7 characters,
-// of which the parser reads 6. Nothing when it is not a number.
+// The instance text of an enquiry: 7 characters kept, 6 read.
 std::optional<std::uint32_t> parseInstanceText(const std::string& text);
 
 // The enquiry message for `choice`; empty when its row or entry does not exist.
@@ -49,9 +50,15 @@ struct EnquiryFields {
 // instance text that is not a number give null.
 unsigned char* buildEnquiryCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
                                    tk::CDialog& dialog, const EnquiryFields& fields);
+// The same for the enquiries without a pre-set value: *len on entry is ignored.
+unsigned char* buildDialogEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                  tk::CDialog& dialog, const EnquiryFields& fields);
 
 // Refills `list` with the entries of `row` in catalogue order, each with its
 // identifier as item data, deleting the old items from the last to the first.
 void fillEntryList(tk::ComboBox& list, const ModuleCatalogueRow& row);
+// Fills `list` for the row `fields.moduleIndex` of `catalogue`, selects its
+// first item and makes entry 0 the chosen entry.
+void showModuleEntries(tk::ComboBox& list, ModuleCatalogue catalogue, EnquiryFields& fields);
 
 }  // namespace orbel

@@ -1,0 +1,13 @@
+// The timer and counter setting builders.
+#include "orbel/builders/DialogBuilder.h"
+#include "orbel/builders/Exports.h"
+#include "orbel/diag/CDiagCmdCntSetDlg.h"
+#include "orbel/diag/CDiagCmdTmrSetDlg.h"
+
+unsigned char* OrbelGetTmrSetBuffer(unsigned int* len) {
+  return orbel::buildWithDialog<CDiagCmdTmrSetDlg>(len);
+}
+
+unsigned char* OrbelGetCountSetBuffer(unsigned int* len) {
+  return orbel::buildWithDialog<CDiagCmdCntSetDlg>(len);
+}

@@ -1,0 +1,59 @@
+// Payloads of the layer-1 info report configuration commands.
+#include "orbel/builders/ByteOrder.h"
+#include "orbel/decode/HexText.h"
+#include "orbel/decode/PayloadDecoding.h"
+
+namespace orbel {
+namespace {
+
+void decodeReportNumber(const PayloadContext& context) {
+  if (!expectPayloadLength(context, 2, "layer-1 report number command")) return;
+  addPayloadField(context, 0, 2, "number", numberText(readU16BE(context.payload, 0), 4));
+}
+
+// Bit i of the mask stands for report kind i + 1.
+void decodeReportMask(const PayloadContext& context) {
+  if (!expectPayloadLength(context, 2, "layer-1 report mask command")) return;
+  addPayloadField(context, 0, 1, "reserved", hexText(context.payload[0], 2));
+  const std::uint8_t mask = context.payload[1];
+  std::string reports;
+  for (int bit = 0; bit < 8; ++bit)
+    if (mask & 1u << bit) reports += (reports.empty() ? "" : ", ") + std::to_string(bit + 1);
+  addPayloadField(context, 1, 1, "report mask", hexText(mask, 2) + (reports.empty() ? " (none)" : " (reports " + reports + ')'));
+}
+
+// Two bytes, the list length n, a 16-bit value and n list bytes; a length
+// that does not match the payload leaves the payload raw.
+void decodeReportBytes(const PayloadContext& context) {
+  constexpr std::size_t kHeader = 6;
+  const std::span<const std::uint8_t> payload = context.payload;
+  if (payload.size() < kHeader) {
+    context.notes.push_back("payload of " + std::to_string(payload.size()) +
+                            " bytes, a layer-1 report byte-list command has at least 6");
+    return;
+  }
+  const std::size_t count = readU16BE(payload, 2);
+  if (kHeader + count != payload.size()) {
+    context.notes.push_back("the byte list says " + std::to_string(count) + " bytes, " +
+                            std::to_string(payload.size() - kHeader) + " follow");
+    return;
+  }
+  addPayloadField(context, 0, 1, "first byte", numberText(payload[0], 2));
+  addPayloadField(context, 1, 1, "second byte", numberText(payload[1], 2));
+  addPayloadField(context, 2, 2, "list length", std::to_string(count));
+  addPayloadField(context, 4, 2, "value", numberText(readU16BE(payload, 4), 4));
+  if (count > 0) addPayloadField(context, kHeader, count, "byte list", toHex(payload.subspan(kHeader)));
+}
+
+}  // namespace
+
+PayloadDecoder layer1ReportPayloadDecoder(std::uint32_t primitiveId) {
+  switch (static_cast<PrimitiveId>(primitiveId)) {
+    case PrimitiveId::Layer1ReportConfig: return decodeReportNumber;
+    case PrimitiveId::Layer1ReportParameter: return decodeReportMask;
+    case PrimitiveId::Layer1ReportBytes: return decodeReportBytes;
+    default: return nullptr;
+  }
+}
+
+}  // namespace orbel

@@ -1,0 +1,70 @@
+// Lock-cell dialog: the engineer locks the terminal to a TD-SCDMA cell
+// (cell parameter id) or a GSM cell (BSIC) on a frequency, or chooses one of
+// the modes without a cell. The host decides which modes are offered.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "toolkit/Dialog.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Label.h"
+#include "toolkit/RadioButton.h"
+
+class CDiagCmdLockCellDlg : public tk::CDialog {
+ public:
+  // `b1` offers mode 3 and selects it, `b2` selects a locking mode, `b3`
+  // selects the TD-SCDMA side, `b4` shows the extra caption.
+  CDiagCmdLockCellDlg(bool b1, bool b2, bool b3, bool b4, tk::CWnd* parent = nullptr);
+  ~CDiagCmdLockCellDlg() override;
+
+  // The values shown when the dialog opens: bit 0 of `presetFlags` shows
+  // `cellId` (0xFF as "-"), bit 1 shows `frequency`.
+  void SetPreset(unsigned long presetFlags, unsigned char cellId, unsigned short frequency);
+
+  // Builds the lock-cell message; see OrbelGetLockCellBuffer.
+  unsigned char* GetDiagCmd(unsigned int* len);
+
+ protected:
+  bool OnInitDialog() override;
+  void OnOK() override;
+
+  void OnLockCellMode0Radio();
+  void OnLockCellMode1Radio();
+  void OnLockCellMode2Radio();
+  void OnLockCellMode3Radio();
+  void OnLockCellMode4Radio();
+  void OnLockCellMode5Radio();
+  void OnLockCellMode6Radio();
+
+ private:
+  void chooseMode(std::uint8_t mode);
+  void showModeFields();
+  bool readFrequency();
+  bool readCell();
+
+  tk::RadioGroup m_modeGroup;
+  tk::RadioButton m_mode0Radio{"mode.0", "Mode &0", m_modeGroup};
+  tk::RadioButton m_mode1Radio{"mode.1", "Mode &1 (TD-SCDMA)", m_modeGroup};
+  tk::RadioButton m_mode2Radio{"mode.2", "Mode &2 (TD-SCDMA)", m_modeGroup};
+  tk::RadioButton m_mode3Radio{"mode.3", "Mode &3", m_modeGroup};
+  tk::RadioButton m_mode4Radio{"mode.4", "Mode &4", m_modeGroup};
+  tk::RadioButton m_mode5Radio{"mode.5", "Mode &5 (GSM)", m_modeGroup};
+  tk::RadioButton m_mode6Radio{"mode.6", "Mode &6 (GSM)", m_modeGroup};
+  tk::Label m_cellLabel{"label.cell", "Cell Param ID:"};
+  tk::Edit m_cellEdit{"cell"};
+  tk::Label m_frequencyLabel{"label.frequency", "&Frequency:"};
+  tk::Edit m_frequencyEdit{"frequency"};
+  tk::Label m_extraLabel{"label.extra", ""};
+
+  unsigned long m_presetFlags = 0;
+  std::uint8_t m_presetCell = 0;
+  std::uint16_t m_presetFrequency = 0;
+  bool m_b1;
+  bool m_b2;
+  bool m_b3;
+  bool m_b4;
+  std::uint8_t m_mode = 4;
+  std::uint8_t m_cell = 0;  // 0xFF: any cell
+  std::uint16_t m_frequency = 0;
+};

@@ -1,0 +1,60 @@
+#include "orbel/diag/IgnoreBarred.h"
+
+#include "orbel/builders/ModuleLifetime.h"
+
+IgnoreBarred::IgnoreBarred(int enable, unsigned char type, tk::CWnd* parent)
+    : CDialog(orbel::dialogTemplate("IgnoreBarred", "Barred Cells"), parent), enableButtons(enable), currentType(type) {
+  addControl(m_currentLabel);
+  addControl(m_current);
+  addControl(m_normalRadio);
+  addControl(m_ignoreRadio);
+  addControl(m_queryButton);
+  addControl(m_setButton);
+
+  m_normalRadio.onClicked = [this] { OnTypeSelect(); };
+  m_ignoreRadio.onClicked = [this] { OnTypeSelect(); };
+  m_queryButton.onClicked = [this] { OnIgnoreBarredQuery(); };
+  m_setButton.onClicked = [this] { OnIgnoreBarredSet(); };
+
+  // Query and Set close the dialog; there is no plain OK.
+  okButton().show(false);
+  setLayout({
+      tk::row({tk::item(m_currentLabel), tk::item(m_current), tk::stretch()}),
+      tk::group("Type", {tk::item(m_normalRadio), tk::item(m_ignoreRadio)}),
+      tk::row({tk::item(m_queryButton), tk::item(m_setButton), tk::stretch()}),
+  });
+}
+
+IgnoreBarred::~IgnoreBarred() = default;
+
+const char* IgnoreBarred::GetBarredType(unsigned char type) {
+  switch (type) {
+    case kNormal: return "Normal";
+    case kIgnoreBarred: return "Ignore Barred";
+    case kQueryType: return "Query type";
+    default: return "unknown";
+  }
+}
+
+bool IgnoreBarred::OnInitDialog() {
+  CDialog::OnInitDialog();
+  const bool enabled = enableButtons != 0;
+  m_normalRadio.enable(enabled);
+  m_ignoreRadio.enable(enabled);
+  m_queryButton.enable(enabled);
+  m_setButton.enable(false);
+  m_current.setCaption(GetBarredType(currentType));
+  return true;
+}
+
+void IgnoreBarred::OnIgnoreBarredQuery() {
+  currentType = kQueryType;
+  EndDialog(tk::IDOK);
+}
+
+void IgnoreBarred::OnIgnoreBarredSet() {
+  currentType = m_ignoreRadio.checked() ? kIgnoreBarred : kNormal;
+  EndDialog(tk::IDOK);
+}
+
+void IgnoreBarred::OnTypeSelect() { m_setButton.enable(true); }

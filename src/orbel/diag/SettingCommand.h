@@ -1,0 +1,39 @@
+// The timer and counter setting message: the fields the dialogs keep and
+// the 32-byte message (entry identifier, instance and new value, all
+// big-endian).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "orbel/builders/CommandBuffer.h"
+#include "orbel/builders/DiagMessage.h"
+#include "orbel/catalogue/ModuleCatalogue.h"
+#include "orbel/diag/EnquiryCommand.h"
+#include "toolkit/Dialog.h"
+
+namespace orbel {
+
+struct SettingFields : EnquiryFields {
+  std::string valueText;
+};
+
+// How much of each number text a builder reads: `keep` characters are
+// copied, of which the parser reads `limit`.
+struct NumberTextBounds {
+  std::size_t keep;
+  int limit;
+};
+
+// The setting message; empty when the row or entry does not exist.
+CommandBuffer buildSettingMessage(ModuleCatalogue catalogue, PrimitiveId primitive, int moduleIndex, int entryIndex,
+                                  std::uint32_t instance, std::uint32_t value);
+
+// The builder operation of both setting dialogs: null `len` gives null
+// (*len on entry is ignored); `dialog` runs modally and, after OK, the
+// instance and new-value texts are parsed within `bounds`. Cancel or a text
+// that is not a number gives null.
+unsigned char* buildSettingCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                   tk::CDialog& dialog, const SettingFields& fields, NumberTextBounds bounds);
+
+}  // namespace orbel
