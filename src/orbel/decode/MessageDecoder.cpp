@@ -11,7 +11,7 @@ namespace orbel {
 namespace {
 
 // The payload decoders of every command family, asked in turn.
-constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder};
+constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder, filterPayloadDecoder};
 
 PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
   for (auto lookup : kPayloadLookups)

@@ -36,5 +36,7 @@ bool expectPayloadLength(const PayloadContext& context, std::size_t length, cons
 
 // Enquiry, setting and cell-control commands; null for other identifiers.
 PayloadDecoder commandPayloadDecoder(std::uint32_t primitiveId);
+// The SAP filter message of primitive 12031; null for other identifiers.
+PayloadDecoder filterPayloadDecoder(std::uint32_t primitiveId);
 
 }  // namespace orbel
