@@ -85,6 +85,7 @@ HlsFileContents parseHlsFilterFile(std::span<const std::uint8_t> file) {
   }
 
   const std::size_t size = frames.size();
+  contents.message.reserve(size);
   if (size < kHlsFrameHeaderSize + kFrameOverhead)
     return refuse(HlsFault::Truncated, bytesText(size) + " of frames, a filter file needs at least " +
                                            std::to_string(kHlsFrameHeaderSize + kFrameOverhead));
