@@ -1,7 +1,8 @@
 // Test support for the filter tests: a scratch folder, whole-file reads and
-// writes, the golden files, and filter messages in the forms the tests need.
+// writes, and the golden files.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -12,16 +13,12 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 namespace orbel::test {
 
 class ScratchFolder : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("orbel-filter-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = std::filesystem::temp_directory_path() / ("orbel-filter-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder_);
     start_ = std::filesystem::current_path();
   }
@@ -31,8 +28,7 @@ class ScratchFolder : public ::testing::Test {
   }
   std::string path(const std::string& name) const { return (folder_ / name).string(); }
 
-  std::filesystem::path folder_;
-  std::filesystem::path start_;
+  std::filesystem::path folder_, start_;
 };
 
 inline std::vector<std::uint8_t> readBytes(const std::string& path) {
@@ -41,13 +37,12 @@ inline std::vector<std::uint8_t> readBytes(const std::string& path) {
 }
 
 inline void writeBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
 }
 
 inline std::string goldenPath(const std::string& name) { return std::string(ORBEL_FILTER_GOLDEN) + "/" + name; }
 
-// `length` payload bytes that differ from their neighbours.
+// `length` bytes that differ from their neighbours, as in the golden files.
 inline std::vector<std::uint8_t> patternPayload(std::size_t length) {
   std::vector<std::uint8_t> payload(length);
   for (std::size_t i = 0; i < length; ++i) payload[i] = static_cast<std::uint8_t>(i * 7 + 3);
