@@ -4,6 +4,8 @@
 // header, lengths and routing are those of the filter message; such a
 // message saves to a file that loads back unchanged and that the decoder
 // names byte by byte.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,8 +13,6 @@
 #include <fstream>
 #include <span>
 #include <string>
-
-#include <unistd.h>
 
 #include "FuzzCheck.h"
 #include "orbel/builders/ByteOrder.h"

@@ -1,12 +1,13 @@
 // The trace filter exports: the compact message filter and the SAP filter
 // model that the host keeps.
+#include "orbel/builders/FilterExports.h"
+
 #include <cstdlib>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "orbel/builders/ByteOrder.h"
-#include "orbel/builders/FilterExports.h"
 #include "runner/BuilderCall.h"
 #include "runner/ExportGroups.h"
 #include "runner/FilterHost.h"
@@ -55,7 +56,8 @@ ExportOutcome runCreateMessage(const ExportCall& call) {
 }  // namespace
 
 void addFilterExports(std::vector<ExportInfo>& table) {
-  table.push_back({"GetFilterMsgMini", "filters",
+  table.push_back({"GetFilterMsgMini",
+                   "filters",
                    "unsigned char* GetFilterMsgMini(unsigned int* fullSet, unsigned int* workModeState, "
                    "int& workMode, int& filterType, bool interactive)",
                    "compact message filter: a predefined SAP filter option or the filter loaded from a file; "
@@ -63,10 +65,13 @@ void addFilterExports(std::vector<ExportInfo>& table) {
                    false,
                    {"workMode", "filterType", "interactive"},
                    runFilterMsgMini});
-  table.push_back({"SapFilterManager::CreateMessage", "filters",
+  table.push_back({"SapFilterManager::CreateMessage",
+                   "filters",
                    "std::pair<unsigned char*, int> SapFilterManager::CreateMessage(bool userOnly)",
-                   "the SAP filter message of the host's filter model (a fresh model in each CLI run)", false,
-                   {"userOnly"}, runCreateMessage});
+                   "the SAP filter message of the host's filter model (a fresh model in each CLI run)",
+                   false,
+                   {"userOnly"},
+                   runCreateMessage});
 }
 
 }  // namespace orbel::runner

@@ -32,7 +32,8 @@ void addSapFilterFields(std::span<const std::uint8_t> body, std::size_t base, st
   }
   const SapFilterContents& contents = std::get<SapFilterContents>(read);
   const bool full = contents.type == kSapFilterFullType;
-  fields.push_back({base, 1, "message type", hexText(contents.type, 2) + (full ? " SAP filter" : " compact SAP filter, no attributes")});
+  fields.push_back({base, 1, "message type",
+                    hexText(contents.type, 2) + (full ? " SAP filter" : " compact SAP filter, no attributes")});
   fields.push_back({base + 1, 1, "reserved", hexText(body[1], 2)});
   fields.push_back({base + 2, 2, "identifier list length",
                     std::to_string(4 * contents.ids.size()) + " (" + std::to_string(contents.ids.size()) + " SAPs)"});
@@ -40,7 +41,8 @@ void addSapFilterFields(std::span<const std::uint8_t> body, std::size_t base, st
   for (std::size_t i = 0; i < contents.ids.size(); ++i, at += 4)
     fields.push_back({at, 4, "SAP " + std::to_string(i + 1), numberText(contents.ids[i], 8)});
   for (std::size_t i = 0; i < contents.attributes.size(); ++i, ++at)
-    fields.push_back({at, 1, "attribute of SAP " + std::to_string(contents.ids[i]), attributeText(contents.attributes[i])});
+    fields.push_back(
+        {at, 1, "attribute of SAP " + std::to_string(contents.ids[i]), attributeText(contents.attributes[i])});
 }
 
 bool looksLikeSapFilterMessage(std::span<const std::uint8_t> bytes) {
@@ -55,8 +57,9 @@ DecodedMessage decodeSapFilterMessage(std::span<const std::uint8_t> bytes) {
     return message;
   }
   const auto& contents = std::get<SapFilterContents>(read);
-  message.title = std::string(contents.type == kSapFilterFullType ? "SAP filter message" : "compact SAP filter message") +
-                  ", " + std::to_string(contents.ids.size()) + " SAPs";
+  message.title =
+      std::string(contents.type == kSapFilterFullType ? "SAP filter message" : "compact SAP filter message") + ", " +
+      std::to_string(contents.ids.size()) + " SAPs";
   addSapFilterFields(bytes, 0, message.fields, message.notes);
   return message;
 }

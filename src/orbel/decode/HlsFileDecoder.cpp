@@ -39,8 +39,8 @@ DecodedMessage decodeHlsFilterFile(std::span<const std::uint8_t> bytes) {
   DecodedMessage decoded;
   const HlsFileContents contents = parseHlsFilterFile(bytes);
   if (contents.fault != HlsFault::None) {
-    decoded.error = std::string(contents.fault == HlsFault::Truncated ? "truncated" : "not an HLS filter file") +
-                    ": " + contents.reason;
+    decoded.error = std::string(contents.fault == HlsFault::Truncated ? "truncated" : "not an HLS filter file") + ": " +
+                    contents.reason;
     return decoded;
   }
   // The embedded message as a diagnostic message (its header words already in host order).
@@ -64,8 +64,9 @@ DecodedMessage decodeHlsFilterFile(std::span<const std::uint8_t> bytes) {
     const std::size_t at = frame.offset;
     const std::string which = "frame " + std::to_string(frame.number) + ' ';
     fields.push_back({at, 2, which + "mark", "F3 64"});
-    fields.push_back({at + 2, 2, which + "length", std::to_string(frame.chunkLength + 5) + " (" +
-                                                        std::to_string(frame.chunkLength) + " bytes of the message)"});
+    fields.push_back(
+        {at + 2, 2, which + "length",
+         std::to_string(frame.chunkLength + 5) + " (" + std::to_string(frame.chunkLength) + " bytes of the message)"});
     fields.push_back({at + 4, 1, which + "count", std::to_string(frame.count)});
     fields.push_back({at + 5, 1, which + "number", std::to_string(frame.number)});
     fields.push_back({at + 6, 1, which + "kind", std::to_string(frame.kind)});

@@ -38,9 +38,9 @@ CMsgFilterDlg_MINI::CMsgFilterDlg_MINI(unsigned int fullSet, tk::CWnd* parent)
   m_loadButton.onClicked = [this] { OnLoad(); };
 
   setLayout({
-      tk::group("Filter", {tk::item(m_baseRadio), tk::item(m_option1Radio), tk::item(m_option2Radio),
-                           tk::item(m_option3Radio), tk::item(m_option5Radio), tk::item(m_fullRadio),
-                           tk::item(m_storedRadio)}),
+      tk::group("Filter",
+                {tk::item(m_baseRadio), tk::item(m_option1Radio), tk::item(m_option2Radio), tk::item(m_option3Radio),
+                 tk::item(m_option5Radio), tk::item(m_fullRadio), tk::item(m_storedRadio)}),
       tk::row({tk::item(m_workModeLabel), tk::item(m_workModeOnRadio), tk::item(m_workModeOffRadio), tk::stretch()}),
       tk::row({tk::item(m_saveButton), tk::item(m_loadButton), tk::stretch()}),
   });

@@ -59,7 +59,8 @@ std::optional<std::vector<std::uint8_t>> encodeHlsFilterFile(std::span<const std
     writeU8(out, at + 4, static_cast<std::uint8_t>(frames));
     writeU8(out, at + 5, static_cast<std::uint8_t>(number));
     writeU8(out, at + 6, kHlsFrameKind);
-    std::copy_n(message.begin() + static_cast<std::ptrdiff_t>(sent), chunk, file.begin() + static_cast<std::ptrdiff_t>(at + kHlsFrameHeaderSize));
+    std::copy_n(message.begin() + static_cast<std::ptrdiff_t>(sent), chunk,
+                file.begin() + static_cast<std::ptrdiff_t>(at + kHlsFrameHeaderSize));
     at += kHlsFrameHeaderSize + chunk;
     sent += chunk;
   }
@@ -73,7 +74,8 @@ HlsFileContents parseHlsFilterFile(std::span<const std::uint8_t> file) {
   HlsFileContents contents;
   std::span<const std::uint8_t> frames = file;
   std::size_t base = 0;  // where the frames start in the file
-  if (file.size() >= kHlsFileHeaderSize && std::equal(std::begin(kHlsFileMagic), std::end(kHlsFileMagic), file.begin())) {
+  if (file.size() >= kHlsFileHeaderSize &&
+      std::equal(std::begin(kHlsFileMagic), std::end(kHlsFileMagic), file.begin())) {
     const std::uint64_t stated = readU32LE(file, 4);
     if (stated + kHlsFileHeaderSize != file.size())
       return refuse(stated + kHlsFileHeaderSize > file.size() ? HlsFault::Truncated : HlsFault::Malformed,
@@ -104,7 +106,8 @@ HlsFileContents parseHlsFilterFile(std::span<const std::uint8_t> file) {
     const std::size_t frameLength = readU16BE(frames, offset + 2);
     if (frames[offset] != kHlsFrameMark[0] || frames[offset + 1] != kHlsFrameMark[1])
       return refuse(HlsFault::Malformed, frame + ": does not start with F3 64");
-    if (frameLength < 5) return refuse(HlsFault::Malformed, frame + ": frame length " + std::to_string(frameLength) + " is below 5");
+    if (frameLength < 5)
+      return refuse(HlsFault::Malformed, frame + ": frame length " + std::to_string(frameLength) + " is below 5");
     const std::size_t chunk = frameLength - 5;
     if (offset + kHlsFrameHeaderSize + chunk > size)
       return refuse(HlsFault::Truncated, frame + ": " + bytesText(chunk) + " of data announced, " +
@@ -122,8 +125,7 @@ HlsFileContents parseHlsFilterFile(std::span<const std::uint8_t> file) {
     contents.message.insert(contents.message.end(), data.begin(), data.end());
     offset += kHlsFrameHeaderSize + chunk;
   }
-  if (offset != size)
-    return refuse(HlsFault::Malformed, bytesText(size - offset) + " after the last frame");
+  if (offset != size) return refuse(HlsFault::Malformed, bytesText(size - offset) + " after the last frame");
 
   std::vector<std::uint8_t>& message = contents.message;
   const std::size_t length = message.size();

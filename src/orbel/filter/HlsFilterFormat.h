@@ -44,8 +44,8 @@ enum class HlsFault { None, Truncated, Malformed };
 
 struct HlsFileContents {
   HlsFault fault = HlsFault::None;
-  std::string reason;                 // why the file was refused
-  bool fileHeader = false;            // frames may come without the "HLSF" header
+  std::string reason;       // why the file was refused
+  bool fileHeader = false;  // frames may come without the "HLSF" header
   std::vector<HlsFrame> frames;
   std::vector<std::uint8_t> message;  // the embedded message, header words little-endian
 };

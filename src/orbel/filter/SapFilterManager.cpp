@@ -15,8 +15,7 @@ constexpr int kBasicSapSwitch = 130;
 
 }  // namespace
 
-SapFilterManager::SapFilterManager()
-    : m_attributeOn(false), m_standardSet(true), m_basicSaps(CreateBasicSap()) {}
+SapFilterManager::SapFilterManager() : m_attributeOn(false), m_standardSet(true), m_basicSaps(CreateBasicSap()) {}
 
 SapFilterManager::~SapFilterManager() = default;
 

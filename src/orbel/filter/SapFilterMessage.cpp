@@ -42,11 +42,11 @@ std::variant<SapFilterContents, std::string> readSapFilterMessage(std::span<cons
   const std::size_t listLength = readU16BE(bytes, 2);
   if (listLength % 4 != 0) return "the identifier list length " + std::to_string(listLength) + " is no multiple of 4";
   const std::size_t count = listLength / 4;
-  const std::size_t expected = contents.type == kSapFilterFullType ? sapFilterMessageSize(count) : compactSapListSize(count);
+  const std::size_t expected =
+      contents.type == kSapFilterFullType ? sapFilterMessageSize(count) : compactSapListSize(count);
   if (bytes.size() != expected)
     return std::string(bytes.size() < expected ? "truncated" : "inconsistent") + ": " + std::to_string(count) +
-           " identifiers take " + std::to_string(expected) + " bytes, " + std::to_string(bytes.size()) +
-           " are present";
+           " identifiers take " + std::to_string(expected) + " bytes, " + std::to_string(bytes.size()) + " are present";
   contents.ids.reserve(count);
   for (std::size_t i = 0; i < count; ++i) contents.ids.push_back(readUBE(bytes, kSapFilterHeaderSize + 4 * i, 4));
   if (contents.type == kSapFilterFullType) {

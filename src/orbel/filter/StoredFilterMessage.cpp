@@ -13,7 +13,8 @@ bool isValidStoredFilterMessage(std::span<const std::uint8_t> message) {
 std::optional<std::vector<std::uint8_t>> readStoredFilterMessage() {
   tk::Toolkit* toolkit = tk::installedToolkit();
   if (toolkit == nullptr) return std::nullopt;
-  std::optional<std::vector<std::uint8_t>> stored = toolkit->profile().getBinary(kSettingsSection, kStoredFilterMessageKey);
+  std::optional<std::vector<std::uint8_t>> stored =
+      toolkit->profile().getBinary(kSettingsSection, kStoredFilterMessageKey);
   if (!stored || !isValidStoredFilterMessage(*stored)) return std::nullopt;
   return stored;
 }

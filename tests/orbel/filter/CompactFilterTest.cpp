@@ -25,7 +25,8 @@ struct MiniCall {
 
 MiniCall callMini(int filterType, int workMode = 0, bool interactive = false) {
   MiniCall call{{}, kUntouched, kUntouched, workMode, filterType};
-  unsigned char* message = GetFilterMsgMini(&call.fullSet, &call.workModeState, call.workMode, call.filterType, interactive);
+  unsigned char* message =
+      GetFilterMsgMini(&call.fullSet, &call.workModeState, call.workMode, call.filterType, interactive);
   if (message != nullptr) call.message = takeBuffer(message, readU16LE(std::span<const std::uint8_t>(message, 2), 0));
   return call;
 }
@@ -72,9 +73,9 @@ TEST(CompactFilter, TheStoredOptionSendsAValidStoredMessageUnchangedOrFallsBackT
   std::string filler;
   for (int i = 0; i < 28; ++i) filler += "ab";
   const std::pair<std::string, bool> cases[] = {
-      {"", false},                // nothing stored
-      {"1e00" + filler, true},    // 30 bytes, and the first word says 30
-      {"1f00" + filler, false},   // the first word disagrees
+      {"", false},                             // nothing stored
+      {"1e00" + filler, true},                 // 30 bytes, and the first word says 30
+      {"1f00" + filler, false},                // the first word disagrees
       {"1700" + filler.substr(0, 42), false},  // 23 bytes: less than a frame
   };
   for (const auto& [stored, sent] : cases) {
@@ -101,7 +102,8 @@ TEST(CompactFilter, WorkModeIsShownAndTakenOnlyUnderSwitch124) {
   };
   const Case cases[] = {
       {false, 1, {}, 1},  // left alone, and reported as the state
-      {true, 5, {}, 1},   {true, 0, {}, 0},
+      {true, 5, {}, 1},
+      {true, 0, {}, 0},
       {true, 1, {click("workmode.off"), click("ok")}, 0},
       {true, 0, {click("workmode.on"), click("ok")}, 1},
   };
@@ -126,7 +128,8 @@ TEST(CompactFilter, NullFullSetOrCancelChangesNothing) {
   EXPECT_TRUE(host.toolkit().dialogsRun().empty());
   const MiniCall call = callMini(2, 3, true);
   EXPECT_TRUE(call.message.empty());
-  EXPECT_TRUE(call.fullSet == kUntouched && call.workModeState == kUntouched && call.workMode == 3 && call.filterType == 2);
+  EXPECT_TRUE(call.fullSet == kUntouched && call.workModeState == kUntouched && call.workMode == 3 &&
+              call.filterType == 2);
   EXPECT_TRUE(host.profile().written().empty());
 }
 

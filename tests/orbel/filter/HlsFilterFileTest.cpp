@@ -60,9 +60,10 @@ TEST(HlsFilterFormat, RefusesEveryInconsistencyAndEveryTruncation) {
   const std::vector<std::uint8_t> good = readBytes(goldenPath("pattern_2025.flt_HLS"));
   // Frame 1 at 8, its data (the message) from 15; frame 2 at 2063, its one byte at 2070.
   constexpr std::size_t kMessage = 15, kFrame2 = 2063;
-  auto set = [](std::size_t at, int value) { return [=](std::vector<std::uint8_t>& f) { f[at] = static_cast<std::uint8_t>(value); }; };
+  using File = std::vector<std::uint8_t>;
+  auto set = [](std::size_t at, int value) { return [=](File& f) { f[at] = static_cast<std::uint8_t>(value); }; };
   auto add16 = [](std::size_t at, int delta) {
-    return [=](std::vector<std::uint8_t>& f) { writeU16BE(f, at, static_cast<std::uint16_t>(readU16BE(f, at) + delta)); };
+    return [=](File& f) { writeU16BE(f, at, static_cast<std::uint16_t>(readU16BE(f, at) + delta)); };
   };
   auto both = [](auto a, auto b) { return [=](std::vector<std::uint8_t>& f) { a(f), b(f); }; };
   const auto grow = [](std::vector<std::uint8_t>& f) { f.push_back(0); };
