@@ -16,3 +16,6 @@ step "$orbel" run OrbelGetTmrEnqueryBuffer --len 0x02FF0003
 step "$orbel" decode --hex "1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00"
 step "$orbel" run OrbelGetLockCellBuffer --arg b3=true --script examples/scripts/lock-cell-td.json
 step "$orbel" run GetL1infoReportCfg --script examples/scripts/l1-report-byte-list.json --json
+step "$orbel" run GetFilterMsgMini --arg filterType=0 --arg interactive=false --json
+step "$orbel" run GetFilterMsgMini --script examples/scripts/compact-filter-save.json
+step "$orbel" decode /tmp/orbel-tour-option1.flt_HLS

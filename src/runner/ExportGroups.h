@@ -8,5 +8,6 @@
 namespace orbel::runner {
 
 void addCommandExports(std::vector<ExportInfo>& table);
+void addFilterExports(std::vector<ExportInfo>& table);
 
 }  // namespace orbel::runner

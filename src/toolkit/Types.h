@@ -2,11 +2,15 @@
 // aliases of our own so that dialog code reads like the toolkit it models.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tk {
 
 using CString = std::string;
+// A growable array of 32-bit words.
+using CDWordArray = std::vector<std::uint32_t>;
 
 // Results of a modal run and of message boxes.
 inline constexpr int IDOK = 1;

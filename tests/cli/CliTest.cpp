@@ -132,4 +132,31 @@ TEST_F(Cli, RunsTheBarredCellClassAndReportsTheChosenType) {
   EXPECT_NE(result.output.find("\"Query type\""), std::string::npos) << result.output;
 }
 
+TEST_F(Cli, BuildsACompactFilterSavesItAndDecodesTheFile) {
+  Result full = orbel("run GetFilterMsgMini --arg filterType=4 --arg interactive=false --json");
+  EXPECT_EQ(full.status, 0) << full.output;
+  EXPECT_NE(full.output.find(R"("returned": "9407ff000900ca320000ff2e000000000000)"), std::string::npos)
+      << full.output;  // 28 + 4 x 478 bytes
+  EXPECT_NE(full.output.find(R"("fullSet": "1")"), std::string::npos);
+
+  const std::string path = (folder_ / "opt2.flt_HLS").string();
+  const std::string script = file("s.json", R"({"dialogs":[{"do":[{"click":"filter.option2"},{"click":"save"},)"
+                                            R"({"click":"ok"}]}],"files":[")" + path + R"("]})");
+  Result saved = orbel("run GetFilterMsgMini --script " + script + " --features 124 --arg workMode=1");
+  EXPECT_EQ(saved.status, 0) << saved.output;
+  EXPECT_NE(saved.output.find("profile Settings/FilterType = 2"), std::string::npos) << saved.output;
+  EXPECT_NE(saved.output.find("out workModeState: 1"), std::string::npos);
+
+  Result decoded = orbel("decode " + path);
+  EXPECT_EQ(decoded.status, 0) << decoded.output;
+  EXPECT_NE(decoded.output.find("HLS filter file, 1 frame: task 9 HLS trace filter"), std::string::npos)
+      << decoded.output;
+  EXPECT_NE(decoded.output.find("identifier list length: 928 (232 SAPs)"), std::string::npos);
+
+  Result sap = orbel("run SapFilterManager::CreateMessage --features 130 --arg userOnly=false --json");
+  EXPECT_NE(sap.output.find(R"("returned": "33000014000008200000)"), std::string::npos) << sap.output;
+  EXPECT_NE(orbel("decode --hex 33000004000008200A").output.find("attribute of SAP 2080: 10 (unknown attribute)"),
+            std::string::npos);
+}
+
 }  // namespace

@@ -28,6 +28,7 @@ enum class MessageGroup : std::uint32_t {
 };
 
 enum class PrimitiveId : std::uint32_t {
+  HlsFilter = 12031,
   TimerEnquiry = 12046,
   TimerSet = 12048,
   CounterEnquiry = 12050,

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "orbel/decode/FilterFormats.h"
+
 namespace orbel {
 namespace {
 
@@ -9,6 +11,8 @@ bool always(std::span<const std::uint8_t>) { return true; }
 
 // Most specific first; the diagnostic message takes whatever is left.
 constexpr std::array kFormats{
+    FormatDecoder{"hls-file", looksLikeHlsFilterFile, decodeHlsFilterFile},
+    FormatDecoder{"sap-filter", looksLikeSapFilterMessage, decodeSapFilterMessage},
     FormatDecoder{"diag", always, decodeDiagMessage},
 };
 

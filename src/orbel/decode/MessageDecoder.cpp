@@ -11,7 +11,8 @@ namespace orbel {
 namespace {
 
 // The payload decoders of every command family, asked in turn.
-constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder, layer1ReportPayloadDecoder};
+constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder, layer1ReportPayloadDecoder,
+                                                                 filterPayloadDecoder};
 
 PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
   for (auto lookup : kPayloadLookups)

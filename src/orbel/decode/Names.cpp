@@ -25,7 +25,8 @@ constexpr std::array<ModuleName, 11> kModuleNames{{
     {{0xBB, 0}, "layer 1"},
 }};
 
-constexpr std::array<std::pair<PrimitiveId, const char*>, 15> kCommandNames{{
+constexpr std::array<std::pair<PrimitiveId, const char*>, 16> kCommandNames{{
+    {PrimitiveId::HlsFilter, "HLS trace filter"},
     {PrimitiveId::TimerEnquiry, "timer enquiry"},
     {PrimitiveId::TimerSet, "timer set"},
     {PrimitiveId::CounterEnquiry, "counter enquiry"},

@@ -38,5 +38,7 @@ bool expectPayloadLength(const PayloadContext& context, std::size_t length, cons
 PayloadDecoder commandPayloadDecoder(std::uint32_t primitiveId);
 // Layer-1 info report configuration commands; null for other identifiers.
 PayloadDecoder layer1ReportPayloadDecoder(std::uint32_t primitiveId);
+// The SAP filter message of primitive 12031; null for other identifiers.
+PayloadDecoder filterPayloadDecoder(std::uint32_t primitiveId);
 
 }  // namespace orbel

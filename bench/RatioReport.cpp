@@ -1,0 +1,48 @@
+#include "RatioReport.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace orbel::bench {
+
+TimeRecorder::TimeRecorder() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
+void TimeRecorder::ReportRuns(const std::vector<Run>& runs) {
+  for (const Run& run : runs) {
+    if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+    Total& total = totals_[run.benchmark_name()];
+    total.seconds += run.real_accumulated_time;
+    total.iterations += static_cast<double>(run.iterations);
+  }
+  ConsoleReporter::ReportRuns(runs);
+}
+
+double TimeRecorder::secondsPerIteration(const std::string& name) const {
+  auto found = totals_.find(name);
+  return found == totals_.end() || found->second.iterations == 0 ? 0 : found->second.seconds / found->second.iterations;
+}
+
+void printComparisons(const TimeRecorder& recorder, std::span<const Comparison> comparisons) {
+  std::printf("\n");
+  for (const Comparison& comparison : comparisons) {
+    const double measured = recorder.secondsPerIteration(comparison.measured);
+    const double baseline = recorder.secondsPerIteration(comparison.baseline);
+    if (measured == 0 || baseline == 0) continue;
+    std::printf("%s: %.1fx baseline (goal: within %.0fx)\n", comparison.label, measured / baseline, comparison.goal);
+  }
+}
+
+void mallocCopyFree(benchmark::State& state, const std::vector<std::uint8_t>& bytes) {
+  for (auto _ : state) {
+    void* block = std::malloc(bytes.size());
+    benchmark::DoNotOptimize(block);
+    std::memcpy(block, bytes.data(), bytes.size());
+    benchmark::ClobberMemory();
+    std::free(block);
+  }
+}
+
+}  // namespace orbel::bench

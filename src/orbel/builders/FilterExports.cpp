@@ -1,0 +1,9 @@
+#include "orbel/builders/FilterExports.h"
+
+#include "orbel/filter/CMsgFilterDlg_MINI.h"
+
+unsigned char* GetFilterMsgMini(unsigned int* fullSet, unsigned int* workModeState, int& workMode, int& filterType,
+                                bool interactive) {
+  CMsgFilterDlg_MINI dialog(0);
+  return dialog.GetFilterMsg(fullSet, workModeState, workMode, filterType, interactive);
+}

@@ -1,0 +1,77 @@
+// The trace filter exports: the compact message filter and the SAP filter
+// model that the host keeps.
+#include "orbel/builders/FilterExports.h"
+
+#include <cstdlib>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "orbel/builders/ByteOrder.h"
+#include "runner/BuilderCall.h"
+#include "runner/ExportGroups.h"
+#include "runner/FilterHost.h"
+
+namespace orbel::runner {
+
+SapFilterManager*& hostSapFilterManager() {
+  static SapFilterManager* manager = nullptr;  // host-owned, lives between calls
+  return manager;
+}
+
+namespace {
+
+ExportOutcome runFilterMsgMini(const ExportCall& call) {
+  unsigned int fullSet = 0;
+  unsigned int workModeState = 0;
+  int workMode = static_cast<int>(argOr(call, "workMode", 0));
+  int filterType = static_cast<int>(argOr(call, "filterType", 0));
+  const bool interactive = argOr(call, "interactive", 1) != 0;
+  unsigned char* message = GetFilterMsgMini(&fullSet, &workModeState, workMode, filterType, interactive);
+  ExportOutcome outcome;
+  if (message != nullptr) {
+    // The message carries its length in its first word.
+    const std::size_t length = readU16LE(std::span<const std::uint8_t>(message, 2), 0);
+    outcome.returned = std::vector<std::uint8_t>(message, message + length);
+    std::free(message);
+  }
+  outcome.out = {{"fullSet", std::to_string(fullSet)},
+                 {"workModeState", std::to_string(workModeState)},
+                 {"workMode", std::to_string(workMode)},
+                 {"filterType", std::to_string(filterType)}};
+  return outcome;
+}
+
+ExportOutcome runCreateMessage(const ExportCall& call) {
+  SapFilterManager*& manager = hostSapFilterManager();
+  if (manager == nullptr) manager = new SapFilterManager;
+  const auto [buffer, length] = manager->CreateMessage(argOr(call, "userOnly", 0) != 0);
+  ExportOutcome outcome;
+  outcome.returned = std::vector<std::uint8_t>(buffer, buffer + length);
+  delete[] buffer;
+  outcome.out = {{"length", std::to_string(length)}};
+  return outcome;
+}
+
+}  // namespace
+
+void addFilterExports(std::vector<ExportInfo>& table) {
+  table.push_back({"GetFilterMsgMini",
+                   "filters",
+                   "unsigned char* GetFilterMsgMini(unsigned int* fullSet, unsigned int* workModeState, "
+                   "int& workMode, int& filterType, bool interactive)",
+                   "compact message filter: a predefined SAP filter option or the filter loaded from a file; "
+                   "interactive=false confirms at once",
+                   false,
+                   {"workMode", "filterType", "interactive"},
+                   runFilterMsgMini});
+  table.push_back({"SapFilterManager::CreateMessage",
+                   "filters",
+                   "std::pair<unsigned char*, int> SapFilterManager::CreateMessage(bool userOnly)",
+                   "the SAP filter message of the host's filter model (a fresh model in each CLI run)",
+                   false,
+                   {"userOnly"},
+                   runCreateMessage});
+}
+
+}  // namespace orbel::runner
