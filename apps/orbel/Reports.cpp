@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <nlohmann/json.hpp>
 
+#include "orbel/decode/FormatDecoder.h"
 #include "orbel/decode/HexText.h"
 #include "orbel/decode/MessageDecoder.h"
 
@@ -25,7 +26,7 @@ void printRunText(std::ostream& out, const SessionResult& result) {
   const runner::Returned& returned = result.outcome.returned;
   if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) {
     out << "returned: " << bytes->size() << " bytes\n  " << toHex(*bytes) << '\n';
-    DecodedMessage decoded = decodeDiagMessage(*bytes);
+    DecodedMessage decoded = *decodeAny(*bytes);
     if (decoded.error.empty()) out << formatDecoded(decoded, *bytes);
   } else if (const auto* number = std::get_if<std::int64_t>(&returned)) {
     out << "returned: " << *number << '\n';

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "orbel/decode/L1Formats.h"
+
 namespace orbel {
 namespace {
 
@@ -9,6 +11,9 @@ bool always(std::span<const std::uint8_t>) { return true; }
 
 // Most specific first; the diagnostic message takes whatever is left.
 constexpr std::array kFormats{
+    FormatDecoder{"l1frame", looksLikeL1CommandFrame, decodeL1CommandFrameFormat},
+    FormatDecoder{"l1message", looksLikeL1Message, decodeL1MessageFormat},
+    FormatDecoder{"l1config", looksLikeL1FilterConfig, decodeL1FilterConfigFormat},
     FormatDecoder{"diag", always, decodeDiagMessage},
 };
 
