@@ -7,15 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "orbel/builders/Exports.h"
 #include "orbel/builders/ItemEncoder.h"
 #include "orbel/builders/ModuleLifetime.h"
+#include "RatioReporter.h"
 
 namespace {
 
@@ -88,43 +86,6 @@ void mallocCopyFree(benchmark::State& state, const std::vector<std::uint8_t>& by
   }
 }
 
-// The console output as usual (coloured on a terminal only), plus the mean
-// time per iteration of each benchmark over all its repetitions.
-class TimeRecorder : public benchmark::ConsoleReporter {
- public:
-  TimeRecorder() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-      Total& total = totals_[run.benchmark_name()];
-      total.seconds += run.real_accumulated_time;
-      total.iterations += static_cast<double>(run.iterations);
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  // Zero when the benchmark did not run (filtered out, or failed).
-  double secondsPerIteration(const std::string& name) const {
-    auto found = totals_.find(name);
-    return found == totals_.end() || found->second.iterations == 0 ? 0 : found->second.seconds / found->second.iterations;
-  }
-
- private:
-  struct Total {
-    double seconds = 0;
-    double iterations = 0;
-  };
-  std::map<std::string, Total> totals_;
-};
-
-struct Comparison {
-  const char* label;
-  const char* measured;
-  const char* baseline;
-  double goal;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,21 +108,15 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("item_list_encoding", itemListEncoding, items);
   benchmark::RegisterBenchmark("item_list_baseline", mallocCopyFree, itemBytes);
 
-  TimeRecorder recorder;
+  orbel::bench::TimeRecorder recorder;
   benchmark::RunSpecifiedBenchmarks(&recorder);
   benchmark::Shutdown();
 
-  const Comparison comparisons[] = {
+  const orbel::bench::Comparison comparisons[] = {
       {"timer enquiry preset", "timer_enquiry_preset", "timer_enquiry_baseline", 3},
       {"item list encoding", "item_list_encoding", "item_list_baseline", 3},
   };
-  std::printf("\n");
-  for (const Comparison& comparison : comparisons) {
-    const double measured = recorder.secondsPerIteration(comparison.measured);
-    const double baseline = recorder.secondsPerIteration(comparison.baseline);
-    if (measured == 0 || baseline == 0) continue;
-    std::printf("%s: %.1fx baseline (goal: within %.0fx)\n", comparison.label, measured / baseline, comparison.goal);
-  }
+  orbel::bench::printComparisons(recorder, comparisons);
   orbel::stopModule();
   return 0;
 }

@@ -1,0 +1,40 @@
+#include "RatioReporter.h"
+
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace orbel::bench {
+
+TimeRecorder::TimeRecorder() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
+void TimeRecorder::ReportRuns(const std::vector<Run>& runs) {
+  for (const Run& run : runs) {
+    if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+    Total& total = totals_[run.benchmark_name()];
+    total.seconds += run.real_accumulated_time;
+    total.iterations += static_cast<double>(run.iterations);
+  }
+  ConsoleReporter::ReportRuns(runs);
+}
+
+double TimeRecorder::secondsPerIteration(const std::string& name) const {
+  auto found = totals_.find(name);
+  return found == totals_.end() || found->second.iterations == 0 ? 0 : found->second.seconds / found->second.iterations;
+}
+
+void printComparisons(const TimeRecorder& recorder, std::span<const Comparison> comparisons) {
+  std::printf("\n");
+  for (const Comparison& comparison : comparisons) {
+    const double measured = recorder.secondsPerIteration(comparison.measured);
+    const double baseline = recorder.secondsPerIteration(comparison.baseline);
+    if (measured == 0 || baseline == 0) continue;
+    std::printf("%s: %.1fx baseline", comparison.label, measured / baseline);
+    if (comparison.goalMicroseconds > 0) std::printf(", %.2f us", measured * 1e6);
+    if (comparison.goal > 0) std::printf(" (goal: within %.0fx)", comparison.goal);
+    if (comparison.goalMicroseconds > 0) std::printf(" (goal: under %.0f us)", comparison.goalMicroseconds);
+    std::printf("\n");
+  }
+}
+
+}  // namespace orbel::bench
