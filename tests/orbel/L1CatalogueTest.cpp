@@ -95,15 +95,10 @@ TEST(L1PrimitiveTable, RowsOfBothListsWithTheirIdentifiers) {
     std::uint32_t identifier;
   };
   const Spot spots[] = {
-      {0, "P_HLS_L1_SEARCHNEXT_REQ", 1512},           {19, "P_HLS_L1_SCAN_UTRAN_CELLS_REQ", 12153},
-      {29, "P_DIAG_INT_BASIC_RADIOPARAM_IND", 12105}, {30, "P_L1_HLS_INIT_IND", 1000},
-      {40, "P_L1_HLS_MEASURE_CNF", 1013},             {60, "P_L1_HLS_MODE_CHANGE_CNF", 1830},
-      {61, "MSG_ID_RR_MPAL_PDTCH_CONNECT_REQ", 21206}, {63, "MSG_ID_RR_MPAL_PDCH_DATA_REQ", 21208},
-      {64, "MSG_ID_RR_MPAL_RACH_REQ", 21209},         {115, "MSG_ID_RR_MPAL_DUMMY_DATA_REQ", 21268},
-      {116, "MSG_ID_RR_MPAL_CS_DATA_REQ", 21151},     {139, "MSG_ID_MPAL_RR_CONN_FAIL_IND", 21073},
-      {147, "MSG_ID_MPAL_RR_CLOSE_TCH_LOOP_CNF", 211027}, {148, "MSG_ID_MPAL_RR_OPEN_TCH_LOOP_CNF", 21128},
-      {151, "MSG_ID_MPAL_RMPC_RACH_CONF", 21064},     {152, "P_HLS_L1_STOP_CELLSEARCH_REQ", 1541},
-      {154, "P_L1_HLS_STOP_CELLSEARCH_CNF", 1044},
+      {0, "P_HLS_L1_SEARCHNEXT_REQ", 1512},     {30, "P_L1_HLS_INIT_IND", 1000},
+      {60, "P_L1_HLS_MODE_CHANGE_CNF", 1830},   {63, "MSG_ID_RR_MPAL_PDCH_DATA_REQ", 21208},
+      {64, "MSG_ID_RR_MPAL_RACH_REQ", 21209},   {116, "MSG_ID_RR_MPAL_CS_DATA_REQ", 21151},
+      {147, "MSG_ID_MPAL_RR_CLOSE_TCH_LOOP_CNF", 211027}, {154, "P_L1_HLS_STOP_CELLSEARCH_CNF", 1044},
   };
   for (const Spot& spot : spots) {
     EXPECT_EQ(L1PrimitiveTable[spot.row].name, spot.name) << spot.row;

@@ -181,13 +181,6 @@ TEST_F(PhyFaLoopTestTest, BrowseFillsThePathFromAnOpenFileDialog) {
   EXPECT_EQ(fs::current_path(), folder_);
 }
 
-TEST_F(PhyFaLoopTestTest, CancelLeavesTheFramePointerNull) {
-  test::ScriptedHost host(dialogScript("PhyFaLoopTest", {set("path", file(4)), click("cancel")}));
-  const HostRun run = runAsHost<PhyFaLoopTest>();
-  EXPECT_EQ(run.code, tk::IDCANCEL);
-  EXPECT_TRUE(run.framePointerNull);
-}
-
 TEST(L1FrameCheck, RefusesEveryInconsistency) {
   CommandBuffer built = buildPortSettingFrame(true);
   const std::vector<std::uint8_t> good(built.bytes().begin(), built.bytes().end());
