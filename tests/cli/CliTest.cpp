@@ -114,7 +114,8 @@ TEST_F(Cli, RunsTheLayer1ExportsAsTheirHostDoes) {
   EXPECT_NE(result.output.find("layer-1 loop test (box ticked) command frame"), std::string::npos);
   EXPECT_NE(result.output.find("file size: 1125"), std::string::npos);
 
-  result = orbel("run PhyFaLoopTest --script " + file("x.json", R"({"dialogs":[{"do":[{"click":"ok"}]}]})") + " --json");
+  const std::string noPath = file("x.json", R"({"dialogs":[{"do":[{"click":"ok"}]}]})");
+  result = orbel("run PhyFaLoopTest --script " + noPath + " --json");
   EXPECT_NE(result.output.find(R"("messages": [
     "open file fail"
   ])"), std::string::npos) << result.output;

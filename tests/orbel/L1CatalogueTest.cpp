@@ -32,7 +32,8 @@ TEST(L1TaskTables, EachTaskListsItsMessagesInTreeOrder) {
       {"L1CC_UPCC", 3, "MSG_UPCCT_BCT_UPCC_OUTPUT_IND", "MSG_UPCCT_TFCI_INFO", "1 2 3"},
       {"L1CC_DWCC", 7, "MSG_DWCCT_L1RESP_DPCH_SCCPCH_IND", "MSG_DWCCT_L1RESP_MICH_IND", "1 2 3 4 5 6 7 8 9 10 11 12"},
       {"L1CC_JDA", 4, "MSG_AJDT_DWCCT_DATA_DEC_REQ", "MSG_JDT_L1RESP_SMALL_L_IND", "1 2 3 4 5 6 7 8 9 10 11 12 14 15"},
-      {"L1CC_MEAS", 6, "MSG_L1MEAS_L1RESP_GENERAL_IND", "MSG_MEAS_PC_CS_SYNC_OTD2_IND", "1 2 3 4 5 6 7 8 9 10 11 12 13"},
+      {"L1CC_MEAS", 6, "MSG_L1MEAS_L1RESP_GENERAL_IND", "MSG_MEAS_PC_CS_SYNC_OTD2_IND",
+       "1 2 3 4 5 6 7 8 9 10 11 12 13"},
       {"L1CC_BC", 2, "MSG_BCT_PC_HSSICH_DATA_IND", "MSG_BCT_PC_SMALL_UL_FC_DATA_IND", "1 3 4 5 6"},
       {"L1CC_PRE_JDT", 11, "MSG_PJDT_JDT_PREJD_DONE_IND", "MSG_PJDT_L1RESP_HSPDSCH_MEAS_RESULT_IND", "1 2 3 4"},
       {"HLP", 10, "MSG_HLP_CST_STOPCS_REQ", "MSG_HLP_PC_HCS_MEAS_TABLE_IND",
@@ -81,7 +82,8 @@ TEST(L1TaskTables, EachTaskListsItsMessagesInTreeOrder) {
 
 TEST(L1TaskTables, MessageNamesAreUniqueAndFindable) {
   std::set<std::string_view> names;
-  for (const L1TaskMessage& message : L1TaskMessageTable) EXPECT_TRUE(names.insert(message.name).second) << message.name;
+  for (const L1TaskMessage& message : L1TaskMessageTable)
+    EXPECT_TRUE(names.insert(message.name).second) << message.name;
   EXPECT_EQ(findTaskMessage("MSG_MACE_UPCCT_ENC_REQ"), 266u);
   EXPECT_EQ(L1TaskMessageTable[266].value, 0x000E0001u);  // task 14, index 1
   EXPECT_FALSE(findTaskMessage("MSG_NOT_THERE"));

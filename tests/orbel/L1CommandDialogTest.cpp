@@ -3,6 +3,7 @@
 // that locates the layer-1 message inside a command frame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -44,7 +45,8 @@ std::string hexRange(const std::vector<std::uint8_t>& bytes, std::size_t from, s
 }
 
 bool zeroFrom(const std::vector<std::uint8_t>& bytes, std::size_t from) {
-  return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(), [](std::uint8_t b) { return b == 0; });
+  return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(),
+                     [](std::uint8_t b) { return b == 0; });
 }
 
 TEST(PhyFaComSet, SendsZeroWhileTheBoxIsTickedAndOneOnceUnticked) {

@@ -3,6 +3,8 @@
 // inconsistent input is refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "orbel/decode/FormatDecoder.h"
 #include "orbel/l1filter/DefaultFilterConfig.h"
 #include "orbel/l1filter/L1CommandFrame.h"
@@ -135,7 +137,7 @@ TEST(L1Decoder, RefusesInconsistentFramesAndMessages) {
             "a layer-1 filter configuration has 1128 bytes, 1127 are present");
 }
 
-TEST(L1Decoder, ADiagnosticMessageOf1128BytesIsNotTakenForAConfiguration) {
+TEST(L1Decoder, TellsConfigurationsFromMessagesOfTheSameLength) {
   std::vector<std::uint8_t> diag(1128, 0);
   diag[0] = 0x68;
   diag[1] = 0x04;
@@ -143,6 +145,12 @@ TEST(L1Decoder, ADiagnosticMessageOf1128BytesIsNotTakenForAConfiguration) {
   diag[18] = 0x50;  // payload length 1104
   diag[19] = 0x04;
   EXPECT_EQ(decodeAny(diag)->title, "task 0 primitive 0");
+
+  // Switch bytes that happen to read as the layer-1 sync word.
+  std::vector<std::uint8_t> config = bytesOf(builtInPhyFaFilterConfig());
+  const std::uint8_t sync[] = {0xF4, 0x64, 0xF3, 0x64};
+  std::copy(std::begin(sync), std::end(sync), config.begin());
+  EXPECT_EQ(decodeAny(config)->title.substr(0, 29), "layer-1 filter configuration:");
 }
 
 }  // namespace

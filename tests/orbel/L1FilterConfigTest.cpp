@@ -36,7 +36,9 @@ PhyFaSelection messagesTicked(std::initializer_list<const char*> names) {
   return selection;
 }
 
-PhyFaFilterConfig roundTrip(const PhyFaFilterConfig& config) { return encodeFilterSelection(decodeFilterConfig(config)); }
+PhyFaFilterConfig roundTrip(const PhyFaFilterConfig& config) {
+  return encodeFilterSelection(decodeFilterConfig(config));
+}
 
 TEST(BuiltInDefault, DecodesToTenTdRowsFourGsmRowsAndNinetySevenMessages) {
   const PhyFaSelection selection = decodeFilterConfig(builtInPhyFaFilterConfig());

@@ -63,7 +63,8 @@ std::string stateText(std::span<const L1State> table, std::uint32_t code, std::u
 }
 
 void addStates(const PhyFaFilterConfig& config, const Fields& fields) {
-  fields.add(phyfa::kTdStateFrom, 1, "TD state from", stateText(TdL1StateTable, config.tdStateFrom, config.tdStateFrom));
+  fields.add(phyfa::kTdStateFrom, 1, "TD state from",
+             stateText(TdL1StateTable, config.tdStateFrom, config.tdStateFrom));
   fields.add(phyfa::kTdStateTo, 1, "TD state to", stateText(TdL1StateTable, tdStateToCode(config), config.tdStateTo));
   fields.add(phyfa::kTdReserved, 2, "reserved", hexText(config.tdReserved, 4));
   fields.add(phyfa::kTdOptionsA, 2, "TD options A", hexText(config.tdOptionsA, 4) + ' ' + bitList(config.tdOptionsA));
@@ -104,7 +105,8 @@ void addMask(const PhyFaFilterConfig& config, TaskGroup group, std::size_t offse
   }
   for (int bit = 0; bit < 32; ++bit) {
     if ((stored >> bit & 1) == 0) continue;
-    const std::uint32_t task = static_cast<std::uint32_t>(bit) + (group == TaskGroup::Td ? 0 : group == TaskGroup::Gsm ? 32 : 128);
+    const std::uint32_t first = group == TaskGroup::Td ? 0 : group == TaskGroup::Gsm ? 32 : 128;
+    const std::uint32_t task = first + static_cast<std::uint32_t>(bit);
     tasks += (tasks.empty() ? "" : " ") + taskName(task);
   }
   fields.add(offset, 4, name, hexText(stored, 8) + (tasks.empty() ? "" : ' ' + tasks));
@@ -120,7 +122,8 @@ std::size_t addTaskSlots(const PhyFaFilterConfig& config, const Fields& fields) 
       if ((config.taskBitmaps[slot][bit / 32] >> (bit % 32) & 1) == 0) continue;
       std::optional<std::size_t> row = taskMessageRowAt(slot, bit);
       names += names.empty() ? "" : ", ";
-      names += row ? std::string(L1TaskMessageTable[*row].name) : "bit " + std::to_string(bit) + " (no message: ignored)";
+      names += row ? std::string(L1TaskMessageTable[*row].name)
+                   : "bit " + std::to_string(bit) + " (no message: ignored)";
       ticked += row ? 1 : 0;
     }
     const std::uint32_t task = taskOfSlot(slot);

@@ -84,7 +84,11 @@ std::string addMessage(std::span<const std::uint8_t> bytes, std::size_t base, De
 }  // namespace
 
 bool looksLikeL1Message(std::span<const std::uint8_t> bytes) {
-  return bytes.size() >= 4 && readU32LE(bytes, 0) == kL1Sync;
+  if (bytes.size() < 4 || readU32LE(bytes, 0) != kL1Sync) return false;
+  // A configuration whose first bytes happen to match the sync word is left
+  // to the configuration's decoder unless its header fits its length.
+  const std::optional<L1MessageHeader> header = readL1MessageHeader(bytes);
+  return bytes.size() != kPhyFaFilterConfigSize || kL1MessageHeaderSize + header->bodyLength() == bytes.size();
 }
 
 DecodedMessage decodeL1MessageFormat(std::span<const std::uint8_t> bytes) {
@@ -128,7 +132,8 @@ DecodedMessage decodeL1CommandFrameFormat(std::span<const std::uint8_t> bytes) {
   fields.push_back({10, 4, "primitive",
                     hexText(header.primitiveId, 8) + ' ' + commandText(header.primitiveId & kL1CommandCodeMask)});
   fields.push_back({14, 4, "reserved", hexText(header.reservedWord, 8)});
-  fields.push_back({kL1FrameMessageOffset, 2, "message offset", std::to_string(readU16LE(bytes, kL1FrameMessageOffset))});
+  fields.push_back(
+      {kL1FrameMessageOffset, 2, "message offset", std::to_string(readU16LE(bytes, kL1FrameMessageOffset))});
   fields.push_back({kL1FrameMessageLength, 2, "message length", std::to_string(check.message.size())});
   fields.push_back({kL1FrameSpare, 2, "reserved", hexText(readU16LE(bytes, kL1FrameSpare), 4)});
   message.title = "layer-1 " + addMessage(check.message, kL1FrameHeaderSize, message) + " command frame";
