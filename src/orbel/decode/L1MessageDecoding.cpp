@@ -121,7 +121,8 @@ DecodedMessage decodeL1CommandFrameFormat(std::span<const std::uint8_t> bytes) {
     message.error = std::string("not a well-formed layer-1 command frame: ") + describeL1FrameError(check.error);
     return message;
   }
-  const DiagMessageHeader header = *readHeader(bytes);
+  const L1CommandFrame frame = *readL1CommandFrame(bytes);
+  const DiagMessageHeader& header = frame.header;
   auto& fields = message.fields;
   fields.push_back({0, 2, "total length", std::to_string(header.totalLength)});
   fields.push_back({2, 1, "start mark", hexText(header.startMark, 2)});
@@ -132,10 +133,9 @@ DecodedMessage decodeL1CommandFrameFormat(std::span<const std::uint8_t> bytes) {
   fields.push_back({10, 4, "primitive",
                     hexText(header.primitiveId, 8) + ' ' + commandText(header.primitiveId & kL1CommandCodeMask)});
   fields.push_back({14, 4, "reserved", hexText(header.reservedWord, 8)});
-  fields.push_back(
-      {kL1FrameMessageOffset, 2, "message offset", std::to_string(readU16LE(bytes, kL1FrameMessageOffset))});
-  fields.push_back({kL1FrameMessageLength, 2, "message length", std::to_string(check.message.size())});
-  fields.push_back({kL1FrameSpare, 2, "reserved", hexText(readU16LE(bytes, kL1FrameSpare), 4)});
+  fields.push_back({kL1FrameMessageOffset, 2, "message offset", std::to_string(frame.messageOffset)});
+  fields.push_back({kL1FrameMessageLength, 2, "message length", std::to_string(frame.messageLength)});
+  fields.push_back({kL1FrameSpare, 2, "reserved", hexText(frame.spare, 4)});
   message.title = "layer-1 " + addMessage(check.message, kL1FrameHeaderSize, message) + " command frame";
 
   const std::size_t end = kL1FrameHeaderSize + check.message.size();

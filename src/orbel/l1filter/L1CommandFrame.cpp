@@ -21,12 +21,12 @@ CommandBuffer allocateFrame(L1CommandCode code, std::size_t bodyLength) {
   CommandBuffer frame = CommandBuffer::allocate(static_cast<std::uint32_t>(total), true);
   if (!frame) return frame;
   std::span<std::uint8_t> out = frame.bytes();
-  writeHeader(out, {static_cast<std::uint16_t>(total), kStartMark, 0, kL1FrameModule,
-                    static_cast<std::uint32_t>(MessageGroup::Layer1Command),
-                    kL1FramePrimitiveBase + static_cast<std::uint32_t>(code), 0});
-  writeU16LE(out, kL1FrameMessageOffset, 0);
-  writeU16LE(out, kL1FrameMessageLength, static_cast<std::uint16_t>(messageLength));
-  writeU16LE(out, kL1FrameSpare, 0);
+  L1CommandFrame header;
+  header.header = {static_cast<std::uint16_t>(total), kStartMark, 0, kL1FrameModule,
+                   static_cast<std::uint32_t>(MessageGroup::Layer1Command),
+                   kL1FramePrimitiveBase + static_cast<std::uint32_t>(code), 0};
+  header.messageLength = static_cast<std::uint16_t>(messageLength);
+  writeL1CommandFrame(out, header);
   writeL1MessageHeader(out.subspan(kL1FrameHeaderSize), l1CommandHeader(code, bodyLength));
   return frame;
 }
@@ -39,6 +39,19 @@ std::span<std::uint8_t> bodyOf(CommandBuffer& frame) {
 }
 
 }  // namespace
+
+void writeL1CommandFrame(std::span<std::uint8_t> out, const L1CommandFrame& frame) {
+  writeHeader(out, frame.header);
+  writeU16LE(out, kL1FrameMessageOffset, frame.messageOffset);
+  writeU16LE(out, kL1FrameMessageLength, frame.messageLength);
+  writeU16LE(out, kL1FrameSpare, frame.spare);
+}
+
+std::optional<L1CommandFrame> readL1CommandFrame(std::span<const std::uint8_t> in) {
+  if (in.size() < kL1FrameHeaderSize) return std::nullopt;
+  return L1CommandFrame{*readHeader(in), readU16LE(in, kL1FrameMessageOffset), readU16LE(in, kL1FrameMessageLength),
+                        readU16LE(in, kL1FrameSpare)};
+}
 
 const char* describeL1FrameError(L1FrameError error) {
   switch (error) {
@@ -55,18 +68,19 @@ const char* describeL1FrameError(L1FrameError error) {
 }
 
 L1FrameCheck ValidateL1CommandFrame(std::span<const std::uint8_t> frame) {
-  if (frame.size() < kL1FrameHeaderSize) return {L1FrameError::Truncated, {}};
-  const std::uint32_t primitive = readU32LE(frame, 10);
+  const std::optional<L1CommandFrame> header = readL1CommandFrame(frame);
+  if (!header) return {L1FrameError::Truncated, {}};
+  const std::uint32_t primitive = header->header.primitiveId;
   if (primitive >> 24 != kL1FramePrimitiveBase >> 24) return {L1FrameError::NotLayer1, {}};
-  if (readU16LE(frame, kL1FrameMessageOffset) != 0) return {L1FrameError::MessageOffset, {}};
-  const std::size_t messageLength = readU16LE(frame, kL1FrameMessageLength);
+  if (header->messageOffset != 0) return {L1FrameError::MessageOffset, {}};
+  const std::size_t messageLength = header->messageLength;
   if (messageLength < kL1MessageHeaderSize) return {L1FrameError::MessageTooShort, {}};
-  if (readU16LE(frame, kL1FrameSpare) != 0) return {L1FrameError::SpareNotZero, {}};
+  if (header->spare != 0) return {L1FrameError::SpareNotZero, {}};
   if (frame.size() - kL1FrameHeaderSize < messageLength) return {L1FrameError::Truncated, {}};
   const std::span<const std::uint8_t> message = frame.subspan(kL1FrameHeaderSize, messageLength);
-  const L1MessageHeader header = *readL1MessageHeader(message);
-  if (messageLength != kL1MessageHeaderSize + header.bodyLength()) return {L1FrameError::BodyLengthMismatch, {}};
-  if (primitive != kL1FramePrimitiveBase + header.commandCode()) return {L1FrameError::CodeMismatch, {}};
+  const L1MessageHeader embedded = *readL1MessageHeader(message);
+  if (messageLength != kL1MessageHeaderSize + embedded.bodyLength()) return {L1FrameError::BodyLengthMismatch, {}};
+  if (primitive != kL1FramePrimitiveBase + embedded.commandCode()) return {L1FrameError::CodeMismatch, {}};
   return {L1FrameError::None, message};
 }
 

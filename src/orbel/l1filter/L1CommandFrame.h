@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "orbel/builders/CommandBuffer.h"
@@ -27,6 +28,18 @@ inline constexpr std::size_t kL1FrameSpare = 22;
 inline constexpr std::size_t kPortSettingBodySize = 1128;
 inline constexpr std::size_t kLoopTestMaxFileSize = 10240;
 inline constexpr std::size_t kLoopTestBlock = 1152;
+
+// The 24 bytes in front of the embedded message.
+struct L1CommandFrame {
+  DiagMessageHeader header;  // routing 0xBB 0x00, group 29003, primitive 0xBB000000 + command code
+  std::uint16_t messageOffset = 0;
+  std::uint16_t messageLength = 0;  // the embedded message, its header included
+  std::uint16_t spare = 0;
+};
+
+void writeL1CommandFrame(std::span<std::uint8_t> out, const L1CommandFrame& frame);
+// Nothing when fewer than 24 bytes are present.
+std::optional<L1CommandFrame> readL1CommandFrame(std::span<const std::uint8_t> in);
 
 enum class L1FrameError {
   None,
