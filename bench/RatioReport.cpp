@@ -31,7 +31,11 @@ void printComparisons(const TimeRecorder& recorder, std::span<const Comparison> 
     const double measured = recorder.secondsPerIteration(comparison.measured);
     const double baseline = recorder.secondsPerIteration(comparison.baseline);
     if (measured == 0 || baseline == 0) continue;
-    std::printf("%s: %.1fx baseline (goal: within %.0fx)\n", comparison.label, measured / baseline, comparison.goal);
+    std::printf("%s: %.1fx baseline", comparison.label, measured / baseline);
+    if (comparison.goalMicroseconds > 0) std::printf(", %.2f us", measured * 1e6);
+    if (comparison.goal > 0) std::printf(" (goal: within %.0fx)", comparison.goal);
+    if (comparison.goalMicroseconds > 0) std::printf(" (goal: under %.0f us)", comparison.goalMicroseconds);
+    std::printf("\n");
   }
 }
 

@@ -35,7 +35,8 @@ struct Comparison {
   const char* label;
   const char* measured;
   const char* baseline;
-  double goal;
+  double goal;                  // as a multiple of the baseline; 0 for none
+  double goalMicroseconds = 0;  // per iteration; 0 for none
 };
 
 // "label: 1.8x baseline (goal: within 3x)" for each pair that ran.

@@ -13,6 +13,8 @@ step "$orbel" describe OrbelGetTmrEnqueryBuffer --script examples/scripts/timer-
 step "$orbel" run OrbelGetTmrEnqueryBuffer --script examples/scripts/timer-enquiry-rlc-poll.json --json
 step "$orbel" run OrbelGetCountEnqueryBuffer --script examples/scripts/counter-enquiry-pdh.json
 step "$orbel" run OrbelGetTmrEnqueryBuffer --len 0x02FF0003
+step "$orbel" run PhyFaComSet --script examples/scripts/port-setting-unticked.json
+step "$orbel" run GetPhyFaFilterDefault
 step "$orbel" decode --hex "1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00"
 step "$orbel" run OrbelGetLockCellBuffer --arg b3=true --script examples/scripts/lock-cell-td.json
 step "$orbel" run GetL1infoReportCfg --script examples/scripts/l1-report-byte-list.json --json

@@ -12,6 +12,7 @@ const std::vector<ExportInfo>& table() {
     std::vector<ExportInfo> all;
     addCommandExports(all);
     addFilterExports(all);
+    addL1FilterExports(all);
     return all;
   }();
   return exports;

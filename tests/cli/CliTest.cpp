@@ -159,4 +159,50 @@ TEST_F(Cli, BuildsACompactFilterSavesItAndDecodesTheFile) {
             std::string::npos);
 }
 
+TEST_F(Cli, RunsTheLayer1ExportsAsTheirHostDoes) {
+  const std::string untick = file("c.json", R"({"dialogs":[{"expect":"PhyFaComSet","do":[
+      {"click":"option"},{"click":"ok"}]}]})");
+  Result result = orbel("run PhyFaComSet --script " + untick + " --json");
+  EXPECT_EQ(result.status, 0) << result.output;
+  // Frame header, message header, then the body's first word: 1 for an unticked box.
+  EXPECT_NE(result.output.find("\"returned\": \"9804ff00bb004b710000050082bb00000000000080040000"
+                               "f464f364340200000000000000000000050082800000000001000000"),
+            std::string::npos)
+      << result.output.substr(0, 400);
+  EXPECT_NE(result.output.find(R"("DoModal": "IDOK")"), std::string::npos);
+
+  const std::string data = file("data.bin", std::string(1125, 'x'));
+  const std::string loop = file("l.json", R"({"dialogs":[{"expect":"PhyFaLoopTest","do":[
+      {"set":"path","text":")" + data + R"("},{"click":"ok"}]}]})");
+  result = orbel("run PhyFaLoopTest --script " + loop);
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find("returned: 2328 bytes"), std::string::npos) << result.output.substr(0, 400);
+  EXPECT_NE(result.output.find("layer-1 loop test (box ticked) command frame"), std::string::npos);
+  EXPECT_NE(result.output.find("file size: 1125"), std::string::npos);
+
+  const std::string noPath = file("x.json", R"({"dialogs":[{"do":[{"click":"ok"}]}]})");
+  result = orbel("run PhyFaLoopTest --script " + noPath + " --json");
+  EXPECT_NE(result.output.find(R"("messages": [
+    "open file fail"
+  ])"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find(R"("DoModal": "IDCANCEL")"), std::string::npos);
+}
+
+TEST_F(Cli, HandsOutTheStoredLayer1ConfigurationAndDecodesIt) {
+  std::string stored;
+  for (int i = 0; i < 1128; ++i) stored += "01";
+  const std::string profile = file("p.ini", "[Settings]\nLastPhyFaConfig=" + stored + "\n");
+  Result result = orbel("run GetPhyFaFilterDefault --profile " + profile + " --json");
+  EXPECT_NE(result.output.find(R"("returned": ")" + stored + '"'), std::string::npos) << result.output.substr(0, 300);
+  EXPECT_NE(result.output.find(R"("length": 1128)"), std::string::npos);
+
+  result = orbel("run GetPhyFaFilterDefault");
+  EXPECT_NE(result.output.find("layer-1 filter configuration: 10 TD primitives, 4 GSM primitives, 97 task messages"),
+            std::string::npos)
+      << result.output.substr(0, 300);
+  result = orbel("decode --as l1config " + file("one.bin", std::string(1128, '\1')));
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.output.find("switch 1: on"), std::string::npos) << result.output.substr(0, 300);
+}
+
 }  // namespace

@@ -40,4 +40,15 @@ TEST(SharedLibrary, ExportsTheEntryPointsAndDialogClassesOnly) {
     EXPECT_EQ(symbols.find(internal), std::string::npos) << internal << " is visible";
 }
 
+TEST(SharedLibrary, ExportsTheLayer1FilterEntryPointAndCommandDialogs) {
+  const std::string symbols = run("nm -DC --defined-only '" ORBEL_SHARED_LIBRARY "' 2>&1");
+  for (const char* exported : {"GetPhyFaFilterDefault(unsigned int*)", "PhyFaComSet::PhyFaComSet",
+                               "PhyFaComSet::~PhyFaComSet", "PhyFaComSet::OnOK()", "PhyFaComSet::OnInitDialog()",
+                               "PhyFaLoopTest::PhyFaLoopTest", "PhyFaLoopTest::~PhyFaLoopTest",
+                               "PhyFaLoopTest::OnBrowse()", "PhyFaLoopTest::OnOK()", "PhyFaLoopTest::OnInitDialog()"})
+    EXPECT_NE(symbols.find(exported), std::string::npos) << exported << " is not exported";
+  for (const char* internal : {"ValidateL1CommandFrame", "L1PrimitiveTable", "encodeFilterSelection"})
+    EXPECT_EQ(symbols.find(internal), std::string::npos) << internal << " is visible";
+}
+
 }  // namespace

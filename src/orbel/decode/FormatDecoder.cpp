@@ -3,6 +3,7 @@
 #include <array>
 
 #include "orbel/decode/FilterFormats.h"
+#include "orbel/decode/L1Formats.h"
 
 namespace orbel {
 namespace {
@@ -13,6 +14,9 @@ bool always(std::span<const std::uint8_t>) { return true; }
 constexpr std::array kFormats{
     FormatDecoder{"hls-file", looksLikeHlsFilterFile, decodeHlsFilterFile},
     FormatDecoder{"sap-filter", looksLikeSapFilterMessage, decodeSapFilterMessage},
+    FormatDecoder{"l1frame", looksLikeL1CommandFrame, decodeL1CommandFrameFormat},
+    FormatDecoder{"l1message", looksLikeL1Message, decodeL1MessageFormat},
+    FormatDecoder{"l1config", looksLikeL1FilterConfig, decodeL1FilterConfigFormat},
     FormatDecoder{"diag", always, decodeDiagMessage},
 };
 

@@ -1,5 +1,7 @@
 #include "orbel/decode/Names.h"
 
+#include "orbel/l1filter/L1MessageHeader.h"
+
 #include <array>
 #include <utility>
 
@@ -65,6 +67,16 @@ std::string groupName(std::uint32_t messageGroup) {
     case MessageGroup::PhysicalLayer: return "physical layer";
     case MessageGroup::Layer1Report: return "layer-1 report";
     case MessageGroup::Layer1Command: return "layer-1 command";
+  }
+  return {};
+}
+
+std::string layer1CommandName(std::uint32_t code) {
+  switch (static_cast<L1CommandCode>(code)) {
+    case L1CommandCode::FilterConfig: return "filter configuration";
+    case L1CommandCode::LoopTestChecked: return "loop test (box ticked)";
+    case L1CommandCode::LoopTestUnchecked: return "loop test (box unticked)";
+    case L1CommandCode::PortSetting: return "port setting";
   }
   return {};
 }

@@ -14,5 +14,8 @@ std::string moduleName(ModuleId module);
 std::string commandName(std::uint32_t primitiveId);
 // "protocol stack", ...; empty for an unknown group.
 std::string groupName(std::uint32_t messageGroup);
+// "port setting", ...: a layer-1 command code (bits 0 to 23 of the code
+// word); empty for a code the library does not build.
+std::string layer1CommandName(std::uint32_t code);
 
 }  // namespace orbel

@@ -1,0 +1,38 @@
+// Decodes arbitrary layer-1 filter configurations (shorter input is padded
+// with zeros, longer input cut to 1128 bytes). Reading and writing the layout
+// must keep every byte; decoding, encoding and decoding again must be stable:
+// the second encoding gives the same bytes as the first, and a configuration
+// in normal form keeps at most 16 identifiers per list. The decoder's fields
+// must cover the 1128 bytes exactly.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+#include "FuzzCheck.h"
+#include "orbel/decode/L1Formats.h"
+#include "orbel/l1filter/FilterConfigCodec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  orbel::PhyFaFilterBytes bytes{};
+  std::copy_n(data, std::min(size, bytes.size()), bytes.begin());
+
+  const orbel::PhyFaFilterConfig config = *orbel::readPhyFaFilterConfig(bytes);
+  fuzzCheck(orbel::toBytes(config) == bytes, "the layout keeps every byte");
+
+  const orbel::PhyFaSelection first = orbel::decodeFilterConfig(config);
+  const orbel::PhyFaFilterConfig normal = orbel::encodeFilterSelection(first);
+  const orbel::PhyFaSelection second = orbel::decodeFilterConfig(normal);
+  fuzzCheck(second == first, "a normalised configuration decodes to the same selection");
+  fuzzCheck(orbel::encodeFilterSelection(second) == normal, "encoding a normalised configuration is stable");
+  fuzzCheck(first.primitives.count() <= 2 * orbel::kPrimitiveSlots, "at most 16 rows of each list are ticked");
+
+  const orbel::DecodedMessage message = orbel::decodeL1FilterConfigFormat(bytes);
+  fuzzCheck(message.error.empty(), "every 1128 bytes decode as a configuration");
+  std::size_t next = 0;
+  for (const orbel::DecodedField& field : message.fields) {
+    fuzzCheck(field.offset == next && field.width > 0, "fields follow each other without gap or overlap");
+    next += field.width;
+  }
+  fuzzCheck(next == bytes.size(), "the fields cover the whole configuration");
+  return 0;
+}

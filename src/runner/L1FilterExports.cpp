@@ -1,0 +1,55 @@
+// The layer-1 trace filter: the default configuration and the two exported
+// layer-1 command dialogs.
+#include <string>
+
+#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/L1FilterExports.h"
+#include "orbel/l1filter/PhyFaComSet.h"
+#include "orbel/l1filter/PhyFaLoopTest.h"
+#include "runner/BuilderCall.h"
+#include "runner/ExportGroups.h"
+#include "toolkit/Types.h"
+
+namespace orbel::runner {
+namespace {
+
+std::string endCodeName(int code) {
+  switch (code) {
+    case tk::IDOK: return "IDOK";
+    case tk::IDCANCEL: return "IDCANCEL";
+    case tk::kDialogNotCreated: return "not created";
+  }
+  return std::to_string(code);
+}
+
+// Runs an exported command dialog as its host does: construct, run modally
+// and, after OK, copy the frame that the dialog holds (its length is the
+// word at offset 0) before the dialog is destroyed.
+template <class Dialog>
+ExportOutcome runFrameDialog(const ExportCall&) {
+  Dialog dialog;
+  const int code = dialog.DoModal();
+  ExportOutcome outcome;
+  outcome.out.emplace_back("DoModal", endCodeName(code));
+  if (code == tk::IDOK && dialog.m_pFrame != nullptr) {
+    const std::size_t length = readU16LE({dialog.m_pFrame, 2}, 0);
+    outcome.returned = std::vector<std::uint8_t>(dialog.m_pFrame, dialog.m_pFrame + length);
+  }
+  return outcome;
+}
+
+}  // namespace
+
+void addL1FilterExports(std::vector<ExportInfo>& table) {
+  table.push_back({"GetPhyFaFilterDefault", "filters", "unsigned char* GetPhyFaFilterDefault(unsigned int* length)",
+                   "the last confirmed layer-1 filter configuration (1128 bytes), else the built-in default; no dialog",
+                   true, {}, [](const ExportCall& call) { return callBuilder(call, GetPhyFaFilterDefault); }});
+  table.push_back({"PhyFaComSet", "filters", "class PhyFaComSet : CDialog { unsigned char* m_pFrame; }",
+                   "exported dialog class: layer-1 port-setting command frame (1176 bytes) after OK", false, {},
+                   runFrameDialog<PhyFaComSet>});
+  table.push_back({"PhyFaLoopTest", "filters", "class PhyFaLoopTest : CDialog { unsigned char* m_pFrame; }",
+                   "exported dialog class: layer-1 loop-test command frame carrying a file of up to 10240 bytes",
+                   false, {}, runFrameDialog<PhyFaLoopTest>});
+}
+
+}  // namespace orbel::runner
