@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ binutils
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+  qt6-base-dev fonts-noto-cjk
 )
 
 missing=()

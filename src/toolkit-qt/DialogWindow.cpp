@@ -71,22 +71,27 @@ void DialogWindow::apply(tk::ScriptAction action, ControlAdapter* source) {
   if (dialog_.hasEnded()) return;
   const std::string error = tk::applyAction(dialog_, action);
   if (error.empty()) toolkit_.recordAction(dialog_, action);
-  sync();
+  const bool sourceRefreshed = sync(source);
   // The widget may show what the model refused (a filtered character, a
   // state Qt changed by itself); put the model's state back.
-  if (source != nullptr && !dialog_.hasEnded()) refresh(*source);
+  if (source != nullptr && !sourceRefreshed && !dialog_.hasEnded()) refresh(*source);
 }
 
-void DialogWindow::sync() {
+bool DialogWindow::sync(const ControlAdapter* watched) {
+  bool watchedRefreshed = false;
   for (tk::Control* control : dialog_.takeChangedControls()) {
     auto found = adapters_.find(control);
-    if (found != adapters_.end()) refresh(*found->second);
+    if (found == adapters_.end()) continue;
+    refresh(*found->second);
+    watchedRefreshed = watchedRefreshed || found->second.get() == watched;
   }
-  if (!dialog_.hasEnded()) return;
-  if (dialog_.isModelessWindow())
-    hide();
-  else
-    done(dialog_.endCode());
+  if (dialog_.hasEnded()) {
+    if (dialog_.isModelessWindow())
+      hide();
+    else
+      done(dialog_.endCode());
+  }
+  return watchedRefreshed;
 }
 
 void DialogWindow::refresh(ControlAdapter& adapter) {
@@ -164,7 +169,7 @@ void DialogWindow::reject() {
     apply(click, nullptr);
   } else {
     dialog_.OnCancel();
-    sync();
+    sync(nullptr);
   }
 }
 

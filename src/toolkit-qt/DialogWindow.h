@@ -26,9 +26,9 @@ class DialogWindow : public QDialog {
   QWidget* widgetFor(std::string_view id) const;
 
   void apply(tk::ScriptAction action, ControlAdapter* source);
-  // Refreshes the widgets of the controls that changed; ends the window when
-  // the dialog has ended.
-  void sync();
+  // Refreshes the widgets of the controls that changed and ends the window
+  // when the dialog has ended; tells whether `watched` was among them.
+  bool sync(const ControlAdapter* watched = nullptr);
 
   QLayout* buildLayout(const tk::LayoutNode& node);
 
