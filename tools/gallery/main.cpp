@@ -1,8 +1,9 @@
 // orbel-gallery OUTDIR [--scripts DIR]: renders every dialog the exports
 // open to a PNG at its default size, on the offscreen platform, so that
 // anyone can look at all dialogs without a display. A script DIR/EXPORT.json
-// (the CLI's format) puts a dialog into a state worth showing first; its
-// actions are applied up to, not including, a click on OK or Cancel.
+// (the CLI's format; DIR defaults to the repository's examples/gallery) puts
+// a dialog into a state worth showing first; its actions are applied up to,
+// not including, a click on OK or Cancel.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
   }
   const QString out = arguments[1];
   const qsizetype scriptsAt = arguments.indexOf("--scripts");
-  const QString scripts = scriptsAt > 0 && scriptsAt + 1 < arguments.size() ? arguments[scriptsAt + 1] : QString();
+  const QString scripts =
+      scriptsAt > 0 && scriptsAt + 1 < arguments.size() ? arguments[scriptsAt + 1] : QString(ORBEL_GALLERY_SCRIPTS);
   QDir().mkpath(out);
 
   QTemporaryDir profileFolder;
