@@ -59,8 +59,8 @@ COtherParamCfgDlg::COtherParamCfgDlg(tk::CWnd* parent)
   m_selectDefaultButton.setTooltip("Tick the parameters of the default selection");
   m_restoreButton.setTooltip("Tick the parameters of the stored selection again");
 
-  // One group per feature switch, its boxes in table order split into
-  // columns of equal height; a short column is topped up by a stretch.
+  // One group per feature switch, its boxes in table order down columns
+  // that differ in height by one box at most.
   auto groupOf = [&](int featureSwitch) {
     const auto groups = orbel::otherParamGroups();
     const auto found = std::find_if(groups.begin(), groups.end(),
@@ -69,11 +69,11 @@ COtherParamCfgDlg::COtherParamCfgDlg(tk::CWnd* parent)
     for (std::size_t i = 0; i < rows.size(); ++i)
       if (rows[i].featureSwitch == featureSwitch) boxes.push_back(&m_paramChecks[i]);
     const std::size_t columns = static_cast<std::size_t>(found->columns);
-    const std::size_t height = (boxes.size() + columns - 1) / columns;
     std::vector<tk::LayoutNode> columnNodes;
-    for (std::size_t first = 0; first < boxes.size(); first += height) {
+    for (std::size_t column = 0, next = 0; column < columns; ++column) {
+      const std::size_t height = boxes.size() / columns + (column < boxes.size() % columns ? 1 : 0);
       std::vector<tk::LayoutNode> items;
-      for (std::size_t i = first; i < std::min(first + height, boxes.size()); ++i) items.push_back(tk::item(*boxes[i]));
+      for (std::size_t i = 0; i < height; ++i) items.push_back(tk::item(*boxes[next++]));
       items.push_back(tk::stretch());
       columnNodes.push_back(tk::column(std::move(items)));
     }
