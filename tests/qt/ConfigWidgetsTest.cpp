@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "MainWindow.h"
 #include "orbel/builders/ParamConfigExports.h"
 #include "orbel/config/COtherParamCfgDlg.h"
 #include "orbel/decode/HexText.h"
@@ -141,6 +142,36 @@ TEST(ConfigWidgets, AmrVoicePathEscapeLeavesTheRecord) {
   param.firstNumber = 9;
   param.path = "kept";
   EXPECT_EQ(amrRecord(GetAmrVpCfg(param), param), "0:010000000 0 9 0 kept");
+}
+
+TEST(ConfigWidgets, TheHostRunsBothExportsAndShowsTheirResults) {
+  QtHost host;
+  switchesOn({122, 143});
+  orbel::host::MainWindow window(host.toolkit());
+  const std::string path = (QDir::tempPath() + "/orbel-qt-host.AmrVp").toStdString();
+  host.toolkit().onFileDialog([&](const tk::FileDialogRequest&) { return std::optional<std::optional<std::string>>(path); });
+  host.drive([](tkqt::DialogWindow& dialog) {
+    if (dialog.dialog().className() == "COtherParamCfgDlg") {
+      QTest::mouseClick(widget<QPushButton>(dialog, "selectnone"), Qt::LeftButton);
+      tick(widget<QCheckBox>(dialog, "param.0c"));
+    } else {
+      tick(widget<QCheckBox>(dialog, "item.5"));
+    }
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(window.selectExport("GetOtherParamCfg"));
+  window.runSelected();
+  QString text = window.resultText();
+  EXPECT_TRUE(text.contains("parameter 1: 0x0C Midamble configuration")) << text.toStdString();
+  EXPECT_TRUE(text.contains("length: 26"));
+
+  ASSERT_TRUE(window.selectExport("GetAmrVpCfg"));
+  window.runSelected();
+  QDir::setCurrent(before);
+  text = window.resultText();
+  EXPECT_TRUE(text.contains("0 0 0 0 1 0 0 0 0")) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString::fromStdString(path)));
 }
 
 }  // namespace

@@ -20,8 +20,9 @@ void decodeOtherParamPayload(const PayloadContext& context) {
   }
   const std::size_t count = payload[0];
   if (count + 1 != payload.size()) {
-    context.notes.push_back("the count says " + std::to_string(count) + " parameter codes, " +
-                            std::to_string(payload.size() - 1) + " follow");
+    const std::size_t present = payload.size() - 1;
+    context.notes.push_back("the count says " + std::to_string(count) + " parameter codes, " + std::to_string(present) +
+                            (present == 1 ? " follows" : " follow"));
     return;
   }
   addPayloadField(context, 0, 1, "parameter count", std::to_string(count));

@@ -72,6 +72,31 @@ TEST(OtherParamConfig, WithoutTheDialogTheStoredOrDefaultChoiceIsSentAndNothingI
   EXPECT_EQ(decoded.fields[9].value, "0x01 Serving cell identity");
 }
 
+TEST(OtherParamConfig, TheDecoderLeavesAPayloadWhoseCountDisagreesRaw) {
+  struct Case {
+    const char* payloadLength;
+    const char* payload;
+    const char* note;
+  };
+  const Case cases[] = {
+      {"00 00", "", "empty payload, an other-parameter configuration has at least the count byte"},
+      {"02 00", "05 77 ", "the count says 5 parameter codes, 1 follows"},
+      {"03 00", "00 01 02 ", "the count says 0 parameter codes, 2 follow"},
+  };
+  for (const Case& c : cases) {
+    const std::string payload = c.payload;
+    const auto bytes = orbel::parseHex(std::string("00 00 FF 00 09 00 CB 32 00 00 A8 2F 00 00 00 00 00 00 ") +
+                                       c.payloadLength + " " + payload + "00 00 00 00");
+    Bytes message = *bytes;
+    message[0] = static_cast<std::uint8_t>(message.size());
+    const auto decoded = orbel::decodeDiagMessage(message);
+    EXPECT_EQ(decoded.notes, std::vector<std::string>{c.note});
+    if (!payload.empty()) {
+      EXPECT_EQ(decoded.fields[8].value, "raw");
+    }
+  }
+}
+
 TEST(OtherParamConfig, StoredValuesAreNormalisedWhenLoaded) {
   struct Case {
     const char* what;
