@@ -42,14 +42,22 @@ ExportOutcome runAmrVpCfg(const ExportCall&) {
 }  // namespace
 
 void addParamConfigExports(std::vector<ExportInfo>& table) {
-  table.push_back({"GetOtherParamCfg", "configuration", "unsigned char* GetOtherParamCfg(unsigned char showDialog, int& length)",
+  table.push_back({"GetOtherParamCfg",
+                   "configuration",
+                   "unsigned char* GetOtherParamCfg(unsigned char showDialog, int& length)",
                    "other radio parameters to report (primitive 12200); showDialog=0 builds from the stored choice; "
                    "null while feature switch 143 is off",
-                   false, {"showDialog"}, runOtherParamCfg});
-  table.push_back({"GetAmrVpCfg", "configuration", "int GetAmrVpCfg(SaveAmrVpParam& param)",
+                   false,
+                   {"showDialog"},
+                   runOtherParamCfg});
+  table.push_back({"GetAmrVpCfg",
+                   "configuration",
+                   "int GetAmrVpCfg(SaveAmrVpParam& param)",
                    "AMR voice-path save options: nine items, an optional range and the .AmrVp file; "
                    "prints the filled record",
-                   false, {}, runAmrVpCfg});
+                   false,
+                   {},
+                   runAmrVpCfg});
 }
 
 }  // namespace orbel::runner

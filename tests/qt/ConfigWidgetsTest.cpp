@@ -55,7 +55,8 @@ TEST(ConfigWidgets, OtherParametersByMouseGiveTheScriptedMessage) {
   EXPECT_TRUE(hsdpaGreyed);
   EXPECT_NE(qt.find("04 00 03 0B 0D D8 00 00 00 00"), std::string::npos) << qt;
 
-  ScriptedHost scripted(dialogScript("COtherParamCfgDlg", {click("selectnone"), click("param.0b"), click("param.d8"), click("ok")}));
+  ScriptedHost scripted(
+      dialogScript("COtherParamCfgDlg", {click("selectnone"), click("param.0b"), click("param.d8"), click("ok")}));
   switchesOn({122, 143, 144, 145, 146});
   EXPECT_EQ(otherParamMessage(), qt);
 }
@@ -149,7 +150,8 @@ TEST(ConfigWidgets, TheHostRunsBothExportsAndShowsTheirResults) {
   switchesOn({122, 143});
   orbel::host::MainWindow window(host.toolkit());
   const std::string path = (QDir::tempPath() + "/orbel-qt-host.AmrVp").toStdString();
-  host.toolkit().onFileDialog([&](const tk::FileDialogRequest&) { return std::optional<std::optional<std::string>>(path); });
+  host.toolkit().onFileDialog(
+      [&](const tk::FileDialogRequest&) { return std::optional<std::optional<std::string>>(path); });
   host.drive([](tkqt::DialogWindow& dialog) {
     if (dialog.dialog().className() == "COtherParamCfgDlg") {
       QTest::mouseClick(widget<QPushButton>(dialog, "selectnone"), Qt::LeftButton);

@@ -63,8 +63,9 @@ COtherParamCfgDlg::COtherParamCfgDlg(tk::CWnd* parent)
   // that differ in height by one box at most.
   auto groupOf = [&](int featureSwitch) {
     const auto groups = orbel::otherParamGroups();
-    const auto found = std::find_if(groups.begin(), groups.end(),
-                                    [&](const orbel::OtherParamGroup& group) { return group.featureSwitch == featureSwitch; });
+    const auto found = std::find_if(groups.begin(), groups.end(), [&](const orbel::OtherParamGroup& group) {
+      return group.featureSwitch == featureSwitch;
+    });
     std::vector<tk::CheckBox*> boxes;
     for (std::size_t i = 0; i < rows.size(); ++i)
       if (rows[i].featureSwitch == featureSwitch) boxes.push_back(&m_paramChecks[i]);
@@ -100,10 +101,12 @@ void COtherParamCfgDlg::checkConfig(std::vector<unsigned char>& config) {
 
 std::vector<unsigned char> COtherParamCfgDlg::LoadConfig() {
   std::optional<std::vector<std::uint8_t>> stored;
-  if (tk::Toolkit* toolkit = tk::installedToolkit()) stored = toolkit->profile().getBinary(kSettingsSection, kConfigKey);
+  if (tk::Toolkit* toolkit = tk::installedToolkit())
+    stored = toolkit->profile().getBinary(kSettingsSection, kConfigKey);
   // A value that is not whole hex bytes reads as absent: the default is sent
   // rather than bytes the profile never held.
-  std::vector<unsigned char> config = stored ? std::vector<unsigned char>(stored->begin(), stored->end()) : GetDefaultConfig();
+  std::vector<unsigned char> config =
+      stored ? std::vector<unsigned char>(stored->begin(), stored->end()) : GetDefaultConfig();
   checkConfig(config);
   return config;
 }
@@ -122,8 +125,11 @@ std::vector<unsigned char> COtherParamCfgDlg::GetDefaultConfig() {
 }
 
 void COtherParamCfgDlg::UpdateUi(const std::vector<unsigned char>& config, bool all) {
-  const std::span<const unsigned char> codes = config.empty() ? std::span<const unsigned char>() : std::span(config).subspan(1);
-  auto holds = [&](std::uint8_t code) { return code != 0 && std::find(codes.begin(), codes.end(), code) != codes.end(); };
+  const std::span<const unsigned char> codes =
+      config.empty() ? std::span<const unsigned char>() : std::span(config).subspan(1);
+  auto holds = [&](std::uint8_t code) {
+    return code != 0 && std::find(codes.begin(), codes.end(), code) != codes.end();
+  };
   const auto rows = orbel::otherParamRows();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const bool available = offered(rows[i]);

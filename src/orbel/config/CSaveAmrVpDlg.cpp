@@ -34,9 +34,9 @@ CSaveAmrVpDlg::CSaveAmrVpDlg(SaveAmrVpParam* param, tk::CWnd* parent)
                                       tk::item(m_itemChecks[3]), tk::item(m_itemChecks[4])}),
                           tk::column({tk::item(m_itemChecks[5]), tk::item(m_itemChecks[6]), tk::item(m_itemChecks[7]),
                                       tk::item(m_itemChecks[8]), tk::stretch()})})}),
-      tk::group("Range", {tk::item(m_rangeCheck),
-                          tk::row({tk::item(m_firstLabel), tk::item(m_firstEdit), tk::item(m_secondLabel),
-                                   tk::item(m_secondEdit), tk::stretch()})}),
+      tk::group("Range",
+                {tk::item(m_rangeCheck), tk::row({tk::item(m_firstLabel), tk::item(m_firstEdit),
+                                                  tk::item(m_secondLabel), tk::item(m_secondEdit), tk::stretch()})}),
   });
 }
 

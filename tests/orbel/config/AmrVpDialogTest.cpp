@@ -89,13 +89,17 @@ TEST_F(AmrVpDialog, OkFillsItemsRangeAndPath) {
   };
   const Case cases[] = {
       {"range unticked keeps the caller's numbers", {click("item.1"), click("item.9")}, "100000001 range 0 1111 2222"},
-      {"range ticked reads both numbers", {click("range"), set("first", "-5"), set("second", "12")},
+      {"range ticked reads both numbers",
+       {click("range"), set("first", "-5"), set("second", "12")},
        "000000000 range 1 -5 12"},
-      {"text that is no whole number reads as 0", {click("range"), set("first", "12abc"), set("second", "")},
+      {"text that is no whole number reads as 0",
+       {click("range"), set("first", "12abc"), set("second", "")},
        "000000000 range 1 0 0"},
-      {"numbers beyond 32 bits read as 0", {click("range"), set("first", "2147483648"), set("second", "-2147483648")},
+      {"numbers beyond 32 bits read as 0",
+       {click("range"), set("first", "2147483648"), set("second", "-2147483648")},
        "000000000 range 1 0 -2147483648"},
-      {"ticking the range twice closes it again", {click("range"), set("first", "3"), click("range")},
+      {"ticking the range twice closes it again",
+       {click("range"), set("first", "3"), click("range")},
        "000000000 range 0 1111 2222"},
   };
   for (const Case& c : cases) {

@@ -133,7 +133,8 @@ TEST(OtherParamConfig, CheckConfigNormalises) {
   };
   Bytes longest(257, 0xD0), cut(256, 0xD0);
   cut[0] = 255;
-  for (Case c : {Case{{}, {0}}, Case{{0}, {0}}, Case{{9}, {0}}, Case{{0, 0x01, 0x02}, {2, 0x01, 0x02}}, Case{longest, cut}}) {
+  for (Case c :
+       {Case{{}, {0}}, Case{{0}, {0}}, Case{{9}, {0}}, Case{{0, 0x01, 0x02}, {2, 0x01, 0x02}}, Case{longest, cut}}) {
     COtherParamCfgDlg::checkConfig(c.in);
     EXPECT_EQ(c.in, c.out);
   }
@@ -230,8 +231,9 @@ TEST(OtherParamConfig, RowsOfASwitchThatIsOffAreGreyedUntickedAndDroppedOnOk) {
   std::vector<std::string> greyed;
   for (const std::string& state : boxesAfter(host, [] { getOtherParamCfg(1); }))
     if (state.find("greyed") != std::string::npos) greyed.push_back(state);
-  EXPECT_EQ(greyed, (std::vector<std::string>{"param.b0 greyed", "param.b1 greyed", "param.b2 greyed", "param.b3 greyed",
-                                              "param.b4 greyed", "param.b5 greyed", "param.b6 greyed", "param.b7 greyed"}));
+  EXPECT_EQ(greyed,
+            (std::vector<std::string>{"param.b0 greyed", "param.b1 greyed", "param.b2 greyed", "param.b3 greyed",
+                                      "param.b4 greyed", "param.b5 greyed", "param.b6 greyed", "param.b7 greyed"}));
   const std::string config = stored(host);
   EXPECT_EQ(config.find("B0"), std::string::npos) << config;
   EXPECT_EQ(config.find("B7"), std::string::npos) << config;
@@ -247,8 +249,9 @@ TEST(OtherParamConfig, RowsOfASwitchThatIsOffAreGreyedUntickedAndDroppedOnOk) {
   switchesOn({122, 143, 144, 145, 146});
   COtherParamCfgDlg::SaveConfig(COtherParamCfgDlg::GetDefaultConfig());
   getOtherParamCfg(1);
-  EXPECT_EQ(stored(confirm), "2B 01 02 04 06 08 09 10 20 30 31 40 50 21 41 60 70 80 90 A0 05 0A 0B 0D 0C C3 C4 C6 C7 C8 C9 "
-                             "CA CB C5 42 43 DA DB DC DD D0 D6 D7 D8");
+  EXPECT_EQ(stored(confirm),
+            "2B 01 02 04 06 08 09 10 20 30 31 40 50 21 41 60 70 80 90 A0 05 0A 0B 0D 0C C3 C4 C6 C7 C8 C9 "
+            "CA CB C5 42 43 DA DB DC DD D0 D6 D7 D8");
 }
 
 }  // namespace
