@@ -9,9 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "MainWindow.h"
 #include "orbel/builders/ParamConfigExports.h"
-#include "orbel/config/COtherParamCfgDlg.h"
 #include "orbel/decode/HexText.h"
 #include "qt/QtHost.h"
 #include "support/ScriptedHost.h"
@@ -59,25 +57,6 @@ TEST(ConfigWidgets, OtherParametersByMouseGiveTheScriptedMessage) {
       dialogScript("COtherParamCfgDlg", {click("selectnone"), click("param.0b"), click("param.d8"), click("ok")}));
   switchesOn({122, 143, 144, 145, 146});
   EXPECT_EQ(otherParamMessage(), qt);
-}
-
-TEST(ConfigWidgets, OtherParametersRestoreAndEscape) {
-  QtHost host;
-  switchesOn({122, 143, 147});
-  COtherParamCfgDlg::SaveConfig({1, 0xB2});
-  host.drive([](tkqt::DialogWindow& window) {
-    auto* b2 = widget<QCheckBox>(window, "param.b2");
-    EXPECT_TRUE(b2->isChecked());
-    QTest::mouseClick(widget<QPushButton>(window, "selectall"), Qt::LeftButton);
-    EXPECT_TRUE(widget<QCheckBox>(window, "param.01")->isChecked());
-    EXPECT_FALSE(widget<QCheckBox>(window, "param.c0")->isChecked());  // switch 144 off
-    QTest::mouseClick(widget<QPushButton>(window, "restore"), Qt::LeftButton);
-    EXPECT_FALSE(widget<QCheckBox>(window, "param.01")->isChecked());
-    EXPECT_TRUE(b2->isChecked());
-    QTest::keyClick(&window, Qt::Key_Escape);
-  });
-  EXPECT_EQ(otherParamMessage(), "null");
-  EXPECT_EQ(orbel::toHex(COtherParamCfgDlg::LoadConfig()), "01 B2");
 }
 
 std::string amrRecord(int result, const SaveAmrVpParam& param) {
@@ -130,50 +109,6 @@ TEST(ConfigWidgets, AmrVoicePathByMouseAndKeyboardGivesTheScriptedRecord) {
   const int result = GetAmrVpCfg(param);
   QDir::setCurrent(before);
   EXPECT_EQ(amrRecord(result, param), qt);
-}
-
-TEST(ConfigWidgets, AmrVoicePathEscapeLeavesTheRecord) {
-  QtHost host;
-  host.drive([](tkqt::DialogWindow& window) {
-    tick(widget<QCheckBox>(window, "item.1"));
-    QTest::keyClick(&window, Qt::Key_Escape);
-  });
-  SaveAmrVpParam param;
-  param.itemFlags[1] = 1;
-  param.firstNumber = 9;
-  param.path = "kept";
-  EXPECT_EQ(amrRecord(GetAmrVpCfg(param), param), "0:010000000 0 9 0 kept");
-}
-
-TEST(ConfigWidgets, TheHostRunsBothExportsAndShowsTheirResults) {
-  QtHost host;
-  switchesOn({122, 143});
-  orbel::host::MainWindow window(host.toolkit());
-  const std::string path = (QDir::tempPath() + "/orbel-qt-host.AmrVp").toStdString();
-  host.toolkit().onFileDialog(
-      [&](const tk::FileDialogRequest&) { return std::optional<std::optional<std::string>>(path); });
-  host.drive([](tkqt::DialogWindow& dialog) {
-    if (dialog.dialog().className() == "COtherParamCfgDlg") {
-      QTest::mouseClick(widget<QPushButton>(dialog, "selectnone"), Qt::LeftButton);
-      tick(widget<QCheckBox>(dialog, "param.0c"));
-    } else {
-      tick(widget<QCheckBox>(dialog, "item.5"));
-    }
-    QTest::keyClick(&dialog, Qt::Key_Return);
-  });
-  const QString before = QDir::currentPath();
-  ASSERT_TRUE(window.selectExport("GetOtherParamCfg"));
-  window.runSelected();
-  QString text = window.resultText();
-  EXPECT_TRUE(text.contains("parameter 1: 0x0C Midamble configuration")) << text.toStdString();
-  EXPECT_TRUE(text.contains("length: 26"));
-
-  ASSERT_TRUE(window.selectExport("GetAmrVpCfg"));
-  window.runSelected();
-  QDir::setCurrent(before);
-  text = window.resultText();
-  EXPECT_TRUE(text.contains("0 0 0 0 1 0 0 0 0")) << text.toStdString();
-  EXPECT_TRUE(text.contains(QString::fromStdString(path)));
 }
 
 }  // namespace
