@@ -127,6 +127,8 @@ std::vector<unsigned char> COtherParamCfgDlg::GetDefaultConfig() {
 void COtherParamCfgDlg::UpdateUi(const std::vector<unsigned char>& config, bool all) {
   const std::span<const unsigned char> codes =
       config.empty() ? std::span<const unsigned char>() : std::span(config).subspan(1);
+  // 0 stands for a row's missing second code, so a zero byte in a
+  // configuration must not tick every one-code row.
   auto holds = [&](std::uint8_t code) {
     return code != 0 && std::find(codes.begin(), codes.end(), code) != codes.end();
   };

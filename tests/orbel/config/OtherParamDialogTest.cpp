@@ -88,6 +88,7 @@ TEST(OtherParamConfig, TheButtonsAndBoxesChooseWhatIsStoredAndSent) {
       {{2, 0x0A, 0xC0}, {}, "02 0A C0"},  // the stored choice ticks its boxes
       {{1, 0x0D}, {}, "02 0B 0D"},        // either code ticks the two-code row
       {{1, 0x02}, {}, "01 02"},           // the count 1 is not the code 0x01
+      {{2, 0x00, 0x09}, {}, "01 09"},     // a zero byte is no code: it ticks no one-code row
       {{2, 0x0A, 0xC0}, {click("selectnone")}, "00"},
       {{2, 0x0A, 0xC0}, {click("selectall"), click("restore")}, "02 0A C0"},
       {{0}, {click("selectdefault")}, hsdpaDropped},
