@@ -13,6 +13,7 @@ const std::vector<ExportInfo>& table() {
     addCommandExports(all);
     addFilterExports(all);
     addL1FilterExports(all);
+    addParamConfigExports(all);
     return all;
   }();
   return exports;

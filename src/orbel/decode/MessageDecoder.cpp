@@ -12,7 +12,7 @@ namespace {
 
 // The payload decoders of every command family, asked in turn.
 constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder, layer1ReportPayloadDecoder,
-                                                                 filterPayloadDecoder};
+                                                                 filterPayloadDecoder, otherParamPayloadDecoder};
 
 PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
   for (auto lookup : kPayloadLookups)
