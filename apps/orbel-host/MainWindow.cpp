@@ -19,9 +19,11 @@
 #include <QVBoxLayout>
 
 #include "HostSettings.h"
+#include "HostObjectsPanel.h"
 #include "HostSettingsDialog.h"
 #include "orbel/decode/FormatDecoder.h"
 #include "orbel/decode/HexText.h"
+#include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
 #include "toolkit-qt/QtToolkit.h"
 #include "toolkit/AtomicFile.h"
@@ -30,6 +32,8 @@ namespace orbel::host {
 namespace {
 
 constexpr const char* kGroups[] = {"commands", "filters", "scenarios", "configuration", "trace tools"};
+
+QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
 QString describeReturned(const runner::Returned& returned) {
   if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) {
@@ -54,8 +58,7 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
     top->setFlags(Qt::ItemIsEnabled);
     for (const runner::ExportInfo& info : runner::exportTable())
       if (info.group == group)
-        new QTreeWidgetItem(top, {QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())),
-                                  QString::fromUtf8(info.summary.data(), static_cast<qsizetype>(info.summary.size()))});
+        new QTreeWidgetItem(top, {text(info.name), text(info.summary)});
     top->setExpanded(true);
     top->setHidden(top->childCount() == 0);
   }
@@ -84,10 +87,20 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
   outputs->setStretchFactor(0, 3);
   rightLayout->addWidget(outputs, 1);
 
+  hostObjects_ = new HostObjectsPanel;
+  hostObjects_->showOutcome = [this](const runner::ExportInfo& info, const runner::ExportOutcome& outcome) {
+    showOutcome(info, outcome);
+  };
+  auto* left = new QSplitter(Qt::Vertical);
+  left->addWidget(exports_);
+  left->addWidget(hostObjects_);
+  left->setStretchFactor(0, 3);
+
   auto* split = new QSplitter;
-  split->addWidget(exports_);
+  split->addWidget(left);
   split->addWidget(right);
   split->setStretchFactor(1, 1);
+  split->setSizes({460, 640});
   setCentralWidget(split);
   buildMenus();
   resize(1100, 700);
@@ -129,6 +142,11 @@ bool MainWindow::selectExport(const std::string& name) {
 
 QString MainWindow::resultText() const { return result_->toPlainText(); }
 
+QLineEdit* MainWindow::argumentEdit(const std::string& name) const {
+  auto found = argumentEdits_.find(name);
+  return found == argumentEdits_.end() ? nullptr : found->second;
+}
+
 void MainWindow::showArguments(const runner::ExportInfo* info) {
   selected_ = info;
   while (arguments_->rowCount() > 0) arguments_->removeRow(0);
@@ -139,7 +157,9 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     arguments_->addRow(new QLabel("Choose an export on the left; Enter or a double click runs it."));
     return;
   }
-  arguments_->addRow(new QLabel("<b>" + QString::fromUtf8(info->signature.data(), static_cast<qsizetype>(info->signature.size())) + "</b>"));
+  auto* signature = new QLabel("<b>" + text(info->signature).toHtmlEscaped() + "</b>");
+  signature->setWordWrap(true);
+  arguments_->addRow(signature);
   if (info->takesLength) {
     length_ = new QLineEdit("0");
     length_->setToolTip("Value of *len on entry: a non-zero value is a pre-set value for the enquiries");
@@ -149,11 +169,18 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     row->addWidget(nullLength_);
     arguments_->addRow("*len on entry:", row);
   }
-  for (std::string_view parameter : info->parameters) {
+  // An empty field calls the export with the parameter's default, as
+  // `orbel run` does without --arg.
+  for (const runner::Parameter& parameter : info->parameters) {
     auto* edit = new QLineEdit;
-    edit->setPlaceholderText("number, 0x hex, true or false");
-    arguments_->addRow(QString::fromUtf8(parameter.data(), static_cast<qsizetype>(parameter.size())) + ":", edit);
-    argumentEdits_[std::string(parameter)] = edit;
+    const QString fallback = QString::fromStdString(runner::formatArgument(parameter, parameter.fallback));
+    edit->setPlaceholderText("default: " + fallback + " (" + text(parameter.meaning) + ")");
+    QString accepted = parameter.flag ? QString("true or false")
+                                      : QString("%1 to %2, decimal or 0x hex").arg(parameter.min).arg(parameter.max);
+    if (parameter.inOut) accepted += "; the export stores its new value here after OK";
+    edit->setToolTip(text(parameter.meaning) + "\n" + accepted);
+    arguments_->addRow(text(parameter.name) + ":", edit);
+    argumentEdits_[std::string(parameter.name)] = edit;
   }
 }
 
@@ -166,10 +193,16 @@ runner::ExportCall MainWindow::callFromForm(std::string& error) const {
     call.nullLength = nullLength_->isChecked();
   }
   for (const auto& [name, edit] : argumentEdits_) {
-    if (edit->text().isEmpty()) continue;
-    std::optional<std::int64_t> value = runner::parseArgValue(edit->text().toStdString());
-    if (!value) error = name + " must be a number, 0x hex, true or false";
-    call.args[name] = value.value_or(0);
+    const std::string given = edit->text().trimmed().toStdString();
+    if (given.empty()) continue;
+    std::optional<std::int64_t> value = runner::parseArgValue(given);
+    if (!value) {
+      error = name + ": a number (decimal or 0x hex), true or false";
+      continue;
+    }
+    if (std::string wrong = runner::checkArgument(*runner::findParameter(*selected_, name), *value); !wrong.empty())
+      error = wrong;
+    call.args[name] = *value;
   }
   return call;
 }
@@ -184,9 +217,11 @@ void MainWindow::runSelected() {
   }
   const bool recording = recordNext_->isChecked();
   if (recording) toolkit_.recorder().start();
-  logLine("run " + QString::fromUtf8(selected_->name.data(), static_cast<qsizetype>(selected_->name.size())));
+  logLine("run " + text(selected_->name));
   runner::ExportOutcome outcome = selected_->run(call);
   showOutcome(*selected_, outcome);
+  keepInOutValues(outcome);
+  hostObjects_->refresh();
   if (recording) {
     recordNext_->setChecked(false);
     saveRecording(*selected_, call);
@@ -194,17 +229,28 @@ void MainWindow::runSelected() {
 }
 
 void MainWindow::showOutcome(const runner::ExportInfo& info, const runner::ExportOutcome& outcome) {
-  QString text = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) + "\n\n";
-  text += describeReturned(outcome.returned);
-  if (outcome.length) text += QString("\nlength: %1\n").arg(*outcome.length);
+  QString report = text(info.name) + "\n\n";
+  report += describeReturned(outcome.returned);
+  if (outcome.length) report += QString("\nlength: %1\n").arg(*outcome.length);
   for (const auto& [name, value] : outcome.out)
-    text += QString("out %1: %2\n").arg(QString::fromStdString(name), QString::fromStdString(value));
-  result_->setPlainText(text);
+    report += QString("out %1: %2\n").arg(QString::fromStdString(name), QString::fromStdString(value));
+  result_->setPlainText(report);
+}
+
+// The host keeps the variables it passes by reference: the next run starts
+// from what the export stored in them.
+void MainWindow::keepInOutValues(const runner::ExportOutcome& outcome) {
+  if (selected_ == nullptr) return;
+  for (const runner::Parameter& parameter : selected_->parameters) {
+    if (!parameter.inOut) continue;
+    for (const auto& [name, value] : outcome.out)
+      if (name == parameter.name) argumentEdits_.at(name)->setText(QString::fromStdString(value));
+  }
 }
 
 void MainWindow::saveRecording(const runner::ExportInfo& info, const runner::ExportCall& call) {
   tk::Script script = toolkit_.recorder().stop();
-  const QString name = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
+  const QString name = text(info.name);
   const QString path = QFileDialog::getSaveFileName(this, "Save the recorded session", name + ".json", "Scripts (*.json)");
   if (path.isEmpty()) return;
   std::string error = tk::writeFileAtomically(path.toStdString(), script::writeScript(script));
@@ -227,6 +273,8 @@ void MainWindow::editHostSettings() {
   applyHostSettings(settings);
   logLine(QString("features on: %1; modules present: %2")
               .arg(QString::fromStdString(joinNumbers(settings.features)), QString::fromStdString(joinNumbers(settings.modules))));
+  if (runner::hostSapFilterManager() != nullptr)
+    logLine("the SAP filter manager keeps the built-in SAPs it was created with; reset it to follow switch 130");
 }
 
 void MainWindow::logLine(const QString& line) {

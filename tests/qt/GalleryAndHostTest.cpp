@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "HostObjectsPanel.h"
 #include "MainWindow.h"
 #include "qt/QtHost.h"
+#include "runner/FilterHost.h"
 
 namespace {
 
@@ -41,6 +43,87 @@ TEST(Host, RunsTheChosenExportWithRealDialogsAndDecodesTheResult) {
   EXPECT_TRUE(text.contains("RLC timer enquiry")) << text.toStdString();
   EXPECT_TRUE(text.contains("\"All Rlc Timers\"")) << text.toStdString();
   EXPECT_TRUE(text.contains("length: 28"));
+}
+
+// An empty field runs the export with the parameter's default (interactive:
+// true); the in/out values the export stores come back into the form, as a
+// host's variables passed by reference do.
+TEST(Host, ArgumentFormUsesDefaultsAndKeepsInOutValues) {
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
+  ASSERT_NE(window.argumentEdit("interactive"), nullptr);
+  EXPECT_TRUE(window.argumentEdit("interactive")->placeholderText().startsWith("default: true ("));
+  EXPECT_TRUE(window.argumentEdit("filterType")->placeholderText().startsWith("default: 0 ("));
+  int shown = 0;
+  host.drive([&](tkqt::DialogWindow& dialog) {
+    ++shown;
+    EXPECT_TRUE(checked(dialog, "filter.option2"));
+    clickOn(dialog, "filter.option5");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  window.argumentEdit("filterType")->setText("2");
+  window.runSelected();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(window.argumentEdit("filterType")->text(), "5");
+  EXPECT_TRUE(window.resultText().contains("returned 940 bytes")) << window.resultText().toStdString();  // 228 SAPs
+
+  window.argumentEdit("interactive")->setText("false");
+  window.runSelected();
+  EXPECT_EQ(shown, 1);  // confirmed without a window
+  EXPECT_TRUE(window.resultText().contains("out filterType: 5")) << window.resultText().toStdString();
+}
+
+TEST(Host, LockCellRunsWithTheArgumentsOfTheForm) {
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  ASSERT_TRUE(window.selectExport("OrbelGetLockCellBuffer"));
+  for (auto [name, value] : {std::pair{"presetFlags", "3"}, {"cellId", "0xFF"}, {"frequency", "10055"}, {"b2", "true"},
+                             {"b3", "true"}})
+    window.argumentEdit(name)->setText(value);
+  host.drive([](tkqt::DialogWindow& dialog) {
+    EXPECT_TRUE(checked(dialog, "mode.1"));
+    EXPECT_EQ(text(dialog, "cell"), "-");
+    EXPECT_EQ(text(dialog, "frequency"), "10055");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  window.runSelected();
+  const QString result = window.resultText();
+  EXPECT_TRUE(result.contains("01 FF 27 47")) << result.toStdString();
+  EXPECT_TRUE(result.contains("cell parameter id: 0xFF (any cell)")) << result.toStdString();
+}
+
+// The panel shows and edits the manager that the filter exports receive.
+TEST(Host, HostObjectsPanelShowsAndEditsTheSapFilterManagerTheExportsUse) {
+  QtHost host;
+  FeatureManager::Instance().SetFeature(130, true);  // five built-in SAPs
+  orbel::runner::releaseHostSapFilterManager();
+  orbel::host::MainWindow window(host.toolkit());
+  orbel::host::HostObjectsPanel& panel = window.hostObjects();
+  EXPECT_TRUE(panel.stateText().contains("none yet")) << panel.stateText().toStdString();
+
+  using Kind = orbel::host::HostObjectsPanel::SapListKind;
+  EXPECT_FALSE(panel.setSapList(Kind::User, "2080 x"));
+  EXPECT_EQ(orbel::runner::hostSapFilterManager(), nullptr);  // refused text creates nothing
+  ASSERT_TRUE(panel.setSapList(Kind::User, "4200, 2080 9999:off"));
+  const QString state = panel.stateText();
+  EXPECT_TRUE(state.contains("user SAPs: 3 (2 enabled)")) << state.toStdString();
+  EXPECT_TRUE(state.contains("built-in SAPs in the message: 3")) << state.toStdString();
+  EXPECT_TRUE(state.contains("message SAPs: 5 (2 user only)")) << state.toStdString();
+
+  panel.setAttributeOn(true);
+  panel.buildMessage();
+  EXPECT_TRUE(window.resultText().contains("SAP filter message, 5 SAPs")) << window.resultText().toStdString();
+  EXPECT_TRUE(window.resultText().contains("attribute of SAP 2080: 2")) << window.resultText().toStdString();
+
+  ASSERT_TRUE(window.selectExport("SapFilterManager::CreateMessage"));
+  window.argumentEdit("userOnly")->setText("true");
+  window.runSelected();
+  EXPECT_TRUE(window.resultText().contains("SAP filter message, 2 SAPs")) << window.resultText().toStdString();
+
+  panel.reset();
+  EXPECT_EQ(orbel::runner::hostSapFilterManager(), nullptr);
+  EXPECT_TRUE(panel.stateText().contains("none yet"));
 }
 
 }  // namespace
