@@ -180,6 +180,18 @@ TEST_F(Cli, ChecksArgumentsListsDefaultsAndReportsTheHostsSapFilterManager) {
             std::string::npos);
 }
 
+// Every gallery script names its export and acts on controls that exist.
+TEST_F(Cli, GalleryScriptsRunOnTheirExportsWithoutScriptErrors) {
+  int scripts = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(ORBEL_GALLERY_SCRIPTS)) {
+    if (entry.path().extension() != ".json") continue;
+    ++scripts;
+    Result result = orbel("describe " + entry.path().stem().string() + " --script " + entry.path().string());
+    EXPECT_EQ(result.status, 0) << entry.path() << '\n' << result.output;
+  }
+  EXPECT_GT(scripts, 0);
+}
+
 TEST_F(Cli, RunsTheLayer1ExportsAsTheirHostDoes) {
   const std::string untick = file("c.json", R"({"dialogs":[{"expect":"PhyFaComSet","do":[
       {"click":"option"},{"click":"ok"}]}]})");

@@ -30,6 +30,20 @@ TEST(Gallery, RendersOneNonEmptyPictureForEveryDialog) {
   EXPECT_NE(gallery.readAllStandardOutput().indexOf(QString("%1 dialogs rendered").arg(pictures.size()).toUtf8()), -1);
 }
 
+// The gallery's scripts stay readable as control ids and dialogs change.
+TEST(Gallery, ItsScriptsParseAndTheirDialogsRender) {
+  QTemporaryDir out;
+  QProcess gallery;
+  gallery.start(ORBEL_GALLERY, {out.path(), "--scripts", ORBEL_GALLERY_SCRIPTS});
+  ASSERT_TRUE(gallery.waitForFinished(60000));
+  EXPECT_EQ(gallery.exitCode(), 0);
+  const QString errors = QString::fromUtf8(gallery.readAllStandardError());
+  EXPECT_FALSE(errors.contains(".json")) << errors.toStdString();
+  for (const QFileInfo& script : QDir(ORBEL_GALLERY_SCRIPTS).entryInfoList({"*.json"}))
+    EXPECT_FALSE(QDir(out.path()).entryList({script.completeBaseName() + "-*.png"}).isEmpty())
+        << script.fileName().toStdString();
+}
+
 TEST(Host, RunsTheChosenExportWithRealDialogsAndDecodesTheResult) {
   QtHost host;
   orbel::host::MainWindow window(host.toolkit());
