@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -17,6 +18,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <span>
 
 #include "HostSettings.h"
 #include "HostObjectsPanel.h"
@@ -35,13 +37,15 @@ constexpr const char* kGroups[] = {"commands", "filters", "scenarios", "configur
 
 QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
+// "N bytes", the hex dump and every field the decoder names.
+QString describeBytes(std::span<const std::uint8_t> bytes) {
+  QString report = QString("%1 bytes\n%2\n\n").arg(bytes.size()).arg(QString::fromStdString(toHex(bytes)));
+  if (std::optional<DecodedMessage> decoded = decodeAny(bytes)) report += QString::fromStdString(formatDecoded(*decoded, bytes));
+  return report;
+}
+
 QString describeReturned(const runner::Returned& returned) {
-  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) {
-    QString text = QString("returned %1 bytes\n%2\n\n").arg(bytes->size()).arg(QString::fromStdString(toHex(*bytes)));
-    if (std::optional<DecodedMessage> decoded = decodeAny(*bytes))
-      text += QString::fromStdString(formatDecoded(*decoded, *bytes));
-    return text;
-  }
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) return "returned " + describeBytes(*bytes);
   if (const auto* number = std::get_if<std::int64_t>(&returned)) return QString("returned %1\n").arg(*number);
   if (const auto* flag = std::get_if<bool>(&returned)) return QString("returned %1\n").arg(*flag ? "true" : "false");
   return "returned null\n";
@@ -119,6 +123,12 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
 
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
+  file->addAction("&Decode a file...", QKeySequence::Open, this, [this] {
+    const QString path = QFileDialog::getOpenFileName(this, "Decode a file", QString(),
+                                                      "Filter files and messages (*.flt_HLS *.flt_L1 *.bin);;All files (*)");
+    if (!path.isEmpty()) decodeFile(path);
+  });
+  file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
 
   QMenu* host = menuBar()->addMenu("&Host");
@@ -226,6 +236,18 @@ void MainWindow::runSelected() {
     recordNext_->setChecked(false);
     saveRecording(*selected_, call);
   }
+}
+
+void MainWindow::decodeFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    result_->setPlainText(path + "\n\ncannot be read: " + file.errorString());
+    return;
+  }
+  const QByteArray content = file.readAll();
+  const auto* first = reinterpret_cast<const std::uint8_t*>(content.constData());
+  result_->setPlainText(path + "\n\n" + describeBytes({first, static_cast<std::size_t>(content.size())}));
+  logLine("decoded " + path);
 }
 
 void MainWindow::showOutcome(const runner::ExportInfo& info, const runner::ExportOutcome& outcome) {

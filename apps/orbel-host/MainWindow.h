@@ -37,6 +37,8 @@ class MainWindow : public QMainWindow {
   // Runs the selected export with the arguments in the form.
   void runSelected();
   QString resultText() const;
+  // Shows a file's bytes and every field the decoder names (File menu).
+  void decodeFile(const QString& path);
   // The argument field of a parameter of the selected export; null when it has none.
   QLineEdit* argumentEdit(const std::string& name) const;
   HostObjectsPanel& hostObjects() const { return *hostObjects_; }

@@ -107,6 +107,53 @@ TEST(Host, LockCellRunsWithTheArgumentsOfTheForm) {
   EXPECT_TRUE(result.contains("cell parameter id: 0xFF (any cell)")) << result.toStdString();
 }
 
+// A newcomer's round: build an option, save it, decode the file, load it
+// back and send it as the stored message, all in the Qt host.
+TEST(Host, CompactFilterSavedDecodedAndLoadedBack) {
+  CurrentFolderGuard folderGuard;
+  QTemporaryDir folder;
+  const QString file = folder.filePath("option2.flt_HLS");
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  host.toolkit().onFileDialog([&](const tk::FileDialogRequest&) {
+    return std::optional<std::optional<std::string>>(file.toStdString());
+  });
+  ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
+  host.drive([](tkqt::DialogWindow& dialog) {
+    clickOn(dialog, "filter.option2");
+    clickOn(dialog, "save");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  window.runSelected();
+  EXPECT_TRUE(window.resultText().contains("returned 956 bytes")) << window.resultText().toStdString();  // 232 SAPs
+  EXPECT_EQ(window.argumentEdit("filterType")->text(), "2");
+
+  window.decodeFile(file);
+  EXPECT_TRUE(window.resultText().contains("HLS filter file, 1 frame")) << window.resultText().toStdString();
+  EXPECT_TRUE(window.resultText().contains("(232 SAPs)"));
+
+  host.drive([](tkqt::DialogWindow& dialog) {
+    clickOn(dialog, "load");
+    EXPECT_TRUE(checked(dialog, "filter.stored"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  window.runSelected();
+  EXPECT_TRUE(window.resultText().contains("returned 956 bytes")) << window.resultText().toStdString();
+  EXPECT_EQ(window.argumentEdit("filterType")->text(), "6");
+}
+
+TEST(Host, PortSettingClassRunsAsItsHostRunsItAndItsFrameIsDecoded) {
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  ASSERT_TRUE(window.selectExport("PhyFaComSet"));
+  host.drive([](tkqt::DialogWindow& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+  window.runSelected();
+  const QString result = window.resultText();
+  EXPECT_TRUE(result.contains("returned 1176 bytes")) << result.toStdString();
+  EXPECT_TRUE(result.contains("layer-1 port setting command frame")) << result.toStdString();
+  EXPECT_TRUE(result.contains("out DoModal: IDOK"));
+}
+
 // The panel shows and edits the manager that the filter exports receive.
 TEST(Host, HostObjectsPanelShowsAndEditsTheSapFilterManagerTheExportsUse) {
   QtHost host;
