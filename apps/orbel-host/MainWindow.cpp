@@ -40,7 +40,8 @@ QString text(std::string_view view) { return QString::fromUtf8(view.data(), stat
 // "N bytes", the hex dump and every field the decoder names.
 QString describeBytes(std::span<const std::uint8_t> bytes) {
   QString report = QString("%1 bytes\n%2\n\n").arg(bytes.size()).arg(QString::fromStdString(toHex(bytes)));
-  if (std::optional<DecodedMessage> decoded = decodeAny(bytes)) report += QString::fromStdString(formatDecoded(*decoded, bytes));
+  if (std::optional<DecodedMessage> decoded = decodeAny(bytes))
+    report += QString::fromStdString(formatDecoded(*decoded, bytes));
   return report;
 }
 
@@ -125,7 +126,7 @@ void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Decode a file...", QKeySequence::Open, this, [this] {
     const QString path = QFileDialog::getOpenFileName(this, "Decode a file", QString(),
-                                                      "Filter files and messages (*.flt_HLS *.flt_L1 *.bin);;All files (*)");
+                                                      "Filter files (*.flt_HLS *.flt_L1);;All files (*)");
     if (!path.isEmpty()) decodeFile(path);
   });
   file->addSeparator();

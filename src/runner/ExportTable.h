@@ -54,7 +54,8 @@ constexpr Parameter parameterOf(std::string_view name, std::string_view meaning,
   } else {
     constexpr auto kMax = static_cast<std::uintmax_t>(std::numeric_limits<T>::max());
     constexpr auto kLargest = static_cast<std::uintmax_t>(std::numeric_limits<std::int64_t>::max());
-    return {name, meaning, static_cast<std::int64_t>(fallback), static_cast<std::int64_t>(std::numeric_limits<T>::min()),
+    return {name, meaning, static_cast<std::int64_t>(fallback),
+            static_cast<std::int64_t>(std::numeric_limits<T>::min()),
             static_cast<std::int64_t>(kMax < kLargest ? kMax : kLargest)};
   }
 }

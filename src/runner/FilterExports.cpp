@@ -16,7 +16,8 @@ namespace orbel::runner {
 
 namespace {
 
-constexpr Parameter kWorkMode = inOut(parameterOf<int>("workMode", "in/out: the work mode (shown while switch 124 is on)"));
+constexpr Parameter kWorkMode =
+    inOut(parameterOf<int>("workMode", "in/out: the work mode (shown while switch 124 is on)"));
 constexpr Parameter kFilterType =
     inOut(parameterOf<int>("filterType", "in/out: the option, 0 base, 1 2 3 5 options, 4 full, 6 loaded from a file"));
 constexpr Parameter kInteractive = parameterOf<bool>("interactive", "false confirms the dialog at once", true);

@@ -40,15 +40,15 @@ std::vector<HostObject> hostObjectState() {
   addEnabled(listed, manager->L2Sap());
   addEnabled(listed, manager->UserSap());
   const std::size_t all = messageSaps(*manager, false);
-  objects.push_back({"SAP filter manager",
-                     {{"layer-2 SAPs", listSize(manager->L2Sap())},
-                      {"user SAPs", listSize(manager->UserSap())},
-                      {"SAP set", std::to_string(manager->getSapSet().size())},
-                      {"built-in SAPs in the message", std::to_string(all > listed.size() ? all - listed.size() : 0)},
-                      {"attribute on", manager->m_attributeOn ? "true" : "false"},
-                      {"standard set", manager->m_standardSet ? "true" : "false"},
-                      {"message SAPs", std::to_string(all) + " (" + std::to_string(messageSaps(*manager, true)) +
-                                           " user only)"}}});
+  objects.push_back(
+      {"SAP filter manager",
+       {{"layer-2 SAPs", listSize(manager->L2Sap())},
+        {"user SAPs", listSize(manager->UserSap())},
+        {"SAP set", std::to_string(manager->getSapSet().size())},
+        {"built-in SAPs in the message", std::to_string(all > listed.size() ? all - listed.size() : 0)},
+        {"attribute on", manager->m_attributeOn ? "true" : "false"},
+        {"standard set", manager->m_standardSet ? "true" : "false"},
+        {"message SAPs", std::to_string(all) + " (" + std::to_string(messageSaps(*manager, true)) + " user only)"}}});
   return objects;
 }
 

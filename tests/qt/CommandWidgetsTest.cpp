@@ -61,9 +61,9 @@ TEST(LockCellWidgets, PresetArgumentsThenBandAndBsicRefusalsThenAGsmCell) {
   EXPECT_EQ(keptOpen, (std::vector<bool>{true, true, false}));
   EXPECT_EQ(payloadHex(qt), "05 3F 27 45");
 
-  ScriptedHost scripted(dialogScript("CDiagCmdLockCellDlg",
-                                     {set("frequency", "10053"), click("ok"), click("mode.5"), set("cell", "64"),
-                                      click("ok"), set("cell", "63"), click("ok")}));
+  ScriptedHost scripted(
+      dialogScript("CDiagCmdLockCellDlg", {set("frequency", "10053"), click("ok"), click("mode.5"), set("cell", "64"),
+                                           click("ok"), set("cell", "63"), click("ok")}));
   FeatureManager::Instance().SetModule(25, true);
   const Call expected = lockCell(args);
   EXPECT_EQ(qt.bytes, expected.bytes);
@@ -107,9 +107,9 @@ TEST(L1ReportWidgets, NoCommandIsRefusedThenTheByteListIsTypedFieldByField) {
   EXPECT_EQ(keptOpen, (std::vector<bool>{true, false}));
   EXPECT_EQ(payloadHex(qt), "01 02 00 03 01 2C 0A 0B FF");
 
-  ScriptedHost scripted(dialogScript("CL1ConfigDlg", {click("ok"), click("command.bytes"), set("first", "1"),
-                                                      set("second", "2"), set("value", "300"),
-                                                      set("bytes", "0a 0b,ff"), click("ok")}));
+  ScriptedHost scripted(
+      dialogScript("CL1ConfigDlg", {click("ok"), click("command.bytes"), set("first", "1"), set("second", "2"),
+                                    set("value", "300"), set("bytes", "0a 0b,ff"), click("ok")}));
   EXPECT_EQ(callExport(GetL1infoReportCfg).bytes, qt.bytes);
   EXPECT_EQ(host.messages(), scripted.messages());
   EXPECT_EQ(host.messages(), std::vector<std::string>{"Select Command Type!"});
@@ -130,9 +130,9 @@ TEST(L1ReportWidgets, ABadNumberIsRefusedThenTheMaskComesFromTheClickedBoxes) {
   const Call qt = callExport(GetL1infoReportCfg);
   EXPECT_EQ(payloadHex(qt), "00 81");
 
-  ScriptedHost scripted(dialogScript("CL1ConfigDlg", {click("command.number"), set("number", "2x"), click("ok"),
-                                                      click("command.mask"), click("report.1"), click("report.4"),
-                                                      click("report.8"), click("report.4"), click("ok")}));
+  ScriptedHost scripted(dialogScript(
+      "CL1ConfigDlg", {click("command.number"), set("number", "2x"), click("ok"), click("command.mask"),
+                       click("report.1"), click("report.4"), click("report.8"), click("report.4"), click("ok")}));
   EXPECT_EQ(callExport(GetL1infoReportCfg).bytes, qt.bytes);
   EXPECT_EQ(host.messages(), scripted.messages());
   EXPECT_EQ(host.messages(), std::vector<std::string>{"Input invalid"});

@@ -88,13 +88,13 @@ TEST(LoopTestWidgets, AMissingFileIsRefusedThenBrowseFillsThePath) {
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_FALSE(requests[0].save);
   EXPECT_EQ(requests[0].filter, "all file(*.*)|*.*||");
-  ASSERT_EQ(qt.frame.size(), 2328u);  // 1125 bytes need two blocks of 1152
+  ASSERT_EQ(qt.frame.size(), 2328u);                       // 1125 bytes need two blocks of 1152
   EXPECT_EQ(orbel::readU32LE(qt.frame, 10), 0xBB820004u);  // unticked
   EXPECT_EQ(orbel::readU32LE(qt.frame, 48), 1125u);
   EXPECT_EQ(host.messages(), std::vector<std::string>{"open file fail"});
 
-  tk::Script script = dialogScript("PhyFaLoopTest", {set("path", missing), click("ok"), click("browse"),
-                                                     click("option"), click("ok")});
+  tk::Script script =
+      dialogScript("PhyFaLoopTest", {set("path", missing), click("ok"), click("browse"), click("option"), click("ok")});
   script.files = {file};
   ScriptedHost scripted(script);
   EXPECT_EQ(runAsHost<PhyFaLoopTest>(), qt);
