@@ -14,24 +14,12 @@
 #include "orbel/builders/Exports.h"
 #include "qt/QtHost.h"
 #include "runner/ExportTable.h"
+#include "support/LockCellCall.h"
 #include "support/ScriptedHost.h"
 
 namespace {
 
 using namespace orbel::test;
-
-struct LockCellArgs {
-  unsigned long presetFlags = 0;
-  unsigned char cellId = 0;
-  unsigned short frequency = 0;
-  bool b1 = false, b2 = false, b3 = false, b4 = false;
-};
-
-Call lockCell(const LockCellArgs& a) {
-  return callExport([&a](unsigned int* len) {
-    return OrbelGetLockCellBuffer(len, a.presetFlags, a.cellId, a.frequency, a.b1, a.b2, a.b3, a.b4);
-  });
-}
 
 TEST(LockCellWidgets, PresetArgumentsThenBandAndBsicRefusalsThenAGsmCell) {
   const LockCellArgs args{3, 0xFF, 10055, false, true, true, false};
