@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -17,11 +18,14 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <span>
 
 #include "HostSettings.h"
+#include "HostObjectsPanel.h"
 #include "HostSettingsDialog.h"
 #include "orbel/decode/FormatDecoder.h"
 #include "orbel/decode/HexText.h"
+#include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
 #include "toolkit-qt/QtToolkit.h"
 #include "toolkit/AtomicFile.h"
@@ -31,13 +35,18 @@ namespace {
 
 constexpr const char* kGroups[] = {"commands", "filters", "scenarios", "configuration", "trace tools"};
 
+QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
+
+// "N bytes", the hex dump and every field the decoder names.
+QString describeBytes(std::span<const std::uint8_t> bytes) {
+  QString report = QString("%1 bytes\n%2\n\n").arg(bytes.size()).arg(QString::fromStdString(toHex(bytes)));
+  if (std::optional<DecodedMessage> decoded = decodeAny(bytes))
+    report += QString::fromStdString(formatDecoded(*decoded, bytes));
+  return report;
+}
+
 QString describeReturned(const runner::Returned& returned) {
-  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) {
-    QString text = QString("returned %1 bytes\n%2\n\n").arg(bytes->size()).arg(QString::fromStdString(toHex(*bytes)));
-    if (std::optional<DecodedMessage> decoded = decodeAny(*bytes))
-      text += QString::fromStdString(formatDecoded(*decoded, *bytes));
-    return text;
-  }
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&returned)) return "returned " + describeBytes(*bytes);
   if (const auto* number = std::get_if<std::int64_t>(&returned)) return QString("returned %1\n").arg(*number);
   if (const auto* flag = std::get_if<bool>(&returned)) return QString("returned %1\n").arg(*flag ? "true" : "false");
   return "returned null\n";
@@ -54,8 +63,7 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
     top->setFlags(Qt::ItemIsEnabled);
     for (const runner::ExportInfo& info : runner::exportTable())
       if (info.group == group)
-        new QTreeWidgetItem(top, {QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())),
-                                  QString::fromUtf8(info.summary.data(), static_cast<qsizetype>(info.summary.size()))});
+        new QTreeWidgetItem(top, {text(info.name), text(info.summary)});
     top->setExpanded(true);
     top->setHidden(top->childCount() == 0);
   }
@@ -84,11 +92,20 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
   outputs->setStretchFactor(0, 3);
   rightLayout->addWidget(outputs, 1);
 
+  hostObjects_ = new HostObjectsPanel;
+  hostObjects_->showOutcome = [this](const runner::ExportInfo& info, const runner::ExportOutcome& outcome) {
+    showOutcome(info, outcome);
+  };
+  auto* left = new QSplitter(Qt::Vertical);
+  left->addWidget(exports_);
+  left->addWidget(hostObjects_);
+  left->setStretchFactor(0, 3);
+
   auto* split = new QSplitter;
-  split->addWidget(exports_);
+  split->addWidget(left);
   split->addWidget(right);
   split->setStretchFactor(1, 1);
-  split->setSizes({420, 680});
+  split->setSizes({460, 640});
   setCentralWidget(split);
   buildMenus();
   resize(1100, 700);
@@ -107,6 +124,12 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
 
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
+  file->addAction("&Decode a file...", QKeySequence::Open, this, [this] {
+    const QString path = QFileDialog::getOpenFileName(this, "Decode a file", QString(),
+                                                      "Filter files (*.flt_HLS *.flt_L1);;All files (*)");
+    if (!path.isEmpty()) decodeFile(path);
+  });
+  file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
 
   QMenu* host = menuBar()->addMenu("&Host");
@@ -130,6 +153,11 @@ bool MainWindow::selectExport(const std::string& name) {
 
 QString MainWindow::resultText() const { return result_->toPlainText(); }
 
+QLineEdit* MainWindow::argumentEdit(const std::string& name) const {
+  auto found = argumentEdits_.find(name);
+  return found == argumentEdits_.end() ? nullptr : found->second;
+}
+
 void MainWindow::showArguments(const runner::ExportInfo* info) {
   selected_ = info;
   while (arguments_->rowCount() > 0) arguments_->removeRow(0);
@@ -140,7 +168,9 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     arguments_->addRow(new QLabel("Choose an export on the left; Enter or a double click runs it."));
     return;
   }
-  arguments_->addRow(new QLabel("<b>" + QString::fromUtf8(info->signature.data(), static_cast<qsizetype>(info->signature.size())) + "</b>"));
+  auto* signature = new QLabel("<b>" + text(info->signature).toHtmlEscaped() + "</b>");
+  signature->setWordWrap(true);
+  arguments_->addRow(signature);
   if (info->takesLength) {
     length_ = new QLineEdit("0");
     length_->setToolTip("Value of *len on entry: a non-zero value is a pre-set value for the enquiries");
@@ -150,11 +180,18 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     row->addWidget(nullLength_);
     arguments_->addRow("*len on entry:", row);
   }
-  for (std::string_view parameter : info->parameters) {
+  // An empty field calls the export with the parameter's default, as
+  // `orbel run` does without --arg.
+  for (const runner::Parameter& parameter : info->parameters) {
     auto* edit = new QLineEdit;
-    edit->setPlaceholderText("number, 0x hex, true or false");
-    arguments_->addRow(QString::fromUtf8(parameter.data(), static_cast<qsizetype>(parameter.size())) + ":", edit);
-    argumentEdits_[std::string(parameter)] = edit;
+    const QString fallback = QString::fromStdString(runner::formatArgument(parameter, parameter.fallback));
+    edit->setPlaceholderText("default: " + fallback + " (" + text(parameter.meaning) + ")");
+    QString accepted = parameter.flag ? QString("true or false")
+                                      : QString("%1 to %2, decimal or 0x hex").arg(parameter.min).arg(parameter.max);
+    if (parameter.inOut) accepted += "; the export stores its new value here after OK";
+    edit->setToolTip(text(parameter.meaning) + "\n" + accepted);
+    arguments_->addRow(text(parameter.name) + ":", edit);
+    argumentEdits_[std::string(parameter.name)] = edit;
   }
 }
 
@@ -167,10 +204,16 @@ runner::ExportCall MainWindow::callFromForm(std::string& error) const {
     call.nullLength = nullLength_->isChecked();
   }
   for (const auto& [name, edit] : argumentEdits_) {
-    if (edit->text().isEmpty()) continue;
-    std::optional<std::int64_t> value = runner::parseArgValue(edit->text().toStdString());
-    if (!value) error = name + " must be a number, 0x hex, true or false";
-    call.args[name] = value.value_or(0);
+    const std::string given = edit->text().trimmed().toStdString();
+    if (given.empty()) continue;
+    std::optional<std::int64_t> value = runner::parseArgValue(given);
+    if (!value) {
+      error = name + ": a number (decimal or 0x hex), true or false";
+      continue;
+    }
+    if (std::string wrong = runner::checkArgument(*runner::findParameter(*selected_, name), *value); !wrong.empty())
+      error = wrong;
+    call.args[name] = *value;
   }
   return call;
 }
@@ -187,29 +230,54 @@ void MainWindow::runSelected() {
   }
   const bool recording = recordNext_->isChecked();
   if (recording) toolkit_.recorder().start();
-  logLine("run " + QString::fromUtf8(selected_->name.data(), static_cast<qsizetype>(selected_->name.size())));
+  logLine("run " + text(selected_->name));
   running_ = true;
   runner::ExportOutcome outcome = selected_->run(call);
   running_ = false;
   showOutcome(*selected_, outcome);
+  keepInOutValues(outcome);
+  hostObjects_->refresh();
   if (recording) {
     recordNext_->setChecked(false);
     saveRecording(*selected_, call);
   }
 }
 
+void MainWindow::decodeFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    result_->setPlainText(path + "\n\ncannot be read: " + file.errorString());
+    return;
+  }
+  const QByteArray content = file.readAll();
+  const auto* first = reinterpret_cast<const std::uint8_t*>(content.constData());
+  result_->setPlainText(path + "\n\n" + describeBytes({first, static_cast<std::size_t>(content.size())}));
+  logLine("decoded " + path);
+}
+
 void MainWindow::showOutcome(const runner::ExportInfo& info, const runner::ExportOutcome& outcome) {
-  QString text = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) + "\n\n";
-  text += describeReturned(outcome.returned);
-  if (outcome.length) text += QString("\nlength: %1\n").arg(*outcome.length);
+  QString report = text(info.name) + "\n\n";
+  report += describeReturned(outcome.returned);
+  if (outcome.length) report += QString("\nlength: %1\n").arg(*outcome.length);
   for (const auto& [name, value] : outcome.out)
-    text += QString("out %1: %2\n").arg(QString::fromStdString(name), QString::fromStdString(value));
-  result_->setPlainText(text);
+    report += QString("out %1: %2\n").arg(QString::fromStdString(name), QString::fromStdString(value));
+  result_->setPlainText(report);
+}
+
+// The host keeps the variables it passes by reference: the next run starts
+// from what the export stored in them.
+void MainWindow::keepInOutValues(const runner::ExportOutcome& outcome) {
+  if (selected_ == nullptr) return;
+  for (const runner::Parameter& parameter : selected_->parameters) {
+    if (!parameter.inOut) continue;
+    for (const auto& [name, value] : outcome.out)
+      if (name == parameter.name) argumentEdits_.at(name)->setText(QString::fromStdString(value));
+  }
 }
 
 void MainWindow::saveRecording(const runner::ExportInfo& info, const runner::ExportCall& call) {
   tk::Script script = toolkit_.recorder().stop();
-  const QString name = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
+  const QString name = text(info.name);
   const QString path = QFileDialog::getSaveFileName(this, "Save the recorded session", name + ".json", "Scripts (*.json)");
   if (path.isEmpty()) return;
   std::string error = tk::writeFileAtomically(path.toStdString(), script::writeScript(script));
@@ -232,6 +300,8 @@ void MainWindow::editHostSettings() {
   applyHostSettings(settings);
   logLine(QString("features on: %1; modules present: %2")
               .arg(QString::fromStdString(joinNumbers(settings.features)), QString::fromStdString(joinNumbers(settings.modules))));
+  if (runner::hostSapFilterManager() != nullptr)
+    logLine("the SAP filter manager keeps the built-in SAPs it was created with; reset it to follow switch 130");
 }
 
 void MainWindow::logLine(const QString& line) {

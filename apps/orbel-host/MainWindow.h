@@ -1,7 +1,8 @@
 // The demo host: lists every export by what it does, runs the chosen one
 // through the Qt toolkit with the arguments given, and shows what came back
-// (annotated hex dump and decoded fields, out-values, message boxes). It can
-// record the next run as a script that `orbel run` replays.
+// (annotated hex dump and decoded fields, out-values, message boxes), with
+// the objects the host keeps between calls on view. It can record the next
+// run as a script that `orbel run` replays.
 #pragma once
 
 #include <QMainWindow>
@@ -25,6 +26,8 @@ class QtToolkit;
 
 namespace orbel::host {
 
+class HostObjectsPanel;
+
 class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(tkqt::QtToolkit& toolkit);
@@ -34,12 +37,18 @@ class MainWindow : public QMainWindow {
   // Runs the selected export with the arguments in the form.
   void runSelected();
   QString resultText() const;
+  // Shows a file's bytes and every field the decoder names (File menu).
+  void decodeFile(const QString& path);
+  // The argument field of a parameter of the selected export; null when it has none.
+  QLineEdit* argumentEdit(const std::string& name) const;
+  HostObjectsPanel& hostObjects() const { return *hostObjects_; }
 
  private:
   void buildMenus();
   void showArguments(const runner::ExportInfo* info);
   runner::ExportCall callFromForm(std::string& error) const;
   void showOutcome(const runner::ExportInfo& info, const runner::ExportOutcome& outcome);
+  void keepInOutValues(const runner::ExportOutcome& outcome);
   void saveRecording(const runner::ExportInfo& info, const runner::ExportCall& call);
   void editHostSettings();
   void logLine(const QString& line);
@@ -52,6 +61,7 @@ class MainWindow : public QMainWindow {
   std::map<std::string, QLineEdit*> argumentEdits_;
   QPlainTextEdit* result_;
   QListWidget* log_;
+  HostObjectsPanel* hostObjects_;
   QAction* recordNext_;
   const runner::ExportInfo* selected_ = nullptr;
   bool running_ = false;

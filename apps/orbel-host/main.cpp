@@ -7,6 +7,7 @@
 #include "HostSettings.h"
 #include "MainWindow.h"
 #include "orbel/builders/ModuleLifetime.h"
+#include "runner/FilterHost.h"
 #include "toolkit-qt/QtToolkit.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   orbel::host::MainWindow window(toolkit);
   window.show();
   const int code = QApplication::exec();
+  orbel::runner::releaseHostSapFilterManager();  // the host owns what it kept between calls
   orbel::stopModule();
   return code;
 }

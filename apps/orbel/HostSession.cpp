@@ -8,6 +8,7 @@
 
 #include "host/FeatureManager.h"
 #include "orbel/builders/ModuleLifetime.h"
+#include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
 #include "toolkit/IniFile.h"
 
@@ -79,6 +80,8 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
     tk::ToolkitInstallation installation(toolkit);
     startModule();
     result.outcome = info.run(call);
+    result.hostObjects = runner::hostObjectState();
+    runner::releaseHostSapFilterManager();
     stopModule();
   }
 

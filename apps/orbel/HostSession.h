@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runner/ExportTable.h"
+#include "runner/HostObjects.h"
 #include "toolkit/ProfileStore.h"
 #include "toolkit/ScriptedToolkit.h"
 
@@ -43,9 +44,11 @@ struct SessionResult {
   std::vector<tk::FileDialogRecord> fileDialogs;
   std::vector<std::pair<std::string, std::string>> profileWrites;  // "Section/Key", value
   std::vector<DialogState> dialogStates;                           // after each dialog's actions
+  std::vector<runner::HostObject> hostObjects;                     // what the host kept after the call
 };
 
-// Applies `options`, runs `info` with `call` and collects the result. Throws
+// Applies `options`, runs `info` with `call` and collects the result, then
+// releases the objects the host kept, so that each session starts afresh. Throws
 // std::runtime_error for a setting that cannot be used (unreadable script or
 // profile, a bad number list).
 SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& options);

@@ -41,6 +41,10 @@ void printRunText(std::ostream& out, const SessionResult& result) {
   for (const tk::FileDialogRecord& file : result.fileDialogs)
     out << (file.request.save ? "save" : "open") << " file: " << (file.answer ? *file.answer : "(cancelled)") << '\n';
   for (const auto& [key, value] : result.profileWrites) out << "profile " << key << " = " << value << '\n';
+  for (const runner::HostObject& object : result.hostObjects) {
+    out << "host " << object.name << ":\n";
+    for (const auto& [field, value] : object.fields) out << "  " << field << ": " << value << '\n';
+  }
   for (const std::string& error : result.errors) out << "script error: " << error << '\n';
 }
 
@@ -54,6 +58,9 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
     files.push_back({{"save", file.request.save}, {"path", file.answer ? json(*file.answer) : json(nullptr)}});
   json profile = json::object();
   for (const auto& [key, value] : result.profileWrites) profile[key] = value;
+  json host = json::object();
+  for (const runner::HostObject& object : result.hostObjects)
+    for (const auto& [field, value] : object.fields) host[object.name][field] = value;
   json root{{"export", info.name},
             {"returned", returnedJson(result.outcome.returned)},
             {"length", result.outcome.length ? json(*result.outcome.length) : json(nullptr)},
@@ -62,6 +69,7 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
             {"dialogs", result.dialogs},
             {"files", files},
             {"profile", profile},
+            {"host", host},
             {"errors", result.errors}};
   out << root.dump(2) << '\n';
 }
@@ -84,9 +92,13 @@ void printDescription(std::ostream& out, const SessionResult& result) {
 }
 
 void printExports(std::ostream& out) {
-  for (const runner::ExportInfo& info : runner::exportTable())
+  for (const runner::ExportInfo& info : runner::exportTable()) {
     out << std::left << std::setw(32) << info.name << std::setw(14) << info.group << info.summary << "\n    "
         << info.signature << '\n';
+    for (const runner::Parameter& parameter : info.parameters)
+      out << "    --arg " << parameter.name << " (default " << runner::formatArgument(parameter, parameter.fallback)
+          << "): " << parameter.meaning << '\n';
+  }
 }
 
 }  // namespace orbel::cli

@@ -30,10 +30,12 @@ runner::ExportCall makeCall(const runner::ExportInfo& info, const std::vector<st
     auto equals = arg.find('=');
     std::string name = arg.substr(0, equals);
     if (equals == std::string::npos) throw CLI::ValidationError("--arg", "expected NAME=VALUE, got " + arg);
-    if (std::find(info.parameters.begin(), info.parameters.end(), name) == info.parameters.end())
-      throw CLI::ValidationError("--arg", std::string(info.name) + " has no parameter " + name);
+    const runner::Parameter* parameter = runner::findParameter(info, name);
+    if (parameter == nullptr) throw CLI::ValidationError("--arg", std::string(info.name) + " has no parameter " + name);
     std::optional<std::int64_t> value = runner::parseArgValue(arg.substr(equals + 1));
     if (!value) throw CLI::ValidationError("--arg", arg + ": a number (decimal or 0x hex), true or false");
+    if (std::string wrong = runner::checkArgument(*parameter, *value); !wrong.empty())
+      throw CLI::ValidationError("--arg", wrong);
     call.args[name] = *value;
   }
   if ((len || nullLen) && !info.takesLength)

@@ -17,9 +17,9 @@ ExportOutcome callBuilder(const ExportCall& call, const std::function<unsigned c
   return outcome;
 }
 
-std::int64_t argOr(const ExportCall& call, std::string_view name, std::int64_t fallback) {
-  auto found = call.args.find(std::string(name));
-  return found == call.args.end() ? fallback : found->second;
+std::int64_t arg(const ExportCall& call, const Parameter& parameter) {
+  auto found = call.args.find(std::string(parameter.name));
+  return found == call.args.end() ? parameter.fallback : found->second;
 }
 
 }  // namespace orbel::runner

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string_view>
 
 #include "runner/ExportTable.h"
 
@@ -14,7 +13,7 @@ namespace orbel::runner {
 // A builder with further arguments is bound to them first.
 ExportOutcome callBuilder(const ExportCall& call, const std::function<unsigned char*(unsigned int*)>& builder);
 
-// The value of --arg `name`, or `fallback` when it was not given.
-std::int64_t argOr(const ExportCall& call, std::string_view name, std::int64_t fallback);
+// The value given for `parameter`, or its fallback when none was given.
+std::int64_t arg(const ExportCall& call, const Parameter& parameter);
 
 }  // namespace orbel::runner

@@ -8,21 +8,33 @@
 namespace orbel::runner {
 namespace {
 
+constexpr Parameter kPresetFlags =
+    parameterOf<unsigned long>("presetFlags", "bit 0: the dialog opens with cellId, bit 1: with frequency");
+constexpr Parameter kCellId = parameterOf<unsigned char>("cellId", "pre-set cell; 255 shows \"-\" (any cell)");
+constexpr Parameter kFrequency = parameterOf<unsigned short>("frequency", "pre-set frequency (UARFCN or ARFCN)");
+constexpr Parameter kB1 = parameterOf<bool>("b1", "offers mode 3 and selects it");
+constexpr Parameter kB2 = parameterOf<bool>("b2", "selects a locking mode (1 or 5)");
+constexpr Parameter kB3 = parameterOf<bool>("b3", "the TD-SCDMA side (mode 1, \"Cell Param ID:\") rather than GSM");
+constexpr Parameter kB4 = parameterOf<bool>("b4", "shows the extra caption");
+constexpr Parameter kEnableButtons =
+    parameterOf<int>("enableButtons", "0 leaves only Cancel usable", 1);
+constexpr Parameter kCurrentType =
+    parameterOf<unsigned char>("currentType", "type shown: 0 Normal, 1 Ignore Barred, 2 Query type");
+
 // Arguments are converted to the parameter types as a C++ caller's would be.
 ExportOutcome runLockCell(const ExportCall& call) {
   return callBuilder(call, [&call](unsigned int* len) {
-    return OrbelGetLockCellBuffer(len, static_cast<unsigned long>(argOr(call, "presetFlags", 0)),
-                                  static_cast<unsigned char>(argOr(call, "cellId", 0)),
-                                  static_cast<unsigned short>(argOr(call, "frequency", 0)), argOr(call, "b1", 0) != 0,
-                                  argOr(call, "b2", 0) != 0, argOr(call, "b3", 0) != 0, argOr(call, "b4", 0) != 0);
+    return OrbelGetLockCellBuffer(len, static_cast<unsigned long>(arg(call, kPresetFlags)),
+                                  static_cast<unsigned char>(arg(call, kCellId)),
+                                  static_cast<unsigned short>(arg(call, kFrequency)), arg(call, kB1) != 0,
+                                  arg(call, kB2) != 0, arg(call, kB3) != 0, arg(call, kB4) != 0);
   });
 }
 
 // As the host uses the class: construct, run modally and, after OK, read
 // the chosen type (returned as a number, named in `out`).
 ExportOutcome runIgnoreBarred(const ExportCall& call) {
-  IgnoreBarred dialog(static_cast<int>(argOr(call, "enableButtons", 1)),
-                      static_cast<unsigned char>(argOr(call, "currentType", 0)));
+  IgnoreBarred dialog(static_cast<int>(arg(call, kEnableButtons)), static_cast<unsigned char>(arg(call, kCurrentType)));
   ExportOutcome outcome;
   if (dialog.DoModal() == tk::IDOK) {
     outcome.returned = std::int64_t{dialog.currentType};
@@ -66,11 +78,11 @@ void addCommandExports(std::vector<ExportInfo>& table) {
                    "unsigned char* OrbelGetLockCellBuffer(unsigned int* len, unsigned long presetFlags, unsigned char "
                    "cellId, unsigned short frequency, bool b1, bool b2, bool b3, bool b4)",
                    "lock cell; host module 25 offers the GSM modes", true,
-                   {"presetFlags", "cellId", "frequency", "b1", "b2", "b3", "b4"}, runLockCell});
+                   {kPresetFlags, kCellId, kFrequency, kB1, kB2, kB3, kB4}, runLockCell});
   table.push_back({"IgnoreBarred", "commands",
                    "class IgnoreBarred(int enableButtons, unsigned char currentType, CWnd* parent)",
                    "barred-cell treatment; returns the chosen type (0 Normal, 1 Ignore Barred, 2 Query type)", false,
-                   {"enableButtons", "currentType"}, runIgnoreBarred});
+                   {kEnableButtons, kCurrentType}, runIgnoreBarred});
   table.push_back({"DiagCmdDisableReqBuffer", "commands", "unsigned char* DiagCmdDisableReqBuffer(unsigned int* len)",
                    "disable request for one protocol task", true, {},
                    [](const ExportCall& call) { return callBuilder(call, DiagCmdDisableReqBuffer); }});

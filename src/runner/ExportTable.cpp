@@ -45,4 +45,22 @@ std::optional<std::int64_t> parseArgValue(std::string_view text) {
   return negative ? -value : value;
 }
 
+const Parameter* findParameter(const ExportInfo& info, std::string_view name) {
+  for (const Parameter& parameter : info.parameters)
+    if (parameter.name == name) return &parameter;
+  return nullptr;
+}
+
+std::string checkArgument(const Parameter& parameter, std::int64_t value) {
+  if (value >= parameter.min && value <= parameter.max) return {};
+  const std::string name(parameter.name);
+  if (parameter.flag) return name + ": true or false";
+  return name + ": from " + std::to_string(parameter.min) + " to " + std::to_string(parameter.max);
+}
+
+std::string formatArgument(const Parameter& parameter, std::int64_t value) {
+  if (parameter.flag) return value != 0 ? "true" : "false";
+  return std::to_string(value);
+}
+
 }  // namespace orbel::runner

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -31,13 +33,45 @@ struct ExportOutcome {
   std::vector<std::pair<std::string, std::string>> out;
 };
 
+// A parameter that a caller sets by name (`--arg NAME=VALUE`, the Qt host's
+// form): the value the export is called with when it is not given, the
+// values its C++ type holds, and what it means to the export.
+struct Parameter {
+  std::string_view name;
+  std::string_view meaning;
+  std::int64_t fallback = 0;
+  std::int64_t min = 0;
+  std::int64_t max = 1;
+  bool flag = false;   // true or false
+  bool inOut = false;  // the export stores a new value through it, reported in `out` under its name
+};
+
+// A parameter of C++ type T.
+template <typename T>
+constexpr Parameter parameterOf(std::string_view name, std::string_view meaning, T fallback = T{}) {
+  if constexpr (std::is_same_v<T, bool>) {
+    return {name, meaning, fallback ? 1 : 0, 0, 1, true};
+  } else {
+    constexpr auto kMax = static_cast<std::uintmax_t>(std::numeric_limits<T>::max());
+    constexpr auto kLargest = static_cast<std::uintmax_t>(std::numeric_limits<std::int64_t>::max());
+    return {name, meaning, static_cast<std::int64_t>(fallback),
+            static_cast<std::int64_t>(std::numeric_limits<T>::min()),
+            static_cast<std::int64_t>(kMax < kLargest ? kMax : kLargest)};
+  }
+}
+
+constexpr Parameter inOut(Parameter parameter) {
+  parameter.inOut = true;
+  return parameter;
+}
+
 struct ExportInfo {
   std::string_view name;
   std::string_view group;  // commands, filters, scenarios, configuration, trace tools
   std::string_view signature;
   std::string_view summary;
   bool takesLength = false;
-  std::vector<std::string_view> parameters;  // names --arg may set
+  std::vector<Parameter> parameters;
   ExportOutcome (*run)(const ExportCall& call) = nullptr;
 };
 
@@ -46,5 +80,11 @@ const ExportInfo* findExport(std::string_view name);
 
 // "12", "0x1F", "-3", "true", "false"; nothing for anything else.
 std::optional<std::int64_t> parseArgValue(std::string_view text);
+
+const Parameter* findParameter(const ExportInfo& info, std::string_view name);
+// Empty when `value` fits the parameter, else what is wrong ("cellId: from 0 to 255").
+std::string checkArgument(const Parameter& parameter, std::int64_t value);
+// "true"/"false" for a flag, the decimal number otherwise.
+std::string formatArgument(const Parameter& parameter, std::int64_t value);
 
 }  // namespace orbel::runner

@@ -14,19 +14,21 @@
 
 namespace orbel::runner {
 
-SapFilterManager*& hostSapFilterManager() {
-  static SapFilterManager* manager = nullptr;  // host-owned, lives between calls
-  return manager;
-}
-
 namespace {
+
+constexpr Parameter kWorkMode =
+    inOut(parameterOf<int>("workMode", "in/out: the work mode (shown while switch 124 is on)"));
+constexpr Parameter kFilterType =
+    inOut(parameterOf<int>("filterType", "in/out: the option, 0 base, 1 2 3 5 options, 4 full, 6 loaded from a file"));
+constexpr Parameter kInteractive = parameterOf<bool>("interactive", "false confirms the dialog at once", true);
+constexpr Parameter kUserOnly = parameterOf<bool>("userOnly", "leaves the layer-2 and built-in SAPs out");
 
 ExportOutcome runFilterMsgMini(const ExportCall& call) {
   unsigned int fullSet = 0;
   unsigned int workModeState = 0;
-  int workMode = static_cast<int>(argOr(call, "workMode", 0));
-  int filterType = static_cast<int>(argOr(call, "filterType", 0));
-  const bool interactive = argOr(call, "interactive", 1) != 0;
+  int workMode = static_cast<int>(arg(call, kWorkMode));
+  int filterType = static_cast<int>(arg(call, kFilterType));
+  const bool interactive = arg(call, kInteractive) != 0;
   unsigned char* message = GetFilterMsgMini(&fullSet, &workModeState, workMode, filterType, interactive);
   ExportOutcome outcome;
   if (message != nullptr) {
@@ -43,9 +45,7 @@ ExportOutcome runFilterMsgMini(const ExportCall& call) {
 }
 
 ExportOutcome runCreateMessage(const ExportCall& call) {
-  SapFilterManager*& manager = hostSapFilterManager();
-  if (manager == nullptr) manager = new SapFilterManager;
-  const auto [buffer, length] = manager->CreateMessage(argOr(call, "userOnly", 0) != 0);
+  const auto [buffer, length] = ensureHostSapFilterManager().CreateMessage(arg(call, kUserOnly) != 0);
   ExportOutcome outcome;
   outcome.returned = std::vector<std::uint8_t>(buffer, buffer + length);
   delete[] buffer;
@@ -63,14 +63,14 @@ void addFilterExports(std::vector<ExportInfo>& table) {
                    "compact message filter: a predefined SAP filter option or the filter loaded from a file; "
                    "interactive=false confirms at once",
                    false,
-                   {"workMode", "filterType", "interactive"},
+                   {kWorkMode, kFilterType, kInteractive},
                    runFilterMsgMini});
   table.push_back({"SapFilterManager::CreateMessage",
                    "filters",
                    "std::pair<unsigned char*, int> SapFilterManager::CreateMessage(bool userOnly)",
-                   "the SAP filter message of the host's filter model (a fresh model in each CLI run)",
+                   "the SAP filter message of the filter model the host keeps (a fresh model in each CLI run)",
                    false,
-                   {"userOnly"},
+                   {kUserOnly},
                    runCreateMessage});
 }
 

@@ -11,9 +11,12 @@
 namespace orbel::runner {
 namespace {
 
+// A host asks for the dialog unless it says otherwise.
+constexpr Parameter kShowDialog =
+    parameterOf<unsigned char>("showDialog", "0 builds the message from the stored choice without a dialog", 1);
+
 ExportOutcome runOtherParamCfg(const ExportCall& call) {
-  // A host asks for the dialog unless it says otherwise.
-  const auto showDialog = static_cast<unsigned char>(argOr(call, "showDialog", 1) != 0 ? 1 : 0);
+  const auto showDialog = static_cast<unsigned char>(arg(call, kShowDialog));
   int length = -1;  // the export always sets it
   unsigned char* message = GetOtherParamCfg(showDialog, length);
   ExportOutcome outcome;
@@ -48,7 +51,7 @@ void addParamConfigExports(std::vector<ExportInfo>& table) {
                    "other radio parameters to report (primitive 12200); showDialog=0 builds from the stored choice; "
                    "null while feature switch 143 is off",
                    false,
-                   {"showDialog"},
+                   {kShowDialog},
                    runOtherParamCfg});
   table.push_back({"GetAmrVpCfg",
                    "configuration",

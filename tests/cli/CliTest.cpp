@@ -159,6 +159,39 @@ TEST_F(Cli, BuildsACompactFilterSavesItAndDecodesTheFile) {
             std::string::npos);
 }
 
+// Arguments are checked against their parameter's type and their defaults
+// are listed; the host's SAP filter manager is reported after the run.
+TEST_F(Cli, ChecksArgumentsListsDefaultsAndReportsTheHostsSapFilterManager) {
+  Result result = orbel("run OrbelGetLockCellBuffer --arg cellId=256");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.output.find("cellId: from 0 to 255"), std::string::npos) << result.output;
+  EXPECT_EQ(orbel("run GetFilterMsgMini --arg interactive=2").status, 1);
+
+  result = orbel("exports");
+  EXPECT_NE(result.output.find("--arg interactive (default true): false confirms the dialog at once"),
+            std::string::npos)
+      << result.output;
+
+  result = orbel("run SapFilterManager::CreateMessage --features 130 --json");
+  EXPECT_NE(result.output.find(R"("built-in SAPs in the message": "5")"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find(R"x("user SAPs": "0 (0 enabled)")x"), std::string::npos);
+  // A run that needs no host object reports none.
+  EXPECT_NE(orbel("run GetFilterMsgMini --arg interactive=false --json").output.find(R"("host": {})"),
+            std::string::npos);
+}
+
+// Every gallery script names its export and acts on controls that exist.
+TEST_F(Cli, GalleryScriptsRunOnTheirExportsWithoutScriptErrors) {
+  int scripts = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(ORBEL_GALLERY_SCRIPTS)) {
+    if (entry.path().extension() != ".json") continue;
+    ++scripts;
+    Result result = orbel("describe " + entry.path().stem().string() + " --script " + entry.path().string());
+    EXPECT_EQ(result.status, 0) << entry.path() << '\n' << result.output;
+  }
+  EXPECT_GT(scripts, 0);
+}
+
 TEST_F(Cli, RunsTheLayer1ExportsAsTheirHostDoes) {
   const std::string untick = file("c.json", R"({"dialogs":[{"expect":"PhyFaComSet","do":[
       {"click":"option"},{"click":"ok"}]}]})");

@@ -8,6 +8,7 @@
 #include "host/TdBand.h"
 #include "orbel/builders/Exports.h"
 #include "orbel/diag/IgnoreBarred.h"
+#include "support/LockCellCall.h"
 #include "support/ScriptedHost.h"
 #include "toolkit/Edit.h"
 #include "toolkit/RadioButton.h"
@@ -15,19 +16,6 @@
 namespace {
 
 using namespace orbel::test;
-
-struct LockCellArgs {
-  unsigned long presetFlags = 0;
-  unsigned char cellId = 0;
-  unsigned short frequency = 0;
-  bool b1 = false, b2 = false, b3 = false, b4 = false;
-};
-
-Call lockCell(const LockCellArgs& a) {
-  return callExport([&a](unsigned int* out) {
-    return OrbelGetLockCellBuffer(out, a.presetFlags, a.cellId, a.frequency, a.b1, a.b2, a.b3, a.b4);
-  });
-}
 
 // Caption of `id` when the script's actions are done.
 class CaptionProbe {

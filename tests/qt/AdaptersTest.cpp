@@ -151,7 +151,7 @@ TEST_F(Adapters, ListTabsSheetScrollPaneAndTreeListFollowTheUser) {
 TEST_F(Adapters, AModelessDialogStaysUpWhileItsOwnerWorksAndGoesWithDestroyWindow) {
   QtHost host;
   tkqt::DialogWindow* shown = nullptr;
-  host.drive([&](tkqt::DialogWindow& window) { shown = &window; });
+  host.toolkit().onDialogShown([&](tkqt::DialogWindow& window) { shown = &window; });  // stays open
   AdaptersDialog dialog;
   ASSERT_TRUE(dialog.Create());
   ASSERT_NE(shown, nullptr);

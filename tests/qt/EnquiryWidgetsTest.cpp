@@ -25,11 +25,6 @@ std::string callExport(unsigned char* (*builder)(unsigned int*)) {
   return buffer == nullptr ? "null" : orbel::toHex(takeBuffer(buffer, len));
 }
 
-void typeOver(QLineEdit* edit, const char* text) {
-  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(edit, text);
-}
-
 TEST(EnquiryWidgets, TimerEnquiryByMouseAndKeyboardGivesTheScriptedBytesAndRecordsTheSession) {
   QtHost host;
   host.toolkit().recorder().start();

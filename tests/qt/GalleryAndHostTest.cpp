@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "HostObjectsPanel.h"
 #include "MainWindow.h"
 #include "qt/QtHost.h"
+#include "runner/FilterHost.h"
 
 namespace {
 
@@ -28,6 +30,20 @@ TEST(Gallery, RendersOneNonEmptyPictureForEveryDialog) {
   EXPECT_NE(gallery.readAllStandardOutput().indexOf(QString("%1 dialogs rendered").arg(pictures.size()).toUtf8()), -1);
 }
 
+// The gallery's scripts stay readable as control ids and dialogs change.
+TEST(Gallery, ItsScriptsParseAndTheirDialogsRender) {
+  QTemporaryDir out;
+  QProcess gallery;
+  gallery.start(ORBEL_GALLERY, {out.path(), "--scripts", ORBEL_GALLERY_SCRIPTS});
+  ASSERT_TRUE(gallery.waitForFinished(60000));
+  EXPECT_EQ(gallery.exitCode(), 0);
+  const QString errors = QString::fromUtf8(gallery.readAllStandardError());
+  EXPECT_FALSE(errors.contains(".json")) << errors.toStdString();
+  for (const QFileInfo& script : QDir(ORBEL_GALLERY_SCRIPTS).entryInfoList({"*.json"}))
+    EXPECT_FALSE(QDir(out.path()).entryList({script.completeBaseName() + "-*.png"}).isEmpty())
+        << script.fileName().toStdString();
+}
+
 TEST(Host, RunsTheChosenExportWithRealDialogsAndDecodesTheResult) {
   QtHost host;
   orbel::host::MainWindow window(host.toolkit());
@@ -41,6 +57,134 @@ TEST(Host, RunsTheChosenExportWithRealDialogsAndDecodesTheResult) {
   EXPECT_TRUE(text.contains("RLC timer enquiry")) << text.toStdString();
   EXPECT_TRUE(text.contains("\"All Rlc Timers\"")) << text.toStdString();
   EXPECT_TRUE(text.contains("length: 28"));
+}
+
+// An empty field runs the export with the parameter's default (interactive:
+// true); the in/out values the export stores come back into the form, as a
+// host's variables passed by reference do.
+TEST(Host, ArgumentFormUsesDefaultsAndKeepsInOutValues) {
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
+  ASSERT_NE(window.argumentEdit("interactive"), nullptr);
+  EXPECT_TRUE(window.argumentEdit("interactive")->placeholderText().startsWith("default: true ("));
+  EXPECT_TRUE(window.argumentEdit("filterType")->placeholderText().startsWith("default: 0 ("));
+  int shown = 0;
+  host.drive([&](tkqt::DialogWindow& dialog) {
+    ++shown;
+    EXPECT_TRUE(checked(dialog, "filter.option2"));
+    clickOn(dialog, "filter.option5");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  window.argumentEdit("filterType")->setText("2");
+  window.runSelected();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(window.argumentEdit("filterType")->text(), "5");
+  EXPECT_TRUE(window.resultText().contains("returned 940 bytes")) << window.resultText().toStdString();  // 228 SAPs
+
+  window.argumentEdit("interactive")->setText("false");
+  window.runSelected();
+  EXPECT_EQ(shown, 1);  // confirmed without a window
+  EXPECT_TRUE(window.resultText().contains("out filterType: 5")) << window.resultText().toStdString();
+}
+
+TEST(Host, LockCellRunsWithTheArgumentsOfTheForm) {
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  ASSERT_TRUE(window.selectExport("OrbelGetLockCellBuffer"));
+  for (auto [name, value] : {std::pair{"presetFlags", "3"}, {"cellId", "0xFF"}, {"frequency", "10055"}, {"b2", "true"},
+                             {"b3", "true"}})
+    window.argumentEdit(name)->setText(value);
+  host.drive([](tkqt::DialogWindow& dialog) {
+    EXPECT_TRUE(checked(dialog, "mode.1"));
+    EXPECT_EQ(text(dialog, "cell"), "-");
+    EXPECT_EQ(text(dialog, "frequency"), "10055");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  window.runSelected();
+  const QString result = window.resultText();
+  EXPECT_TRUE(result.contains("01 FF 27 47")) << result.toStdString();
+  EXPECT_TRUE(result.contains("cell parameter id: 0xFF (any cell)")) << result.toStdString();
+}
+
+// A newcomer's round: build an option, save it, decode the file, load it
+// back and send it as the stored message, all in the Qt host.
+TEST(Host, CompactFilterSavedDecodedAndLoadedBack) {
+  CurrentFolderGuard folderGuard;
+  QTemporaryDir folder;
+  const QString file = folder.filePath("option2.flt_HLS");
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  host.toolkit().onFileDialog([&](const tk::FileDialogRequest&) {
+    return std::optional<std::optional<std::string>>(file.toStdString());
+  });
+  ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
+  host.drive([](tkqt::DialogWindow& dialog) {
+    clickOn(dialog, "filter.option2");
+    clickOn(dialog, "save");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  window.runSelected();
+  EXPECT_TRUE(window.resultText().contains("returned 956 bytes")) << window.resultText().toStdString();  // 232 SAPs
+  EXPECT_EQ(window.argumentEdit("filterType")->text(), "2");
+
+  window.decodeFile(file);
+  EXPECT_TRUE(window.resultText().contains("HLS filter file, 1 frame")) << window.resultText().toStdString();
+  EXPECT_TRUE(window.resultText().contains("(232 SAPs)"));
+
+  host.drive([](tkqt::DialogWindow& dialog) {
+    clickOn(dialog, "load");
+    EXPECT_TRUE(checked(dialog, "filter.stored"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  window.runSelected();
+  EXPECT_TRUE(window.resultText().contains("returned 956 bytes")) << window.resultText().toStdString();
+  EXPECT_EQ(window.argumentEdit("filterType")->text(), "6");
+}
+
+TEST(Host, PortSettingClassRunsAsItsHostRunsItAndItsFrameIsDecoded) {
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  ASSERT_TRUE(window.selectExport("PhyFaComSet"));
+  host.drive([](tkqt::DialogWindow& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+  window.runSelected();
+  const QString result = window.resultText();
+  EXPECT_TRUE(result.contains("returned 1176 bytes")) << result.toStdString();
+  EXPECT_TRUE(result.contains("layer-1 port setting command frame")) << result.toStdString();
+  EXPECT_TRUE(result.contains("out DoModal: IDOK"));
+}
+
+// The panel shows and edits the manager that the filter exports receive.
+TEST(Host, HostObjectsPanelShowsAndEditsTheSapFilterManagerTheExportsUse) {
+  QtHost host;
+  FeatureManager::Instance().SetFeature(130, true);  // five built-in SAPs
+  orbel::runner::releaseHostSapFilterManager();
+  orbel::host::MainWindow window(host.toolkit());
+  orbel::host::HostObjectsPanel& panel = window.hostObjects();
+  EXPECT_TRUE(panel.stateText().contains("none yet")) << panel.stateText().toStdString();
+
+  using Kind = orbel::host::HostObjectsPanel::SapListKind;
+  EXPECT_FALSE(panel.setSapList(Kind::User, "2080 x"));
+  EXPECT_EQ(orbel::runner::hostSapFilterManager(), nullptr);  // refused text creates nothing
+  ASSERT_TRUE(panel.setSapList(Kind::User, "4200, 2080 9999:off"));
+  const QString state = panel.stateText();
+  EXPECT_TRUE(state.contains("user SAPs: 3 (2 enabled)")) << state.toStdString();
+  EXPECT_TRUE(state.contains("built-in SAPs in the message: 3")) << state.toStdString();
+  EXPECT_TRUE(state.contains("message SAPs: 5 (2 user only)")) << state.toStdString();
+
+  panel.setAttributeOn(true);
+  panel.buildMessage();
+  EXPECT_TRUE(window.resultText().contains("SAP filter message, 5 SAPs")) << window.resultText().toStdString();
+  EXPECT_TRUE(window.resultText().contains("attribute of SAP 2080: 2")) << window.resultText().toStdString();
+
+  ASSERT_TRUE(window.selectExport("SapFilterManager::CreateMessage"));
+  window.argumentEdit("userOnly")->setText("true");
+  window.runSelected();
+  EXPECT_TRUE(window.resultText().contains("SAP filter message, 2 SAPs")) << window.resultText().toStdString();
+
+  panel.reset();
+  EXPECT_EQ(orbel::runner::hostSapFilterManager(), nullptr);
+  EXPECT_TRUE(panel.stateText().contains("none yet"));
 }
 
 }  // namespace

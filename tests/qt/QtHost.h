@@ -1,8 +1,20 @@
 // Test support: the Qt toolkit installed for one test, with the library
-// started, message boxes answered and logged instead of shown.
+// started, message boxes answered and logged instead of shown, and short
+// ways to drive and read the widgets of a dialog window.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,8 +40,17 @@ class QtHost {
   tkqt::QtToolkit& toolkit() { return toolkit_; }
   const std::vector<std::string>& messages() const { return messages_; }
 
-  // Runs `drive` on each dialog window once it is up.
-  void drive(std::function<void(tkqt::DialogWindow&)> drive) { toolkit_.onDialogShown(std::move(drive)); }
+  // Runs `drive` on each dialog window once it is up. A window that its
+  // drive leaves open (a click that missed) fails the test and is cancelled
+  // instead of waiting for a user who never comes.
+  void drive(std::function<void(tkqt::DialogWindow&)> drive) {
+    toolkit_.onDialogShown([drive = std::move(drive)](tkqt::DialogWindow& window) {
+      drive(window);
+      if (!window.isVisible()) return;
+      ADD_FAILURE() << window.dialog().className() << " is still open after the test's actions";
+      window.reject();
+    });
+  }
 
  private:
   QTemporaryDir profileFolder_;
@@ -42,5 +63,56 @@ template <typename Widget>
 Widget* widget(tkqt::DialogWindow& window, const char* id) {
   return qobject_cast<Widget*>(window.widgetFor(id));
 }
+
+// The text of a label or an edit field.
+inline QString text(tkqt::DialogWindow& window, const char* id) {
+  if (auto* label = widget<QLabel>(window, id)) return label->text();
+  return widget<QLineEdit>(window, id)->text();
+}
+
+inline bool checked(tkqt::DialogWindow& window, const char* id) {
+  return widget<QAbstractButton>(window, id)->isChecked();
+}
+
+// A mouse click on a button, or on the indicator of a check box or radio
+// button (a layout may stretch those wider than their text, and a click on
+// the empty space beside the text is no click on the button).
+inline void clickOn(tkqt::DialogWindow& window, const char* id) {
+  auto* button = widget<QAbstractButton>(window, id);
+  QPoint at = button->rect().center();
+  const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+  if (radio || qobject_cast<QCheckBox*>(button) != nullptr) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    at = button->style()
+             ->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button)
+             .center();
+  }
+  QTest::mouseClick(button, Qt::LeftButton, {}, at);
+}
+
+// Enter pressed on the window; whether the dialog refused it and stayed open.
+inline bool enterKeepsOpen(tkqt::DialogWindow& window) {
+  QTest::keyClick(&window, Qt::Key_Return);
+  return window.isVisible();
+}
+
+// Selects the field's text and types `text` over it, as a user does.
+inline void typeOver(QLineEdit* edit, const char* text) {
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(edit, text);
+}
+
+// File dialogs move the process's current folder; a test puts it back.
+class CurrentFolderGuard {
+ public:
+  CurrentFolderGuard() : start_(std::filesystem::current_path()) {}
+  ~CurrentFolderGuard() { std::filesystem::current_path(start_); }
+  CurrentFolderGuard(const CurrentFolderGuard&) = delete;
+  CurrentFolderGuard& operator=(const CurrentFolderGuard&) = delete;
+
+ private:
+  std::filesystem::path start_;
+};
 
 }  // namespace orbel::test

@@ -58,10 +58,12 @@ CDiagCmdLockCellDlg::CDiagCmdLockCellDlg(bool b1, bool b2, bool b3, bool b4, tk:
   m_mode5Radio.onClicked = [this] { OnLockCellMode5Radio(); };
   m_mode6Radio.onClicked = [this] { OnLockCellMode6Radio(); };
 
+  // One column per side: the modes without a cell, the TD-SCDMA and the GSM
+  // locking modes.
   setLayout({
-      tk::group("Mode", {tk::row({tk::item(m_mode0Radio), tk::item(m_mode3Radio), tk::item(m_mode4Radio)}),
-                         tk::row({tk::item(m_mode1Radio), tk::item(m_mode2Radio)}),
-                         tk::row({tk::item(m_mode5Radio), tk::item(m_mode6Radio)})}),
+      tk::group("Mode", {tk::row({tk::column({tk::item(m_mode0Radio), tk::item(m_mode3Radio), tk::item(m_mode4Radio)}),
+                                  tk::column({tk::item(m_mode1Radio), tk::item(m_mode2Radio), tk::stretch()}),
+                                  tk::column({tk::item(m_mode5Radio), tk::item(m_mode6Radio), tk::stretch()})})}),
       tk::row({tk::item(m_frequencyLabel), tk::item(m_frequencyEdit)}),
       tk::row({tk::item(m_cellLabel), tk::item(m_cellEdit)}),
       tk::row({tk::item(m_extraLabel)}),

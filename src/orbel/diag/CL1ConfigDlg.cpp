@@ -44,15 +44,14 @@ CL1ConfigDlg::CL1ConfigDlg(tk::CWnd* parent)
     return tk::row({tk::item(m_reportChecks[from]), tk::item(m_reportChecks[from + 1]),
                     tk::item(m_reportChecks[from + 2]), tk::item(m_reportChecks[from + 3])});
   };
+  // Each command in a frame of its own, its radio button over its fields.
   setLayout({
-      tk::item(m_numberRadio),
-      tk::row({tk::item(m_numberLabel), tk::item(m_numberEdit)}),
-      tk::item(m_maskRadio),
-      tk::group("Reports", {reports(0), reports(4)}),
-      tk::item(m_bytesRadio),
-      tk::row({tk::item(m_firstLabel), tk::item(m_firstEdit), tk::item(m_secondLabel), tk::item(m_secondEdit)}),
-      tk::row({tk::item(m_valueLabel), tk::item(m_valueEdit)}),
-      tk::row({tk::item(m_bytesLabel), tk::item(m_bytesEdit)}),
+      tk::group("", {tk::item(m_numberRadio), tk::row({tk::item(m_numberLabel), tk::item(m_numberEdit)})}),
+      tk::group("", {tk::item(m_maskRadio), reports(0), reports(4)}),
+      tk::group("", {tk::item(m_bytesRadio), tk::row({tk::item(m_firstLabel), tk::item(m_firstEdit)}),
+                     tk::row({tk::item(m_secondLabel), tk::item(m_secondEdit)}),
+                     tk::row({tk::item(m_valueLabel), tk::item(m_valueEdit)}),
+                     tk::row({tk::item(m_bytesLabel), tk::item(m_bytesEdit)})}),
   });
 }
 

@@ -20,8 +20,8 @@ IgnoreBarred::IgnoreBarred(int enable, unsigned char type, tk::CWnd* parent)
   okButton().show(false);
   setLayout({
       tk::row({tk::item(m_currentLabel), tk::item(m_current), tk::stretch()}),
-      tk::group("Type", {tk::item(m_normalRadio), tk::item(m_ignoreRadio)}),
-      tk::row({tk::item(m_queryButton), tk::item(m_setButton), tk::stretch()}),
+      tk::row({tk::group("Type", {tk::item(m_normalRadio), tk::item(m_ignoreRadio)}),
+               tk::column({tk::item(m_setButton), tk::item(m_queryButton), tk::stretch()})}),
   });
 }
 

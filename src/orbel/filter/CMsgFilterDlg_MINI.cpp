@@ -37,12 +37,13 @@ CMsgFilterDlg_MINI::CMsgFilterDlg_MINI(unsigned int fullSet, tk::CWnd* parent)
   m_saveButton.onClicked = [this] { OnSave(); };
   m_loadButton.onClicked = [this] { OnLoad(); };
 
+  // Save and Load work on the filter, so they stand beside its options.
   setLayout({
-      tk::group("Filter",
-                {tk::item(m_baseRadio), tk::item(m_option1Radio), tk::item(m_option2Radio), tk::item(m_option3Radio),
-                 tk::item(m_option5Radio), tk::item(m_fullRadio), tk::item(m_storedRadio)}),
+      tk::row({tk::group("Filter", {tk::item(m_baseRadio), tk::item(m_option1Radio), tk::item(m_option2Radio),
+                                    tk::item(m_option3Radio), tk::item(m_option5Radio), tk::item(m_fullRadio),
+                                    tk::item(m_storedRadio)}),
+               tk::column({tk::item(m_saveButton), tk::item(m_loadButton), tk::stretch()})}),
       tk::row({tk::item(m_workModeLabel), tk::item(m_workModeOnRadio), tk::item(m_workModeOffRadio), tk::stretch()}),
-      tk::row({tk::item(m_saveButton), tk::item(m_loadButton), tk::stretch()}),
   });
 }
 

@@ -1,0 +1,104 @@
+// The exported layer-1 command dialogs run as their host runs them, driven
+// through their real widgets: the frame they hold after OK is the one the
+// scripted run of the same actions builds.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "orbel/builders/ByteOrder.h"
+#include "orbel/l1filter/PhyFaComSet.h"
+#include "orbel/l1filter/PhyFaLoopTest.h"
+#include "qt/QtHost.h"
+#include "support/ScriptedHost.h"
+
+namespace {
+
+using namespace orbel::test;
+
+struct HostRun {
+  int code = 0;
+  std::vector<std::uint8_t> frame;  // copied from the frame pointer after OK
+  bool operator==(const HostRun&) const = default;
+};
+
+// Construct, run modally, read the frame pointer: what a host does.
+template <class Dialog>
+HostRun runAsHost() {
+  Dialog dialog;
+  HostRun run;
+  run.code = dialog.DoModal();
+  if (dialog.m_pFrame != nullptr)
+    run.frame.assign(dialog.m_pFrame, dialog.m_pFrame + orbel::readU16LE({dialog.m_pFrame, 2}, 0));
+  return run;
+}
+
+TEST(PortSettingWidgets, UntickingTheBoxByMouseSendsOneAndEscapeLeavesNoFrame) {
+  QtHost host;
+  host.drive([](tkqt::DialogWindow& window) {
+    EXPECT_TRUE(checked(window, "option"));  // ticked when it opens
+    clickOn(window, "option");
+    EXPECT_FALSE(checked(window, "option"));
+    QTest::keyClick(&window, Qt::Key_Return);
+  });
+  const HostRun qt = runAsHost<PhyFaComSet>();
+  ASSERT_EQ(qt.code, tk::IDOK);
+  ASSERT_EQ(qt.frame.size(), 1176u);
+  EXPECT_EQ(orbel::readU32LE(qt.frame, 48), 1u);
+  host.drive([](tkqt::DialogWindow& window) { QTest::keyClick(&window, Qt::Key_Escape); });
+  EXPECT_EQ(runAsHost<PhyFaComSet>(), (HostRun{tk::IDCANCEL, {}}));
+
+  ScriptedHost scripted(dialogScript("PhyFaComSet", {click("option"), click("ok")}));
+  EXPECT_EQ(runAsHost<PhyFaComSet>(), qt);
+}
+
+// A typed path that does not exist is refused and the dialog stays open;
+// Browse then fills the path field from the file dialog.
+TEST(LoopTestWidgets, AMissingFileIsRefusedThenBrowseFillsThePath) {
+  CurrentFolderGuard folderGuard;
+  QTemporaryDir folder;
+  const std::string file = folder.filePath("loop.bin").toStdString();
+  {
+    std::ofstream out(file, std::ios::binary);
+    for (int i = 0; i < 1125; ++i) out.put(static_cast<char>(i));
+  }
+  const std::string missing = folder.filePath("missing.bin").toStdString();
+
+  QtHost host;
+  std::vector<tk::FileDialogRequest> requests;
+  host.toolkit().onFileDialog([&](const tk::FileDialogRequest& request) {
+    requests.push_back(request);
+    return std::optional<std::optional<std::string>>(file);
+  });
+  std::vector<bool> keptOpen;
+  host.drive([&](tkqt::DialogWindow& window) {
+    EXPECT_TRUE(checked(window, "option"));
+    typeOver(widget<QLineEdit>(window, "path"), missing.c_str());
+    keptOpen.push_back(enterKeepsOpen(window));
+    clickOn(window, "browse");
+    EXPECT_EQ(text(window, "path").toStdString(), file);
+    clickOn(window, "option");
+    keptOpen.push_back(enterKeepsOpen(window));
+  });
+  const HostRun qt = runAsHost<PhyFaLoopTest>();
+  EXPECT_EQ(keptOpen, (std::vector<bool>{true, false}));
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_FALSE(requests[0].save);
+  EXPECT_EQ(requests[0].filter, "all file(*.*)|*.*||");
+  ASSERT_EQ(qt.frame.size(), 2328u);                       // 1125 bytes need two blocks of 1152
+  EXPECT_EQ(orbel::readU32LE(qt.frame, 10), 0xBB820004u);  // unticked
+  EXPECT_EQ(orbel::readU32LE(qt.frame, 48), 1125u);
+  EXPECT_EQ(host.messages(), std::vector<std::string>{"open file fail"});
+
+  tk::Script script =
+      dialogScript("PhyFaLoopTest", {set("path", missing), click("ok"), click("browse"), click("option"), click("ok")});
+  script.files = {file};
+  ScriptedHost scripted(script);
+  EXPECT_EQ(runAsHost<PhyFaLoopTest>(), qt);
+  EXPECT_EQ(scripted.messages(), host.messages());
+}
+
+}  // namespace
