@@ -137,7 +137,9 @@ QLayout* DialogWindow::buildLayout(const tk::LayoutNode& node) {
     switch (child.kind) {
       case Kind::Control: {
         QWidget* widget = widgetOf(*child.control);
-        box->addWidget(widget, holdsItemViews(child) ? 1 : 0);
+        // In a row, fields take the room their labels and buttons leave.
+        const bool field = child.control->kind() == tk::ControlKind::Edit || child.control->kind() == tk::ControlKind::ComboBox;
+        box->addWidget(widget, holdsItemViews(child) || (field && node.kind == Kind::Row) ? 1 : 0);
         const bool fieldFollows = i + 1 < node.children.size() && node.children[i + 1].kind == Kind::Control;
         if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && fieldFollows)
           label->setBuddy(widgetOf(*node.children[i + 1].control));
@@ -145,7 +147,15 @@ QLayout* DialogWindow::buildLayout(const tk::LayoutNode& node) {
       }
       case Kind::Stretch: box->addStretch(); break;
       case Kind::Group: {
-        auto* frame = new QGroupBox(QString::fromStdString(child.caption));
+        // A group without a caption is a plain frame: no empty title gap.
+        QWidget* frame = nullptr;
+        if (child.caption.empty()) {
+          auto* plain = new QFrame;
+          plain->setFrameShape(QFrame::StyledPanel);
+          frame = plain;
+        } else {
+          frame = new QGroupBox(QString::fromStdString(child.caption));
+        }
         tk::LayoutNode inner{Kind::Column, nullptr, {}, child.children};
         frame->setLayout(buildLayout(inner));
         box->addWidget(frame, holdsItemViews(child) ? 1 : 0);

@@ -14,6 +14,8 @@ namespace {
 class EditAdapter : public ControlAdapter {
  public:
   EditAdapter(tk::Edit& edit, DialogWindow& window) : ControlAdapter(edit, window), model_(edit) {
+    // Room for a typical value (a path, a byte list) without scrolling.
+    line_->setMinimumWidth(line_->fontMetrics().averageCharWidth() * 36);
     QObject::connect(line_, &QLineEdit::textEdited, [this](const QString& text) { userEdited(text.toStdString()); });
   }
   QWidget* widget() override { return line_; }
