@@ -16,6 +16,7 @@ namespace orbel {
 
 struct PayloadContext {
   ModuleId module;
+  std::uint32_t primitiveId = 0;
   std::span<const std::uint8_t> payload;
   std::vector<DecodedField>& fields;
   std::vector<std::string>& notes;
@@ -40,5 +41,8 @@ PayloadDecoder commandPayloadDecoder(std::uint32_t primitiveId);
 PayloadDecoder layer1ReportPayloadDecoder(std::uint32_t primitiveId);
 // The SAP filter message of primitive 12031; null for other identifiers.
 PayloadDecoder filterPayloadDecoder(std::uint32_t primitiveId);
+// SIM commands of the host's definitions; null for identifiers no SIM
+// command uses.
+PayloadDecoder simPayloadDecoder(std::uint32_t primitiveId);
 
 }  // namespace orbel
