@@ -232,19 +232,19 @@ TEST(SimCommand, AHugeCharacterCountIsRefusedBeforeItIsBuilt) {
 }
 
 TEST(SimCommand, TheFieldsPaneScrollsByTheDialogsStepsAndAResizeStartsAtTheTop) {
-  // Designed 476 pixels, 238 visible: a line of 11, a page of 23; the thumb
-  // goes to 230, after which a page down stops at the hidden height, 238.
+  // Designed 728 pixels, 364 visible: a line of 18, a page of 36. After the
+  // thumb goes to 350 a page down stops at the hidden height, 364.
   tk::ScriptAction resize = act(Verb::Resize, "fields");
   resize.index = 400;
   for (bool resized : {false, true}) {
-    std::vector<tk::ScriptAction> actions{scroll("fields", "lineDown"), scroll("fields", "thumb", 230),
+    std::vector<tk::ScriptAction> actions{scroll("fields", "lineDown"), scroll("fields", "thumb", 350),
                                           scroll("fields", "pageDown")};
     if (resized) actions.push_back(resize);
     ScriptedHost host(dialogScript("CDiagSimCmdDlg", actions));
     std::string state;
     host.toolkit().onActionsDone([&](const tk::CDialog& dialog) { state = dialog.findControl("fields")->stateText(); });
     callExport(OrbelGetSimCmdBuffer);
-    EXPECT_EQ(state, resized ? "position 0 of 76 (range 476, page 400)" : "position 238 of 238 (range 476, page 238)");
+    EXPECT_EQ(state, resized ? "position 0 of 328 (range 728, page 400)" : "position 364 of 364 (range 728, page 364)");
     EXPECT_TRUE(host.toolkit().errors().empty());
   }
 }

@@ -14,7 +14,7 @@ TEST(ScrollableForm, StepsAreATwentiethAndATenthOfTheHiddenHeightButFivePixelsBe
     int hidden, line, page;
   };
   const Case cases[] = {{0, 5, 5},     {59, 5, 5},    {60, 5, 6},    {119, 5, 11},
-                        {120, 6, 12},  {238, 11, 23}, {kDesigned, 23, 47}};
+                        {120, 6, 12},  {238, 11, 23}, {kDesigned, kDesigned / 20, kDesigned / 10}};
   for (const Case& c : cases) {
     CDlgScrollable form;
     form.Create(kDesigned - c.hidden);

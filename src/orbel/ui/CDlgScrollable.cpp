@@ -17,7 +17,8 @@ CDlgScrollable::CDlgScrollable() {
   for (int i = 0; i < kRowCount; ++i) {
     m_rows.push_back(std::make_unique<Row>(i));
     Row& made = *m_rows.back();
-    rows.push_back(tk::row({tk::item(made.name), tk::item(made.value), tk::item(made.list)}));
+    // The name above its value, so that fields line up whatever the names' lengths.
+    rows.push_back(tk::column({tk::item(made.name), tk::row({tk::item(made.value), tk::item(made.list)})}));
   }
   rows.push_back(tk::stretch());
   m_pane.setContent(tk::column(std::move(rows)));

@@ -22,8 +22,8 @@
 class CDlgScrollable {
  public:
   static constexpr int kRowCount = 14;
-  // The pane as designed: every row shown, in pixels.
-  static constexpr int kRowHeight = 34;
+  // The pane as designed: every row shown (a name above its value), in pixels.
+  static constexpr int kRowHeight = 52;
   static constexpr int kDesignedHeight = kRowCount * kRowHeight;
   // Below this a step would be too fine to notice.
   static constexpr int kSmallestStep = 6;
