@@ -1,30 +1,18 @@
 #include "host/HexNumber.h"
 
-#include <cstdint>
-
-namespace {
-
-int digitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
+#include <charconv>
+#include <cstring>
+#include <string_view>
 
 bool ishex(const char* text) {
   if (text == nullptr || *text == '\0') return false;
-  for (const char* at = text; *at != '\0'; ++at)
-    if (digitValue(*at) < 0) return false;
-  return true;
+  return std::string_view(text).find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
 }
 
 unsigned int hextoint(const char* text) {
-  std::uint64_t value = 0;
-  for (const char* at = text; at != nullptr && digitValue(*at) >= 0; ++at) {
-    value = value << 4 | static_cast<std::uint64_t>(digitValue(*at));
-    if (value > 0xFFFFFFFFu) return 0xFFFFFFFFu;
-  }
-  return static_cast<unsigned int>(value);
+  if (text == nullptr) return 0;
+  unsigned int value = 0;
+  const auto [end, error] = std::from_chars(text, text + std::strlen(text), value, 16);
+  if (error == std::errc::result_out_of_range) return 0xFFFFFFFFu;
+  return error == std::errc() ? value : 0;
 }

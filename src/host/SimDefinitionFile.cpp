@@ -131,6 +131,12 @@ const json& array(const json& object, const char* key, const std::string& where)
   return value;
 }
 
+// An array that may be left out (as an empty one).
+const json& optionalArray(const json& object, const char* key, const std::string& where) {
+  static const json kEmpty = json::array();
+  return find(object, key) == nullptr ? kEmpty : array(object, key, where);
+}
+
 void readTasks(const json& root, SimDefinitions& out) {
   std::set<std::uint32_t> keys;
   const json& tasks = array(root, "tasks", "definitions");
@@ -148,12 +154,10 @@ void readTasks(const json& root, SimDefinitions& out) {
 }
 
 void readChecks(const json& root, SimDefinitions& out) {
-  const json* checks = find(root, "checks");
-  if (checks == nullptr) return;
-  if (!checks->is_array()) fail("definitions", "\"checks\" must be an array");
-  for (std::size_t i = 0; i < checks->size(); ++i) {
+  const json& checks = optionalArray(root, "checks", "definitions");
+  for (std::size_t i = 0; i < checks.size(); ++i) {
     const std::string where = "checks[" + std::to_string(i) + "]";
-    const json& check = (*checks)[i];
+    const json& check = checks[i];
     expectOnly(check, {"key", "kind", "min", "max"}, where);
     out.checks.push_back({number(check, "key", where, kU32),
                           kind(check, where, {{"range", kSimCheckRange}, {"length", kSimCheckLength}}),
@@ -162,14 +166,12 @@ void readChecks(const json& root, SimDefinitions& out) {
 }
 
 void readLists(const json& root, SimDefinitions& out) {
-  const json* lists = find(root, "lists");
-  if (lists == nullptr) return;
-  if (!lists->is_array()) fail("definitions", "\"lists\" must be an array");
-  for (std::size_t i = 0; i < lists->size(); ++i) {
+  const json& lists = optionalArray(root, "lists", "definitions");
+  for (std::size_t i = 0; i < lists.size(); ++i) {
     const std::string where = "lists[" + std::to_string(i) + "]";
-    expectOnly((*lists)[i], {"check", "values"}, where);
-    const std::uint32_t checkKey = number((*lists)[i], "check", where, kU32);
-    const json& values = array((*lists)[i], "values", where);
+    expectOnly(lists[i], {"check", "values"}, where);
+    const std::uint32_t checkKey = number(lists[i], "check", where, kU32);
+    const json& values = array(lists[i], "values", where);
     for (std::size_t v = 0; v < values.size(); ++v) {
       const std::string at = where + ".values[" + std::to_string(v) + "]";
       expectOnly(values[v], {"text", "value"}, at);
