@@ -14,25 +14,16 @@ std::string decoded(const std::string& hex) {
 
 bool shows(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-TEST(SimDecoder, NamesEveryFieldOfAFullMessage) {
-  const std::string text =
-      decoded("20 00 FF 00 07 00 CA 32 00 00 73 30 00 00 00 00 00 00 08 00 6F 07 00 10 03 01 10 03 00 00 00 00");
-  EXPECT_TRUE(shows(text, "SIM UPDATE BINARY\n")) << text;
-  EXPECT_TRUE(shows(text, "module: SIM (7, 0)"));
-  EXPECT_TRUE(shows(text, "primitive: 12403 UPDATE BINARY"));
-  EXPECT_TRUE(shows(text, "File ID: 28423 (0x6F07) \"EF IMSI (6F07)\""));
-  EXPECT_TRUE(shows(text, "Offset: 16 (0x0010)"));
-  EXPECT_TRUE(shows(text, "Length: 3 (0x03)"));
-  EXPECT_TRUE(shows(text, "  25  01 10 03                    Data: 3 values: 0x01, 0x10, 0x03")) << text;
-  EXPECT_FALSE(shows(text, "note:"));
-}
-
-TEST(SimDecoder, FindsTheLayoutOfRowsLeftEmptyCharactersAndAModuleChosenInTheFirstField) {
+TEST(SimDecoder, LaysThePayloadOverTheCommandsFields) {
   struct Case {
     std::string hex;
     std::vector<std::string> expected;
   };
   const Case cases[] = {
+      {"20 00 FF 00 07 00 CA 32 00 00 73 30 00 00 00 00 00 00 08 00 6F 07 00 10 03 01 10 03 00 00 00 00",
+       {"SIM UPDATE BINARY\n", "module: SIM (7, 0)", "primitive: 12403 UPDATE BINARY",
+        "File ID: 28423 (0x6F07) \"EF IMSI (6F07)\"", "Offset: 16 (0x0010)", "Length: 3 (0x03)",
+        "  25  01 10 03                    Data: 3 values: 0x01, 0x10, 0x03\n"}},
       // UPDATE BINARY with three bytes: read as Offset and Length (Offset
       // and one data byte would fit as well).
       {"1B 00 FF 00 07 00 CA 32 00 00 73 30 00 00 00 00 00 00 03 00 01 00 07 00 00 00 00",

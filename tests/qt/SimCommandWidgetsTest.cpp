@@ -51,12 +51,6 @@ void typeInto(tkqt::DialogWindow& window, const char* id, const char* text) {
   QTest::keyClicks(widget<QLineEdit>(window, id), text);
 }
 
-// The position one line step below `from`, by the dialog's rule.
-int lineDownFrom(const tk::ScrollPane& pane, int from) {
-  const int step = pane.hidden() / 20 < CDlgScrollable::kSmallestStep ? CDlgScrollable::kFallbackStep : pane.hidden() / 20;
-  return std::min(from + step, pane.hidden());
-}
-
 TEST(SimCommandWidgets, PickFillScrollAndReadATipThenTheBytesMatchTheScriptedRun) {
   QtHost host;
   std::string tip;
@@ -77,7 +71,9 @@ TEST(SimCommandWidgets, PickFillScrollAndReadATipThenTheBytesMatchTheScriptedRun
     QScrollBar* bar = area->verticalScrollBar();
     EXPECT_EQ(pane.page(), area->viewport()->height());
     EXPECT_EQ(bar->maximum(), pane.hidden());
-    const int expected = lineDownFrom(pane, pane.position());
+    CDlgScrollable sameSize;  // the dialog's line step for this page
+    sameSize.Create(pane.page());
+    const int expected = std::min(pane.position() + sameSize.LineStep(), pane.hidden());
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
     EXPECT_EQ(pane.position(), expected);
     EXPECT_EQ(bar->value(), expected);
