@@ -15,7 +15,7 @@
 namespace orbel {
 namespace {
 
-// Layouts tried before the payload is shown raw.
+// Fields placed and items looked at before the payload is shown raw.
 constexpr std::size_t kSearchBudget = 100000;
 
 const SimDefinitions& definitions() { return CSimFilterInfoMan::CreateInstance(true)->GetSimDefinitions(); }
@@ -90,7 +90,10 @@ class LayoutSearch {
         return true;
     } else if (field.kind == kSimFieldNumbers && width >= 1 && width <= 4) {
       std::size_t valid = 0;
-      while ((valid + 1) * width <= room && accepts(field, numberItem(field, offset + valid * width))) ++valid;
+      while (budget_ > 0 && (valid + 1) * width <= room && accepts(field, numberItem(field, offset + valid * width))) {
+        --budget_;  // every item looked at counts, so a long payload cannot multiply the work
+        ++valid;
+      }
       for (std::size_t count = valid; count >= 1; --count)
         if (tryPlace(index, offset, count, count * width, numberItem(field, offset + (count - 1) * width).value))
           return true;
@@ -140,8 +143,10 @@ class LayoutSearch {
   }
 
   // Each character item is one character followed by zero bytes.
-  bool charactersFit(const SimFieldEntry& field, std::size_t offset, std::size_t count) const {
+  bool charactersFit(const SimFieldEntry& field, std::size_t offset, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
+      if (budget_ == 0) return false;
+      --budget_;
       const std::size_t at = offset + i * field.width;
       if (payload_[at] == 0 || std::any_of(payload_.begin() + static_cast<std::ptrdiff_t>(at + 1),
                                            payload_.begin() + static_cast<std::ptrdiff_t>(at + field.width),
