@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A scripted tour of the orbel CLI: what it offers, building enquiries from a
 # script and from pre-set values, locking a cell, configuring layer-1 reports,
-# composing a SIM command, and decoding what was built.
+# choosing the other radio parameters and AMR save options, composing a SIM
+# command, and decoding what was built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 orbel=${1:-build/default/apps/orbel/orbel}
@@ -22,3 +23,6 @@ step "$orbel" run OrbelGetSimCmdBuffer --script examples/scripts/sim-update-bina
 step "$orbel" run GetFilterMsgMini --arg filterType=0 --arg interactive=false --json
 step "$orbel" run GetFilterMsgMini --script examples/scripts/compact-filter-save.json
 step "$orbel" decode /tmp/orbel-tour-option1.flt_HLS
+step "$orbel" run GetOtherParamCfg --arg showDialog=0 --features 143
+step "$orbel" run GetOtherParamCfg --arg showDialog=1 --features 122,143,145 --script examples/scripts/other-params-two-rows.json
+step "$orbel" run GetAmrVpCfg --script examples/scripts/amr-vp-range.json

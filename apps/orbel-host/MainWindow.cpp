@@ -88,6 +88,7 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
   split->addWidget(exports_);
   split->addWidget(right);
   split->setStretchFactor(1, 1);
+  split->setSizes({420, 680});
   setCentralWidget(split);
   buildMenus();
   resize(1100, 700);
@@ -175,7 +176,9 @@ runner::ExportCall MainWindow::callFromForm(std::string& error) const {
 }
 
 void MainWindow::runSelected() {
-  if (selected_ == nullptr) return;
+  // Exports are not re-entrant: while one runs, its dialog is modal, but a
+  // queued activation of the list must not start another.
+  if (selected_ == nullptr || running_) return;
   std::string error;
   runner::ExportCall call = callFromForm(error);
   if (!error.empty()) {
@@ -185,7 +188,9 @@ void MainWindow::runSelected() {
   const bool recording = recordNext_->isChecked();
   if (recording) toolkit_.recorder().start();
   logLine("run " + QString::fromUtf8(selected_->name.data(), static_cast<qsizetype>(selected_->name.size())));
+  running_ = true;
   runner::ExportOutcome outcome = selected_->run(call);
+  running_ = false;
   showOutcome(*selected_, outcome);
   if (recording) {
     recordNext_->setChecked(false);

@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow {
   QListWidget* log_;
   QAction* recordNext_;
   const runner::ExportInfo* selected_ = nullptr;
+  bool running_ = false;
 };
 
 }  // namespace orbel::host

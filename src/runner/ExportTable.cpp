@@ -14,6 +14,7 @@ const std::vector<ExportInfo>& table() {
     addSimExports(all);
     addFilterExports(all);
     addL1FilterExports(all);
+    addParamConfigExports(all);
     return all;
   }();
   return exports;

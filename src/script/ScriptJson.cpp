@@ -180,8 +180,11 @@ tk::Script parse(const json& root) {
   return script;
 }
 
-json actionJson(const tk::ScriptAction& action) {
-  json object{{tk::verbName(action.verb), action.control}};
+// Written with keys in the order people read them: the verb first, "expect" before "do".
+using ordered = nlohmann::ordered_json;
+
+ordered actionJson(const tk::ScriptAction& action) {
+  ordered object{{tk::verbName(action.verb), action.control}};
   switch (action.verb) {
     case Verb::Type:
     case Verb::Set: object["text"] = action.text; break;
@@ -232,22 +235,22 @@ std::variant<tk::Script, std::string> parseScript(const std::string& text) {
 }
 
 std::string writeScript(const tk::Script& script) {
-  json dialogs = json::array();
+  ordered dialogs = ordered::array();
   for (const tk::DialogScript& dialog : script.dialogs) {
-    json actions = json::array();
+    ordered actions = ordered::array();
     for (const tk::ScriptAction& action : dialog.actions) actions.push_back(actionJson(action));
     dialogs.push_back({{"expect", dialog.expect}, {"do", actions}});
   }
-  json root{{"dialogs", dialogs}};
+  ordered root{{"dialogs", dialogs}};
   if (!script.files.empty()) {
-    json files = json::array();
-    for (const auto& file : script.files) files.push_back(file ? json(*file) : json(nullptr));
+    ordered files = ordered::array();
+    for (const auto& file : script.files) files.push_back(file ? ordered(*file) : ordered(nullptr));
     root["files"] = files;
   }
   if (!script.answers.empty()) {
-    json answers = json::array();
+    ordered answers = ordered::array();
     for (int code : script.answers) {
-      json value = code;
+      ordered value = code;
       for (const Answer& answer : kAnswers)
         if (answer.code == code) value = answer.name;
       answers.push_back(value);

@@ -267,4 +267,28 @@ TEST_F(Cli, TakesTheHostsOwnSimDefinitionsAndRefusesAFaultyFile) {
       << result.output;
 }
 
+TEST_F(Cli, BuildsTheOtherParameterCommandAndPrintsTheAmrRecord) {
+  Result result = orbel("run GetOtherParamCfg --arg showDialog=0 --features 143 --json");
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find(R"("returned": "4c00ff000900cb320000a82f00000000000034003301020406)"), std::string::npos)
+      << result.output;
+  EXPECT_NE(result.output.find(R"("length": 76)"), std::string::npos);
+
+  const std::string profile = file("p.ini", "[Settings]\nOtherParamConfig=0102\n");
+  const std::string script = file("s.json", R"({"dialogs":[{"do":[{"click":"param.0b"},{"click":"ok"}]}]})");
+  result = orbel("run GetOtherParamCfg --features 122,143 --profile " + profile + " --script " + script);
+  EXPECT_NE(result.output.find("parameter 3: 0x0D DPCH timeslots (UL and DL)"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("profile Settings/OtherParamConfig = 03020B0D"), std::string::npos);
+  result = orbel("decode --hex '1A 00 FF 00 09 00 CB 32 00 00 A8 2F 00 00 00 00 00 00 02 00 01 77 00 00 00 00'");
+  EXPECT_NE(result.output.find("parameter 1: 0x77 (unknown code)"), std::string::npos) << result.output;
+
+  const std::string amr = file("a.json", R"({"dialogs":[{"do":[{"click":"item.2"},{"click":"range"},
+      {"set":"first","text":"-5"},{"click":"ok"}]}],"files":[")" + (folder_ / "voice").string() + R"("]})");
+  result = orbel("run GetAmrVpCfg --script " + amr + " --json");
+  EXPECT_NE(result.output.find(R"("returned": 1)"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find(R"("itemFlags": "0 1 0 0 0 0 0 0 0")"), std::string::npos);
+  EXPECT_NE(result.output.find(R"("firstNumber": "-5")"), std::string::npos);
+  EXPECT_NE(result.output.find(R"("path": ")" + (folder_ / "voice.AmrVp").string() + '"'), std::string::npos);
+}
+
 }  // namespace

@@ -52,4 +52,16 @@ TEST(SharedLibrary, ExportsTheLayer1FilterEntryPointAndCommandDialogs) {
     EXPECT_EQ(symbols.find(internal), std::string::npos) << internal << " is visible";
 }
 
+TEST(SharedLibrary, ExportsTheConfigurationEntryPointsAndTheOtherParameterDialog) {
+  const std::string symbols = run("nm -DC --defined-only '" ORBEL_SHARED_LIBRARY "' 2>&1");
+  for (const char* exported :
+       {"GetOtherParamCfg(unsigned char, int&)", "GetAmrVpCfg(SaveAmrVpParam&)", "COtherParamCfgDlg::COtherParamCfgDlg",
+        "COtherParamCfgDlg::LoadConfig()", "COtherParamCfgDlg::SaveConfig(", "COtherParamCfgDlg::GetDefaultConfig()",
+        "COtherParamCfgDlg::checkConfig(", "COtherParamCfgDlg::UpdateUi(", "COtherParamCfgDlg::GetFullMsg(int, int&)",
+        "COtherParamCfgDlg::generateMag(int&)", "COtherParamCfgDlg::OnSelectAll()", "COtherParamCfgDlg::OnRestore()"})
+    EXPECT_NE(symbols.find(exported), std::string::npos) << exported << " is not exported";
+  for (const char* internal : {"CSaveAmrVpDlg", "otherParamRows", "otherParamCaption"})
+    EXPECT_EQ(symbols.find(internal), std::string::npos) << internal << " is visible";
+}
+
 }  // namespace

@@ -148,4 +148,22 @@ TEST_F(Adapters, ListTabsSheetScrollPaneAndTreeListFollowTheUser) {
   EXPECT_EQ(dialog.DoModal(), tk::IDCANCEL);
 }
 
+TEST_F(Adapters, AModelessDialogStaysUpWhileItsOwnerWorksAndGoesWithDestroyWindow) {
+  QtHost host;
+  tkqt::DialogWindow* shown = nullptr;
+  host.drive([&](tkqt::DialogWindow& window) { shown = &window; });
+  AdaptersDialog dialog;
+  ASSERT_TRUE(dialog.Create());
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(shown->isVisible());
+  EXPECT_FALSE(shown->isModal());
+  auto* tabs = qobject_cast<QTabBar*>(shown->widgetFor("tabs"));
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+  EXPECT_EQ(dialog.tabs.curSel(), 1);
+  dialog.ShowWindow(false);
+  EXPECT_FALSE(shown->isVisible());
+  dialog.DestroyWindow();
+  EXPECT_FALSE(dialog.isModelessWindow());
+}
+
 }  // namespace

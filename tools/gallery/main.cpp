@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/FeatureManager.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/ExportTable.h"
 #include "script/ScriptJson.h"
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() < 2) {
-    std::fprintf(stderr, "usage: orbel-gallery OUTDIR [--scripts DIR]\n");
+    std::fprintf(stderr, "usage: orbel-gallery OUTDIR [--scripts DIR] [--features LIST]\n");
     return 1;
   }
   const QString out = arguments[1];
@@ -55,6 +56,12 @@ int main(int argc, char** argv) {
   tkqt::QtToolkit toolkit(profileFolder.filePath("profile.ini"));
   tk::ToolkitInstallation installation(toolkit);
   orbel::startModule();
+  // --features LIST: the feature switches that are on (as the CLI's), for
+  // dialogs whose fields they offer; without it every switch is off.
+  const qsizetype featuresAt = arguments.indexOf("--features");
+  if (featuresAt > 0 && featuresAt + 1 < arguments.size())
+    for (const QString& number : arguments[featuresAt + 1].split(',', Qt::SkipEmptyParts))
+      FeatureManager::Instance().SetFeature(number.toInt(), true);
   toolkit.onMessageBox([](const std::string&, unsigned) { return std::optional<int>(tk::IDCANCEL); });
   toolkit.onFileDialog([](const tk::FileDialogRequest&) { return std::optional<std::optional<std::string>>(std::nullopt); });
 

@@ -44,6 +44,7 @@ enum class PrimitiveId : std::uint32_t {
   Layer1ReportParameter = 12138,
   Layer1ReportBytes = 12147,
   MeasurementInterval = 12190,
+  OtherParamConfig = 12200,
 };
 
 struct DiagMessageHeader {

@@ -13,7 +13,8 @@ namespace {
 // The payload decoders of every command family, asked in turn.
 // The SIM commands come last: their identifiers are the host's choice.
 constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder, layer1ReportPayloadDecoder,
-                                                                 filterPayloadDecoder, simPayloadDecoder};
+                                                                 filterPayloadDecoder, otherParamPayloadDecoder,
+                                                                 simPayloadDecoder};
 
 PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
   for (auto lookup : kPayloadLookups)

@@ -28,7 +28,7 @@ constexpr std::array<ModuleName, 11> kModuleNames{{
     {{0xBB, 0}, "layer 1"},
 }};
 
-constexpr std::array<std::pair<PrimitiveId, const char*>, 16> kCommandNames{{
+constexpr std::array<std::pair<PrimitiveId, const char*>, 17> kCommandNames{{
     {PrimitiveId::HlsFilter, "HLS trace filter"},
     {PrimitiveId::TimerEnquiry, "timer enquiry"},
     {PrimitiveId::TimerSet, "timer set"},
@@ -45,6 +45,7 @@ constexpr std::array<std::pair<PrimitiveId, const char*>, 16> kCommandNames{{
     {PrimitiveId::Layer1ReportParameter, "layer-1 info report parameter"},
     {PrimitiveId::Layer1ReportBytes, "layer-1 info report byte list"},
     {PrimitiveId::MeasurementInterval, "measurement report interval"},
+    {PrimitiveId::OtherParamConfig, "other-parameter configuration"},
 }};
 
 }  // namespace

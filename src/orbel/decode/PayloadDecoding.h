@@ -41,6 +41,8 @@ PayloadDecoder commandPayloadDecoder(std::uint32_t primitiveId);
 PayloadDecoder layer1ReportPayloadDecoder(std::uint32_t primitiveId);
 // The SAP filter message of primitive 12031; null for other identifiers.
 PayloadDecoder filterPayloadDecoder(std::uint32_t primitiveId);
+// The other-parameter configuration of primitive 12200; null for other identifiers.
+PayloadDecoder otherParamPayloadDecoder(std::uint32_t primitiveId);
 // SIM commands of the host's definitions; null for identifiers no SIM
 // command uses.
 PayloadDecoder simPayloadDecoder(std::uint32_t primitiveId);

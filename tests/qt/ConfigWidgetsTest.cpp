@@ -1,0 +1,114 @@
+// The other-parameter and AMR voice-path dialogs driven through their real
+// widgets: each export returns what the scripted run of the same actions
+// returns, and the widgets show the model's greyed and closed fields.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "orbel/builders/ParamConfigExports.h"
+#include "orbel/decode/HexText.h"
+#include "qt/QtHost.h"
+#include "support/ScriptedHost.h"
+
+namespace {
+
+using namespace orbel::test;
+
+void switchesOn(std::initializer_list<int> numbers) {
+  for (int number : numbers) FeatureManager::Instance().SetFeature(number, true);
+}
+
+std::string otherParamMessage() {
+  int length = 0;
+  unsigned char* message = GetOtherParamCfg(1, length);
+  return message == nullptr ? "null" : orbel::toHex(takeBuffer(message, static_cast<unsigned int>(length)));
+}
+
+void tick(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
+
+TEST(ConfigWidgets, OtherParametersByMouseGiveTheScriptedMessage) {
+  std::string qt;
+  bool fitsTheScreen = false;
+  bool hsdpaGreyed = false;
+  {
+    QtHost host;
+    switchesOn({122, 143, 144, 145, 146});
+    host.drive([&](tkqt::DialogWindow& window) {
+      fitsTheScreen = window.width() <= 1280 && window.height() <= 720;
+      hsdpaGreyed = !widget<QCheckBox>(window, "param.b0")->isEnabled();
+      QTest::mouseClick(widget<QPushButton>(window, "selectnone"), Qt::LeftButton);
+      EXPECT_FALSE(widget<QCheckBox>(window, "param.01")->isChecked());
+      tick(widget<QCheckBox>(window, "param.0b"));
+      tick(widget<QCheckBox>(window, "param.d8"));
+      tick(widget<QCheckBox>(window, "param.b0"));  // greyed: refused
+      QTest::keyClick(&window, Qt::Key_Return);
+    });
+    qt = otherParamMessage();
+  }
+  EXPECT_TRUE(fitsTheScreen);
+  EXPECT_TRUE(hsdpaGreyed);
+  EXPECT_NE(qt.find("04 00 03 0B 0D D8 00 00 00 00"), std::string::npos) << qt;
+
+  ScriptedHost scripted(
+      dialogScript("COtherParamCfgDlg", {click("selectnone"), click("param.0b"), click("param.d8"), click("ok")}));
+  switchesOn({122, 143, 144, 145, 146});
+  EXPECT_EQ(otherParamMessage(), qt);
+}
+
+std::string amrRecord(int result, const SaveAmrVpParam& param) {
+  std::string text = std::to_string(result) + ":";
+  for (auto flag : param.itemFlags) text += std::to_string(flag);
+  return text + " " + std::to_string(param.rangeFlag) + " " + std::to_string(param.firstNumber) + " " +
+         std::to_string(param.secondNumber) + " " + param.path;
+}
+
+TEST(ConfigWidgets, AmrVoicePathByMouseAndKeyboardGivesTheScriptedRecord) {
+  const std::string path = (QDir::tempPath() + "/orbel-qt-amr.AmrVp").toStdString();
+  const QString before = QDir::currentPath();
+  std::string qt;
+  {
+    QtHost host;
+    int fileDialogs = 0;
+    host.toolkit().onFileDialog([&](const tk::FileDialogRequest& request) {
+      EXPECT_EQ(request.filter, "AMR VP file (*.AmrVp)|*.AmrVp||");
+      // The first is cancelled: the dialog stays open.
+      return std::optional<std::optional<std::string>>(fileDialogs++ == 0 ? std::nullopt : std::optional(path));
+    });
+    host.drive([](tkqt::DialogWindow& window) {
+      auto* first = widget<QLineEdit>(window, "first");
+      EXPECT_FALSE(first->isEnabled());
+      tick(widget<QCheckBox>(window, "item.3"));
+      tick(widget<QCheckBox>(window, "range"));
+      EXPECT_TRUE(first->isEnabled());
+      QTest::keyClick(first, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(first, "-5");
+      auto* second = widget<QLineEdit>(window, "second");
+      QTest::keyClick(second, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(second, "40");
+      QTest::mouseClick(widget<QPushButton>(window, "ok"), Qt::LeftButton);
+      EXPECT_TRUE(window.isVisible());
+      QTest::keyClick(&window, Qt::Key_Return);
+    });
+    SaveAmrVpParam param;
+    const int result = GetAmrVpCfg(param);
+    qt = amrRecord(result, param);
+    EXPECT_EQ(fileDialogs, 2);
+  }
+  QDir::setCurrent(before);
+  EXPECT_EQ(qt, "1:001000000 1 -5 40 " + path);
+
+  tk::Script script = dialogScript("CSaveAmrVpDlg", {click("item.3"), click("range"), set("first", "-5"),
+                                                     set("second", "40"), click("ok"), click("ok")});
+  script.files = {std::nullopt, path};
+  ScriptedHost scripted(script);
+  SaveAmrVpParam param;
+  const int result = GetAmrVpCfg(param);
+  QDir::setCurrent(before);
+  EXPECT_EQ(amrRecord(result, param), qt);
+}
+
+}  // namespace
