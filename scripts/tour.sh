@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A scripted tour of the orbel CLI: what it offers, building enquiries from a
 # script and from pre-set values, locking a cell, configuring layer-1 reports,
-# choosing the other radio parameters and AMR save options, and decoding what was built.
+# choosing the other radio parameters and AMR save options, composing a SIM
+# command, and decoding what was built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 orbel=${1:-build/default/apps/orbel/orbel}
@@ -18,6 +19,7 @@ step "$orbel" run GetPhyFaFilterDefault
 step "$orbel" decode --hex "1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00"
 step "$orbel" run OrbelGetLockCellBuffer --arg b3=true --script examples/scripts/lock-cell-td.json
 step "$orbel" run GetL1infoReportCfg --script examples/scripts/l1-report-byte-list.json --json
+step "$orbel" run OrbelGetSimCmdBuffer --script examples/scripts/sim-update-binary.json
 step "$orbel" run GetFilterMsgMini --arg filterType=0 --arg interactive=false --json
 step "$orbel" run GetFilterMsgMini --script examples/scripts/compact-filter-save.json
 step "$orbel" decode /tmp/orbel-tour-option1.flt_HLS

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "host/FeatureManager.h"
+#include "host/SimFilterInfoMan.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
@@ -58,14 +59,20 @@ DialogState snapshot(const tk::CDialog& dialog) {
   DialogState state{dialog.className(), dialog.title(), {}};
   for (const tk::Control* control : dialog.controls())
     state.controls.push_back({control->id(), tk::controlKindName(control->kind()), control->caption(),
-                              control->enabled(), control->visible(), control->stateText()});
+                              control->enabled(), control->visible(), control->stateText(), control->tooltip()});
   return state;
 }
 
 }  // namespace
 
+void loadSimDefinitions(const std::string& path) {
+  std::string error = CSimFilterInfoMan::CreateInstance(true)->LoadDefinitionFile(path);
+  if (!error.empty()) throw std::runtime_error(error);
+}
+
 SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& options) {
   applyHostSettings(options);
+  if (!options.simDefinitions.empty()) loadSimDefinitions(options.simDefinitions);
   tk::Script script = loadScript(options.scriptPath);
   tk::ProfileStore profile;
   if (!options.profilePath.empty()) {

@@ -19,6 +19,7 @@ struct HostOptions {
   std::string profilePath;               // empty: an in-memory profile
   std::optional<std::string> features;   // "113,124": the switches that are on
   std::optional<std::string> modules;    // "25,41": the host modules present
+  std::string simDefinitions;            // empty: the SIM definitions the host finds by itself
 };
 
 struct ControlState {
@@ -28,6 +29,7 @@ struct ControlState {
   bool enabled = true;
   bool visible = true;
   std::string state;
+  std::string tooltip;
 };
 
 struct DialogState {
@@ -47,10 +49,14 @@ struct SessionResult {
   std::vector<runner::HostObject> hostObjects;                     // what the host kept after the call
 };
 
+// Makes the host's SIM definitions those of `path`; throws
+// std::runtime_error, naming the faulty entry, when the file cannot be used.
+void loadSimDefinitions(const std::string& path);
+
 // Applies `options`, runs `info` with `call` and collects the result, then
 // releases the objects the host kept, so that each session starts afresh. Throws
-// std::runtime_error for a setting that cannot be used (unreadable script or
-// profile, a bad number list).
+// std::runtime_error for a setting that cannot be used (unreadable script,
+// profile or SIM definition file, a bad number list).
 SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& options);
 
 }  // namespace orbel::cli

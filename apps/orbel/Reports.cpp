@@ -86,6 +86,11 @@ void printDescription(std::ostream& out, const SessionResult& result) {
           << (control.visible ? (control.enabled ? "enabled " : "disabled") : "hidden  ");
       if (!control.state.empty()) out << "  " << control.state;
       out << '\n';
+      // A tip of several lines is indented under its control.
+      std::string tip = control.tooltip;
+      for (std::size_t at = tip.find('\n'); at != std::string::npos; at = tip.find('\n', at + 1))
+        tip.insert(at + 1, std::string(idWidth + 9, ' '));
+      if (!tip.empty()) out << std::string(idWidth + 4, ' ') << "tip: " << tip << '\n';
     }
   }
   for (const std::string& error : result.errors) out << "script error: " << error << '\n';

@@ -67,6 +67,8 @@ void addHostOptions(CLI::App& command, cli::HostOptions& host) {
   command.add_option("--profile", host.profilePath, "INI file used as the application profile (read, then written)");
   command.add_option("--features", host.features, "feature switches that are on, e.g. 124,130 (default: none)");
   command.add_option("--modules", host.modules, "host modules that are present, e.g. 25 (default: none)");
+  command.add_option("--sim-definitions", host.simDefinitions,
+                     "SIM command definition file (default: $ORBEL_SIM_DEFINITIONS, else the built-in set)");
 }
 
 }  // namespace
@@ -106,6 +108,8 @@ int main(int argc, char** argv) {
   std::string formats;
   for (const FormatDecoder& decoder : formatDecoders()) formats += (formats.empty() ? "" : ", ") + std::string(decoder.name);
   decode->add_option("--as", format, "decode as this format (" + formats + "); default: recognise it");
+  std::string decodeSimDefinitions;
+  decode->add_option("--sim-definitions", decodeSimDefinitions, "SIM command definitions to decode SIM commands with");
 
   try {
     app.parse(argc, argv);
@@ -115,6 +119,7 @@ int main(int argc, char** argv) {
     }
     if (decode->parsed()) {
       if (file.empty() && hex.empty()) throw CLI::ValidationError("decode", "give a FILE or --hex");
+      if (!decodeSimDefinitions.empty()) cli::loadSimDefinitions(decodeSimDefinitions);
       return decodeCommand(file, hex, format);
     }
     const runner::ExportInfo& info = exportNamed(exportName);

@@ -11,5 +11,6 @@ void addCommandExports(std::vector<ExportInfo>& table);
 void addFilterExports(std::vector<ExportInfo>& table);
 void addL1FilterExports(std::vector<ExportInfo>& table);
 void addParamConfigExports(std::vector<ExportInfo>& table);
+void addSimExports(std::vector<ExportInfo>& table);
 
 }  // namespace orbel::runner

@@ -11,6 +11,7 @@ const std::vector<ExportInfo>& table() {
   static const std::vector<ExportInfo> exports = [] {
     std::vector<ExportInfo> all;
     addCommandExports(all);
+    addSimExports(all);
     addFilterExports(all);
     addL1FilterExports(all);
     addParamConfigExports(all);

@@ -238,6 +238,68 @@ TEST_F(Cli, HandsOutTheStoredLayer1ConfigurationAndDecodesIt) {
   EXPECT_NE(result.output.find("switch 1: on"), std::string::npos) << result.output.substr(0, 300);
 }
 
+TEST_F(Cli, ComposesASimCommandByTreePathAndRowIdsAndDecodesIt) {
+  const std::string script = file("s.json", R"({"dialogs":[{"expect":"CDiagSimCmdDlg","do":[
+      {"selectItem":"commands","path":["PIN","VERIFY PIN"]},{"select":"row.0.list","text":"PIN2 / CHV2"},
+      {"set":"row.1.value","text":"4"},{"set":"row.2.value","text":"12"},{"click":"ok"}]}]})");
+  Result result = orbel("run OrbelGetSimCmdBuffer --script " + script + " --json");
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find(R"("returned": "1e00ff000700ca3200007630000000000000060002043132202000000000")"),
+            std::string::npos)
+      << result.output;
+  EXPECT_NE(result.output.find(R"("length": 30)"), std::string::npos);
+
+  result = orbel("decode --hex 1e00ff000700ca3200007630000000000000060002043132202000000000");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.output.find("SIM VERIFY PIN"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("PIN digits: \"12  \" (4 characters)"), std::string::npos) << result.output;
+
+  // describe shows the rows' tips, every line of them.
+  result = orbel("describe OrbelGetSimCmdBuffer --script " +
+                 file("d.json", R"({"dialogs":[{"do":[{"selectItem":"commands","path":["PIN","VERIFY PIN"]}]}]})"));
+  EXPECT_NE(result.output.find("tip: Number of PIN digits sent, 4 to 8.\n"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("     A shorter PIN below is padded with blanks."), std::string::npos);
+}
+
+TEST_F(Cli, TakesTheHostsOwnSimDefinitionsAndRefusesAFaultyFile) {
+  const std::string own = file("own.json", R"({"format": "orbel-sim-definitions", "version": 1,
+      "tasks": [{"key": 0, "task": "0xFF", "subModule": 0}, {"key": 1, "name": "SIM test task", "task": 7, "subModule": 3}],
+      "groups": [{"id": 9, "name": "Lab", "records": [{"name": "PING", "primitive": 40000, "startTask": 0,
+        "moduleTask": 1, "fields": [{"name": "Token", "kind": "number", "width": 4}]}]}]})");
+  const std::string script = file("s.json", R"({"dialogs":[{"do":[{"selectItem":"commands","path":["Lab","PING"]},
+      {"set":"row.0.value","text":"0x01020304"},{"click":"ok"}]}]})");
+  const std::string expected = R"("returned": "1c00ff000703ca320000409c00000000000004000102030400000000")";
+  Result result = orbel("run OrbelGetSimCmdBuffer --sim-definitions " + own + " --script " + script + " --json");
+  EXPECT_NE(result.output.find(expected), std::string::npos) << result.output;
+  result = orbel("decode --sim-definitions " + own + " --hex 1c00ff000703ca320000409c00000000000004000102030400000000");
+  EXPECT_NE(result.output.find("SIM test task PING"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("Token: 16909060 (0x01020304)"), std::string::npos);
+
+  // The same file through the environment variable a host may set.
+  result = orbel("run OrbelGetSimCmdBuffer --script " + script + " --json");
+  EXPECT_EQ(result.output.find(expected), std::string::npos);
+  ::setenv("ORBEL_SIM_DEFINITIONS", own.c_str(), 1);
+  Result fromEnvironment = orbel("run OrbelGetSimCmdBuffer --script " + script + " --json");
+  ::unsetenv("ORBEL_SIM_DEFINITIONS");
+  EXPECT_NE(fromEnvironment.output.find(expected), std::string::npos) << fromEnvironment.output;
+
+  const std::string broken = file("broken.json", R"({"format": "orbel-sim-definitions", "version": 1, "tasks": [],
+      "groups": [{"id": 1, "name": "G", "records": [{"name": "A", "primitive": 1, "startTask": 4, "moduleTask": 4,
+      "fields": []}]}]})");
+  result = orbel("run OrbelGetSimCmdBuffer --sim-definitions " + broken);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.output.find("groups[0].records[0]: \"startTask\" names task key 4, which \"tasks\" does not hold"),
+            std::string::npos)
+      << result.output;
+
+  // A host whose variable names a faulty file sees why its dialog is empty.
+  ::setenv("ORBEL_SIM_DEFINITIONS", broken.c_str(), 1);
+  result = orbel("run OrbelGetSimCmdBuffer --json");
+  ::unsetenv("ORBEL_SIM_DEFINITIONS");
+  EXPECT_NE(result.output.find("The SIM command definitions could not be read: " + broken), std::string::npos)
+      << result.output;
+}
+
 TEST_F(Cli, BuildsTheOtherParameterCommandAndPrintsTheAmrRecord) {
   Result result = orbel("run GetOtherParamCfg --arg showDialog=0 --features 143 --json");
   EXPECT_EQ(result.status, 0) << result.output;

@@ -29,14 +29,15 @@ TEST(SharedLibrary, ExportsTheEntryPointsAndDialogClassesOnly) {
         "OrbelGetStaticEnqueryBuffer(unsigned int*)", "OrbelGetFsmEnqueryBuffer(unsigned int*)",
         "OrbelGetLockCellBuffer(unsigned int*, unsigned long, unsigned char, unsigned short, bool, bool, bool, bool)",
         "DiagCmdDisableReqBuffer(unsigned int*)", "OrbelGetPhyParamInfoReqBuffer(unsigned int*)",
-        "GetMeasReportInterval(unsigned int*)", "GetL1infoReportCfg(unsigned int*)",
+        "GetMeasReportInterval(unsigned int*)", "GetL1infoReportCfg(unsigned int*)", "OrbelGetSimCmdBuffer(unsigned int*)",
         "IgnoreBarred::IgnoreBarred(int, unsigned char, tk::CDialog*)", "IgnoreBarred::GetBarredType(unsigned char)"})
     EXPECT_NE(symbols.find(entry), std::string::npos) << entry;
   EXPECT_NE(symbols.find("GetFilterMsgMini(unsigned int*, unsigned int*, int&, int&, bool)"), std::string::npos);
   EXPECT_NE(symbols.find("SapFilterManager::CreateMessage(bool)"), std::string::npos);
   EXPECT_NE(symbols.find("SapFilterManager::L2Sap(std::"), std::string::npos);
   EXPECT_EQ(symbols.find("CMsgFilterDlg_MINI"), std::string::npos) << "the compact dialog is not exported";
-  for (const char* internal : {"orbel::", "PsdlStrToInt", "FeatureManager", "tk::ScriptedToolkit", "encodeItemList"})
+  for (const char* internal : {"orbel::", "PsdlStrToInt", "FeatureManager", "tk::ScriptedToolkit", "encodeItemList",
+                               "CSimFilterInfoMan", "CDiagSimCmdDlg"})
     EXPECT_EQ(symbols.find(internal), std::string::npos) << internal << " is visible";
 }
 

@@ -36,6 +36,11 @@ ORBEL_EXPORT unsigned char* OrbelGetPhyParamInfoReqBuffer(unsigned int* len);
 // Measurement report interval.
 ORBEL_EXPORT unsigned char* GetMeasReportInterval(unsigned int* len);
 
+// SIM command: one of the commands the host defines, with its fields
+// filled. After OK *len receives the message length, which is 0 (with a
+// null result) when the host's definition makes a field unencodable.
+ORBEL_EXPORT unsigned char* OrbelGetSimCmdBuffer(unsigned int* len);
+
 // Layer-1 info report configuration: one of three commands to the
 // physical layer.
 ORBEL_EXPORT unsigned char* GetL1infoReportCfg(unsigned int* len);

@@ -11,8 +11,10 @@ namespace orbel {
 namespace {
 
 // The payload decoders of every command family, asked in turn.
+// The SIM commands come last: their identifiers are the host's choice.
 constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder, layer1ReportPayloadDecoder,
-                                                                 filterPayloadDecoder, otherParamPayloadDecoder};
+                                                                 filterPayloadDecoder, otherParamPayloadDecoder,
+                                                                 simPayloadDecoder};
 
 PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
   for (auto lookup : kPayloadLookups)
@@ -67,7 +69,7 @@ DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes) {
   const std::span<const std::uint8_t> payload = bytes.subspan(kPayloadOffset, payloadLength);
   const std::size_t fieldsBefore = fields.size();
   if (PayloadDecoder decoder = payloadDecoderFor(header.primitiveId))
-    decoder({header.moduleId, payload, fields, message.notes});
+    decoder({header.moduleId, header.primitiveId, payload, fields, message.notes});
   if (fields.size() == fieldsBefore && payloadLength > 0) fields.push_back({kPayloadOffset, payloadLength, "payload", "raw"});
 
   fields.push_back({trailer, 2, "peer-data length", std::to_string(peerLength)});

@@ -1,5 +1,6 @@
 #include "orbel/decode/Names.h"
 
+#include "host/SimFilterInfoMan.h"
 #include "orbel/l1filter/L1MessageHeader.h"
 
 #include <array>
@@ -52,6 +53,9 @@ constexpr std::array<std::pair<PrimitiveId, const char*>, 17> kCommandNames{{
 std::string moduleName(ModuleId module) {
   for (const ModuleName& known : kModuleNames)
     if (known.module == module) return known.name;
+  // The SIM tasks are named by the host's definitions.
+  for (const SimTaskEntry& task : CSimFilterInfoMan::CreateInstance(true)->GetSimTaskList())
+    if (task.task == module.task && task.subModule == module.subModule && !task.name.empty()) return task.name;
   std::string name = "task " + std::to_string(module.task);
   return module.subModule == 0 ? name : name + ", sub-module " + std::to_string(module.subModule);
 }
@@ -59,6 +63,8 @@ std::string moduleName(ModuleId module) {
 std::string commandName(std::uint32_t primitiveId) {
   for (const auto& [id, name] : kCommandNames)
     if (static_cast<std::uint32_t>(id) == primitiveId) return name;
+  for (const SimRecordEntry& record : CSimFilterInfoMan::CreateInstance(true)->GetSimRecordList())
+    if (record.primitiveId == primitiveId) return record.name;
   return {};
 }
 

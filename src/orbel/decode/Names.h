@@ -8,9 +8,11 @@
 
 namespace orbel {
 
-// "RLC", "task 9", ...: the stack module that a ModuleId routes to.
+// "RLC", "task 9", ...: the stack module that a ModuleId routes to; the
+// SIM tasks by the names the host's SIM definitions give them.
 std::string moduleName(ModuleId module);
-// "timer enquiry", ...; empty for an identifier the library does not build.
+// "timer enquiry", ..., or the SIM command of the host's definitions that
+// uses the identifier; empty for an identifier the library does not build.
 std::string commandName(std::uint32_t primitiveId);
 // "protocol stack", ...; empty for an unknown group.
 std::string groupName(std::uint32_t messageGroup);

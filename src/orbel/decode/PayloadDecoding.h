@@ -16,6 +16,7 @@ namespace orbel {
 
 struct PayloadContext {
   ModuleId module;
+  std::uint32_t primitiveId = 0;
   std::span<const std::uint8_t> payload;
   std::vector<DecodedField>& fields;
   std::vector<std::string>& notes;
@@ -42,5 +43,8 @@ PayloadDecoder layer1ReportPayloadDecoder(std::uint32_t primitiveId);
 PayloadDecoder filterPayloadDecoder(std::uint32_t primitiveId);
 // The other-parameter configuration of primitive 12200; null for other identifiers.
 PayloadDecoder otherParamPayloadDecoder(std::uint32_t primitiveId);
+// SIM commands of the host's definitions; null for identifiers no SIM
+// command uses.
+PayloadDecoder simPayloadDecoder(std::uint32_t primitiveId);
 
 }  // namespace orbel
