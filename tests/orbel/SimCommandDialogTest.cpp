@@ -104,6 +104,7 @@ TEST(SimCommand, ChecksAtAndBeyondBothBounds) {
       {kVerifyPin, 1, "3", false},         {kVerifyPin, 1, "4", true},          {kVerifyPin, 1, "8", true},
       {kVerifyPin, 1, "9", false},         {kReadBinary, 1, "0x7FFF", true},    {kReadBinary, 1, "0x8000", false},
       {kReadBinary, 2, "-1", false},  // 0xFFFFFFFF: compared unsigned
+      {kVerifyPin, 1, "4294967300", false},  // beyond 32 bits: not wrapped to 4
       {{"PIN", "UNBLOCK PIN"}, 1, "1234567", false},  // a text length check
       {{"PIN", "UNBLOCK PIN"}, 1, "123456789", false}, {kUpdateBinary, 3, "1,256", false},  // each piece
   };

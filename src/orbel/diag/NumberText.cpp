@@ -50,7 +50,7 @@ std::optional<std::int32_t> parseDecimalInteger(std::string_view text) {
   return value;
 }
 
-std::uint32_t leadingDecimalValue(std::string_view text) {
+std::uint32_t leadingDecimalValue(std::string_view text, DecimalOverflow overflow) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -60,7 +60,9 @@ std::uint32_t leadingDecimalValue(std::string_view text) {
   std::uint32_t value = 0;
   for (char c : text) {
     if (!isDigit(c)) break;
-    value = value * 10 + static_cast<std::uint32_t>(c - '0');
+    const std::uint64_t next = std::uint64_t{value} * 10 + static_cast<std::uint32_t>(c - '0');
+    if (next > UINT32_MAX && overflow == DecimalOverflow::Saturate) return UINT32_MAX;
+    value = static_cast<std::uint32_t>(next);
   }
   return negative ? 0u - value : value;
 }

@@ -23,10 +23,15 @@ std::optional<std::uint32_t> parseUnsignedText(std::string_view text, std::size_
 // optional "+" or "-"; nothing for any other text, including an empty one.
 std::optional<std::int32_t> parseDecimalInteger(std::string_view text);
 
+enum class DecimalOverflow {
+  Wrap,      // modulo 2^32, as a command field that keeps only low bits expects
+  Saturate,  // 0xFFFFFFFF, so that a range check refuses the number
+};
+
 // The value of the decimal digits at the start of `text` (after blanks and
-// an optional sign), as the C library's atoi reads them, but kept modulo
-// 2^32 instead of overflowing; 0 when no digit comes first.
-std::uint32_t leadingDecimalValue(std::string_view text);
+// an optional sign), as the C library's atoi reads them, but with a defined
+// result for a number beyond 32 bits; 0 when no digit comes first.
+std::uint32_t leadingDecimalValue(std::string_view text, DecimalOverflow overflow = DecimalOverflow::Wrap);
 
 // True when every character of `text` is a decimal digit (an empty text too).
 bool isDecimalDigits(std::string_view text);

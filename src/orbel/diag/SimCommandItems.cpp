@@ -43,7 +43,9 @@ std::string lowered(std::string_view text) {
 
 // A number as typed: "0x" and hexadecimal digits, or decimal digits read up
 // to the first other character. A "0x" further on makes a single value 0,
-// while a piece of a comma list keeps its leading decimal value.
+// while a piece of a comma list keeps its leading decimal value. A number
+// beyond 32 bits reads as the largest one, as hexadecimal numbers do, so a
+// check refuses it instead of passing a wrapped value.
 std::uint32_t numberValue(std::string_view typed, bool listPiece) {
   const std::string text = lowered(trimmed(typed));
   if (text.starts_with("0x")) {
@@ -52,7 +54,7 @@ std::uint32_t numberValue(std::string_view typed, bool listPiece) {
     return hextoint(digits.c_str());
   }
   if (!listPiece && text.find("0x") != std::string::npos) return 0;
-  return leadingDecimalValue(text);
+  return leadingDecimalValue(text, DecimalOverflow::Saturate);
 }
 
 PARAMETER_ITEM_STRUCT numberItem(const SimFieldEntry& field, std::uint32_t value) {
