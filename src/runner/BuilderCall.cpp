@@ -10,11 +10,15 @@ ExportOutcome callBuilder(const ExportCall& call, const std::function<unsigned c
   unsigned char* buffer = builder(call.nullLength ? nullptr : &length);
   ExportOutcome outcome;
   if (!call.nullLength) outcome.length = length;
-  if (buffer != nullptr) {
-    outcome.returned = std::vector<std::uint8_t>(buffer, buffer + length);
-    std::free(buffer);
-  }
+  outcome.returned = takeOverBuffer(buffer, length);
   return outcome;
+}
+
+Returned takeOverBuffer(unsigned char* buffer, std::size_t length) {
+  if (buffer == nullptr) return {};
+  std::vector<std::uint8_t> bytes(buffer, buffer + length);
+  std::free(buffer);
+  return bytes;
 }
 
 std::int64_t arg(const ExportCall& call, const Parameter& parameter) {

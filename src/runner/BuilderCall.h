@@ -13,6 +13,10 @@ namespace orbel::runner {
 // A builder with further arguments is bound to them first.
 ExportOutcome callBuilder(const ExportCall& call, const std::function<unsigned char*(unsigned int*)>& builder);
 
+// Takes over a malloc'ed block an export handed back, as a host does: its
+// first `length` bytes, then free(). Null gives nothing.
+Returned takeOverBuffer(unsigned char* buffer, std::size_t length);
+
 // The value given for `parameter`, or its fallback when none was given.
 std::int64_t arg(const ExportCall& call, const Parameter& parameter);
 

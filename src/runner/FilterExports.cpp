@@ -31,12 +31,9 @@ ExportOutcome runFilterMsgMini(const ExportCall& call) {
   const bool interactive = arg(call, kInteractive) != 0;
   unsigned char* message = GetFilterMsgMini(&fullSet, &workModeState, workMode, filterType, interactive);
   ExportOutcome outcome;
-  if (message != nullptr) {
-    // The message carries its length in its first word.
-    const std::size_t length = readU16LE(std::span<const std::uint8_t>(message, 2), 0);
-    outcome.returned = std::vector<std::uint8_t>(message, message + length);
-    std::free(message);
-  }
+  // The message carries its length in its first word.
+  const std::size_t length = message == nullptr ? 0 : readU16LE(std::span<const std::uint8_t>(message, 2), 0);
+  outcome.returned = takeOverBuffer(message, length);
   outcome.out = {{"fullSet", std::to_string(fullSet)},
                  {"workModeState", std::to_string(workModeState)},
                  {"workMode", std::to_string(workMode)},

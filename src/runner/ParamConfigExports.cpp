@@ -21,10 +21,7 @@ ExportOutcome runOtherParamCfg(const ExportCall& call) {
   unsigned char* message = GetOtherParamCfg(showDialog, length);
   ExportOutcome outcome;
   outcome.length = static_cast<std::uint32_t>(length);
-  if (message != nullptr) {
-    outcome.returned = std::vector<std::uint8_t>(message, message + length);
-    std::free(message);
-  }
+  outcome.returned = takeOverBuffer(message, message == nullptr ? 0 : static_cast<std::size_t>(length));
   return outcome;
 }
 
