@@ -20,4 +20,15 @@ Returned takeOverBuffer(unsigned char* buffer, std::size_t length);
 // The value given for `parameter`, or its fallback when none was given.
 std::int64_t arg(const ExportCall& call, const Parameter& parameter);
 
+// The row of a builder that takes only the length pointer.
+template <unsigned char* (*Builder)(unsigned int*)>
+ExportInfo builderRow(Signature signature, std::string_view group, std::string_view summary) {
+  return exportRow(std::move(signature), group, summary, {},
+                   [](const ExportCall& call) { return callBuilder(call, Builder); }, true);
+}
+
 }  // namespace orbel::runner
+
+// The row of builder F, whose only parameter is the length pointer `len`.
+#define ORBEL_BUILDER_ROW(F, group, summary) \
+  ::orbel::runner::builderRow<&F>(ORBEL_SIGNATURE(F, "len"), group, summary)

@@ -46,56 +46,35 @@ ExportOutcome runIgnoreBarred(const ExportCall& call) {
 }  // namespace
 
 void addCommandExports(std::vector<ExportInfo>& table) {
-  table.push_back({"OrbelGetTmrEnqueryBuffer", "commands", "unsigned char* OrbelGetTmrEnqueryBuffer(unsigned int* len)",
-                   "timer enquiry; a non-zero *len is a pre-set value that skips the dialog", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetTmrEnqueryBuffer); }});
-  table.push_back({"OrbelGetCountEnqueryBuffer", "commands",
-                   "unsigned char* OrbelGetCountEnqueryBuffer(unsigned int* len)",
-                   "counter enquiry; a non-zero *len is a pre-set value that skips the dialog", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetCountEnqueryBuffer); }});
-  table.push_back({"OrbelGetTmrSetBuffer", "commands", "unsigned char* OrbelGetTmrSetBuffer(unsigned int* len)",
-                   "timer setting: a new value for one timer of a module", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetTmrSetBuffer); }});
-  table.push_back({"OrbelGetCountSetBuffer", "commands", "unsigned char* OrbelGetCountSetBuffer(unsigned int* len)",
-                   "counter setting: a new value for one counter of a module", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetCountSetBuffer); }});
-  table.push_back({"OrbelGetConstEnqueryBuffer", "commands",
-                   "unsigned char* OrbelGetConstEnqueryBuffer(unsigned int* len)",
-                   "constant enquiry: one group of a module's configuration constants", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetConstEnqueryBuffer); }});
-  table.push_back({"OrbelGetVariableEnqueryBuffer", "commands",
-                   "unsigned char* OrbelGetVariableEnqueryBuffer(unsigned int* len)",
-                   "variable enquiry: one internal variable of a module", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetVariableEnqueryBuffer); }});
-  table.push_back({"OrbelGetStaticEnqueryBuffer", "commands",
-                   "unsigned char* OrbelGetStaticEnqueryBuffer(unsigned int* len)",
-                   "static information enquiry of layer 2", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetStaticEnqueryBuffer); }});
-  table.push_back({"OrbelGetFsmEnqueryBuffer", "commands", "unsigned char* OrbelGetFsmEnqueryBuffer(unsigned int* len)",
-                   "state-machine enquiry of a protocol module", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetFsmEnqueryBuffer); }});
-  table.push_back({"OrbelGetLockCellBuffer", "commands",
-                   "unsigned char* OrbelGetLockCellBuffer(unsigned int* len, unsigned long presetFlags, unsigned char "
-                   "cellId, unsigned short frequency, bool b1, bool b2, bool b3, bool b4)",
-                   "lock cell; host module 25 offers the GSM modes", true,
-                   {kPresetFlags, kCellId, kFrequency, kB1, kB2, kB3, kB4}, runLockCell});
-  table.push_back({"IgnoreBarred", "commands",
-                   "class IgnoreBarred(int enableButtons, unsigned char currentType, CWnd* parent)",
-                   "barred-cell treatment; returns the chosen type (0 Normal, 1 Ignore Barred, 2 Query type)", false,
-                   {kEnableButtons, kCurrentType}, runIgnoreBarred});
-  table.push_back({"DiagCmdDisableReqBuffer", "commands", "unsigned char* DiagCmdDisableReqBuffer(unsigned int* len)",
-                   "disable request for one protocol task", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, DiagCmdDisableReqBuffer); }});
-  table.push_back({"OrbelGetPhyParamInfoReqBuffer", "commands",
-                   "unsigned char* OrbelGetPhyParamInfoReqBuffer(unsigned int* len)",
-                   "physical-layer parameter request", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetPhyParamInfoReqBuffer); }});
-  table.push_back({"GetMeasReportInterval", "commands", "unsigned char* GetMeasReportInterval(unsigned int* len)",
-                   "measurement report interval", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, GetMeasReportInterval); }});
-  table.push_back({"GetL1infoReportCfg", "commands", "unsigned char* GetL1infoReportCfg(unsigned int* len)",
-                   "layer-1 info report configuration: a number, a report mask or a hex byte list", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, GetL1infoReportCfg); }});
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetTmrEnqueryBuffer, "commands",
+                                    "timer enquiry; a non-zero *len is a pre-set value that skips the dialog"));
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetCountEnqueryBuffer, "commands",
+                                    "counter enquiry; a non-zero *len is a pre-set value that skips the dialog"));
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetTmrSetBuffer, "commands",
+                                    "timer setting: a new value for one timer of a module"));
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetCountSetBuffer, "commands",
+                                    "counter setting: a new value for one counter of a module"));
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetConstEnqueryBuffer, "commands",
+                                    "constant enquiry: one group of a module's configuration constants"));
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetVariableEnqueryBuffer, "commands",
+                                    "variable enquiry: one internal variable of a module"));
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetStaticEnqueryBuffer, "commands", "static information enquiry of layer 2"));
+  table.push_back(
+      ORBEL_BUILDER_ROW(OrbelGetFsmEnqueryBuffer, "commands", "state-machine enquiry of a protocol module"));
+  table.push_back(exportRow(ORBEL_SIGNATURE(OrbelGetLockCellBuffer, "len", "presetFlags", "cellId", "frequency", "b1",
+                                            "b2", "b3", "b4"),
+                            "commands", "lock cell; host module 25 offers the GSM modes",
+                            {kPresetFlags, kCellId, kFrequency, kB1, kB2, kB3, kB4}, runLockCell, true));
+  table.push_back(exportRow(
+      constructorSignature<IgnoreBarred, int, unsigned char, tk::CWnd*>("IgnoreBarred",
+                                                                        {"enableButtons", "currentType", "parent"}),
+      "commands", "barred-cell treatment; returns the chosen type (0 Normal, 1 Ignore Barred, 2 Query type)",
+      {kEnableButtons, kCurrentType}, runIgnoreBarred));
+  table.push_back(ORBEL_BUILDER_ROW(DiagCmdDisableReqBuffer, "commands", "disable request for one protocol task"));
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetPhyParamInfoReqBuffer, "commands", "physical-layer parameter request"));
+  table.push_back(ORBEL_BUILDER_ROW(GetMeasReportInterval, "commands", "measurement report interval"));
+  table.push_back(ORBEL_BUILDER_ROW(GetL1infoReportCfg, "commands",
+                                    "layer-1 info report configuration: a number, a report mask or a hex byte list"));
 }
 
 }  // namespace orbel::runner

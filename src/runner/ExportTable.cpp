@@ -22,6 +22,13 @@ const std::vector<ExportInfo>& table() {
 
 }  // namespace
 
+ExportInfo exportRow(Signature signature, std::string_view group, std::string_view summary,
+                     std::vector<Parameter> parameters, ExportOutcome (*run)(const ExportCall& call),
+                     bool takesLength) {
+  return {signature.name,        group, std::move(signature.declaration), std::move(signature.symbol), summary,
+          takesLength,           std::move(parameters), run, std::move(signature.parameterNames)};
+}
+
 std::span<const ExportInfo> exportTable() { return table(); }
 
 const ExportInfo* findExport(std::string_view name) {

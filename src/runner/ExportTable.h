@@ -16,6 +16,8 @@
 #include <variant>
 #include <vector>
 
+#include "runner/ExportSignature.h"
+
 namespace orbel::runner {
 
 // What an export returned: nothing (null), a buffer the host took over, a number or a flag.
@@ -68,12 +70,21 @@ constexpr Parameter inOut(Parameter parameter) {
 struct ExportInfo {
   std::string_view name;
   std::string_view group;  // commands, filters, scenarios, configuration, trace tools
-  std::string_view signature;
+  std::string signature;   // the declaration, generated from the function or class
+  std::string symbol;      // what the shared library shows for it, as `nm -C` prints it
   std::string_view summary;
   bool takesLength = false;
   std::vector<Parameter> parameters;
   ExportOutcome (*run)(const ExportCall& call) = nullptr;
+  std::vector<std::string_view> signatureParameters;  // the C++ parameter names, in order
 };
+
+// One row of the table. The signature comes from ORBEL_SIGNATURE and its
+// kin (runner/ExportSignature.h); every parameter a caller sets must be one
+// of the signature's parameters, which the table's test checks.
+ExportInfo exportRow(Signature signature, std::string_view group, std::string_view summary,
+                     std::vector<Parameter> parameters, ExportOutcome (*run)(const ExportCall& call),
+                     bool takesLength = false);
 
 std::span<const ExportInfo> exportTable();
 const ExportInfo* findExport(std::string_view name);

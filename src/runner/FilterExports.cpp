@@ -53,22 +53,15 @@ ExportOutcome runCreateMessage(const ExportCall& call) {
 }  // namespace
 
 void addFilterExports(std::vector<ExportInfo>& table) {
-  table.push_back({"GetFilterMsgMini",
-                   "filters",
-                   "unsigned char* GetFilterMsgMini(unsigned int* fullSet, unsigned int* workModeState, "
-                   "int& workMode, int& filterType, bool interactive)",
-                   "compact message filter: a predefined SAP filter option or the filter loaded from a file; "
-                   "interactive=false confirms at once",
-                   false,
-                   {kWorkMode, kFilterType, kInteractive},
-                   runFilterMsgMini});
-  table.push_back({"SapFilterManager::CreateMessage",
-                   "filters",
-                   "std::pair<unsigned char*, int> SapFilterManager::CreateMessage(bool userOnly)",
-                   "the SAP filter message of the filter model the host keeps (a fresh model in each CLI run)",
-                   false,
-                   {kUserOnly},
-                   runCreateMessage});
+  table.push_back(exportRow(ORBEL_SIGNATURE(GetFilterMsgMini, "fullSet", "workModeState", "workMode", "filterType",
+                                            "interactive"),
+                            "filters",
+                            "compact message filter: a predefined SAP filter option or the filter loaded from a file; "
+                            "interactive=false confirms at once",
+                            {kWorkMode, kFilterType, kInteractive}, runFilterMsgMini));
+  table.push_back(exportRow(ORBEL_SIGNATURE(SapFilterManager::CreateMessage, "userOnly"), "filters",
+                            "the SAP filter message of the filter model the host keeps (a fresh model in each CLI run)",
+                            {kUserOnly}, runCreateMessage));
 }
 
 }  // namespace orbel::runner

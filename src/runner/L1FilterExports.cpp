@@ -41,15 +41,15 @@ ExportOutcome runFrameDialog(const ExportCall&) {
 }  // namespace
 
 void addL1FilterExports(std::vector<ExportInfo>& table) {
-  table.push_back({"GetPhyFaFilterDefault", "filters", "unsigned char* GetPhyFaFilterDefault(unsigned int* length)",
-                   "the last confirmed layer-1 filter configuration (1128 bytes), else the built-in default; no dialog",
-                   true, {}, [](const ExportCall& call) { return callBuilder(call, GetPhyFaFilterDefault); }});
-  table.push_back({"PhyFaComSet", "filters", "class PhyFaComSet : CDialog { unsigned char* m_pFrame; }",
-                   "exported dialog class: layer-1 port-setting command frame (1176 bytes) after OK", false, {},
-                   runFrameDialog<PhyFaComSet>});
-  table.push_back({"PhyFaLoopTest", "filters", "class PhyFaLoopTest : CDialog { unsigned char* m_pFrame; }",
-                   "exported dialog class: layer-1 loop-test command frame carrying a file of up to 10240 bytes",
-                   false, {}, runFrameDialog<PhyFaLoopTest>});
+  table.push_back(builderRow<&GetPhyFaFilterDefault>(
+      ORBEL_SIGNATURE(GetPhyFaFilterDefault, "length"), "filters",
+      "the last confirmed layer-1 filter configuration (1128 bytes), else the built-in default; no dialog"));
+  table.push_back(exportRow(ORBEL_RESULT_MEMBER(PhyFaComSet, m_pFrame), "filters",
+                            "exported dialog class: layer-1 port-setting command frame (1176 bytes) after OK", {},
+                            runFrameDialog<PhyFaComSet>));
+  table.push_back(exportRow(ORBEL_RESULT_MEMBER(PhyFaLoopTest, m_pFrame), "filters",
+                            "exported dialog class: layer-1 loop-test command frame carrying a file of up to 10240 bytes",
+                            {}, runFrameDialog<PhyFaLoopTest>));
 }
 
 }  // namespace orbel::runner

@@ -42,22 +42,14 @@ ExportOutcome runAmrVpCfg(const ExportCall&) {
 }  // namespace
 
 void addParamConfigExports(std::vector<ExportInfo>& table) {
-  table.push_back({"GetOtherParamCfg",
-                   "configuration",
-                   "unsigned char* GetOtherParamCfg(unsigned char showDialog, int& length)",
-                   "other radio parameters to report (primitive 12200); showDialog=0 builds from the stored choice; "
-                   "null while feature switch 143 is off",
-                   false,
-                   {kShowDialog},
-                   runOtherParamCfg});
-  table.push_back({"GetAmrVpCfg",
-                   "configuration",
-                   "int GetAmrVpCfg(SaveAmrVpParam& param)",
-                   "AMR voice-path save options: nine items, an optional range and the .AmrVp file; "
-                   "prints the filled record",
-                   false,
-                   {},
-                   runAmrVpCfg});
+  table.push_back(exportRow(ORBEL_SIGNATURE(GetOtherParamCfg, "showDialog", "length"), "configuration",
+                            "other radio parameters to report (primitive 12200); showDialog=0 builds from the stored "
+                            "choice; null while feature switch 143 is off",
+                            {kShowDialog}, runOtherParamCfg));
+  table.push_back(exportRow(ORBEL_SIGNATURE(GetAmrVpCfg, "param"), "configuration",
+                            "AMR voice-path save options: nine items, an optional range and the .AmrVp file; "
+                            "prints the filled record",
+                            {}, runAmrVpCfg));
 }
 
 }  // namespace orbel::runner

@@ -8,9 +8,8 @@
 namespace orbel::runner {
 
 void addSimExports(std::vector<ExportInfo>& table) {
-  table.push_back({"OrbelGetSimCmdBuffer", "commands", "unsigned char* OrbelGetSimCmdBuffer(unsigned int* len)",
-                   "SIM command defined by the host: pick it in the tree, fill its rows", true, {},
-                   [](const ExportCall& call) { return callBuilder(call, OrbelGetSimCmdBuffer); }});
+  table.push_back(ORBEL_BUILDER_ROW(OrbelGetSimCmdBuffer, "commands",
+                                    "SIM command defined by the host: pick it in the tree, fill its rows"));
 }
 
 }  // namespace orbel::runner

@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "orbel/catalogue/ModuleCatalogue.h"
+#include "orbel/builders/StackModules.h"
 
 namespace orbel {
 namespace {
 
-constexpr ModuleId kMac{1, 0}, kRlc{1, 1}, kRrc{2, 0}, kPdh{4, 0}, kMm{5, 0}, kGmm{5, 1}, kCc{6, 0}, kSs{6, 1},
-    kSm{6, 2}, kGsms{6, 4};
+using namespace modules;
 
 // Timers. The setting catalogue shares these rows without their first entry.
 constexpr CatalogueEntry kMacTimers[] = {

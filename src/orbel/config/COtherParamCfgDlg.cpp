@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "orbel/builders/StackModules.h"
 #include "host/FeatureManager.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/ModuleLifetime.h"
@@ -16,7 +17,6 @@ namespace {
 constexpr char kSettingsSection[] = "Settings";
 constexpr char kConfigKey[] = "OtherParamConfig";
 constexpr std::size_t kMaxConfigSize = 256;
-constexpr orbel::ModuleId kConfigModule{9, 0};
 
 bool offered(const orbel::OtherParamRow& row) { return FeatureManager::Instance().GetFeature(row.featureSwitch); }
 
@@ -170,7 +170,7 @@ unsigned char* COtherParamCfgDlg::generateMag(int& length) {
   length = 0;
   if (!FeatureManager::Instance().GetFeature(orbel::kOtherParamMessageSwitch)) return nullptr;
   checkConfig(m_config);
-  orbel::CommandBuffer message = orbel::frameMessage(kConfigModule, orbel::MessageGroup::PhysicalLayer,
+  orbel::CommandBuffer message = orbel::frameMessage(orbel::modules::kTask9, orbel::MessageGroup::PhysicalLayer,
                                                      orbel::PrimitiveId::OtherParamConfig, m_config, true);
   unsigned int built = 0;
   unsigned char* bytes = message.handOver(&built);

@@ -109,22 +109,21 @@ void decodeMeasurementInterval(const PayloadContext& context) {
 
 }  // namespace
 
-PayloadDecoder commandPayloadDecoder(std::uint32_t primitiveId) {
-  switch (static_cast<PrimitiveId>(primitiveId)) {
-    case PrimitiveId::TimerEnquiry: return decodeTimerEnquiry;
-    case PrimitiveId::CounterEnquiry: return decodeCounterEnquiry;
-    case PrimitiveId::TimerSet: return decodeTimerSet;
-    case PrimitiveId::CounterSet: return decodeCounterSet;
-    case PrimitiveId::ConstantEnquiry: return decodeConstantEnquiry;
-    case PrimitiveId::VariableEnquiry: return decodeVariableEnquiry;
-    case PrimitiveId::StaticEnquiry: return decodeStaticEnquiry;
-    case PrimitiveId::StateMachineEnquiry: return decodeStateMachineEnquiry;
-    case PrimitiveId::DisableRequest: return decodeDisableRequest;
-    case PrimitiveId::LockCell: return decodeLockCell;
-    case PrimitiveId::PhysicalParameterRequest: return decodePhysicalParameterRequest;
-    case PrimitiveId::MeasurementInterval: return decodeMeasurementInterval;
-    default: return nullptr;
-  }
-}
+constexpr MessageKind kCommandKinds[] = {
+    {PrimitiveId::TimerEnquiry, "timer enquiry", decodeTimerEnquiry},
+    {PrimitiveId::TimerSet, "timer set", decodeTimerSet},
+    {PrimitiveId::CounterEnquiry, "counter enquiry", decodeCounterEnquiry},
+    {PrimitiveId::CounterSet, "counter set", decodeCounterSet},
+    {PrimitiveId::ConstantEnquiry, "constant enquiry", decodeConstantEnquiry},
+    {PrimitiveId::VariableEnquiry, "variable enquiry", decodeVariableEnquiry},
+    {PrimitiveId::StaticEnquiry, "static information enquiry", decodeStaticEnquiry},
+    {PrimitiveId::StateMachineEnquiry, "state-machine enquiry", decodeStateMachineEnquiry},
+    {PrimitiveId::DisableRequest, "disable request", decodeDisableRequest},
+    {PrimitiveId::LockCell, "lock cell", decodeLockCell},
+    {PrimitiveId::PhysicalParameterRequest, "physical-layer parameter request", decodePhysicalParameterRequest},
+    {PrimitiveId::MeasurementInterval, "measurement report interval", decodeMeasurementInterval},
+};
+
+std::span<const MessageKind> commandMessageKinds() { return kCommandKinds; }
 
 }  // namespace orbel

@@ -64,8 +64,10 @@ DecodedMessage decodeSapFilterMessage(std::span<const std::uint8_t> bytes) {
   return message;
 }
 
-PayloadDecoder filterPayloadDecoder(std::uint32_t primitiveId) {
-  return primitiveId == static_cast<std::uint32_t>(PrimitiveId::HlsFilter) ? decodeFilterPayload : nullptr;
-}
+constexpr MessageKind kFilterKinds[] = {
+    {PrimitiveId::HlsFilter, "HLS trace filter", decodeFilterPayload},
+};
+
+std::span<const MessageKind> filterMessageKinds() { return kFilterKinds; }
 
 }  // namespace orbel

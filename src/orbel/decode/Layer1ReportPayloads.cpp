@@ -47,13 +47,12 @@ void decodeReportBytes(const PayloadContext& context) {
 
 }  // namespace
 
-PayloadDecoder layer1ReportPayloadDecoder(std::uint32_t primitiveId) {
-  switch (static_cast<PrimitiveId>(primitiveId)) {
-    case PrimitiveId::Layer1ReportConfig: return decodeReportNumber;
-    case PrimitiveId::Layer1ReportParameter: return decodeReportMask;
-    case PrimitiveId::Layer1ReportBytes: return decodeReportBytes;
-    default: return nullptr;
-  }
-}
+constexpr MessageKind kLayer1ReportKinds[] = {
+    {PrimitiveId::Layer1ReportConfig, "layer-1 info report configuration", decodeReportNumber},
+    {PrimitiveId::Layer1ReportParameter, "layer-1 info report parameter", decodeReportMask},
+    {PrimitiveId::Layer1ReportBytes, "layer-1 info report byte list", decodeReportBytes},
+};
+
+std::span<const MessageKind> layer1ReportMessageKinds() { return kLayer1ReportKinds; }
 
 }  // namespace orbel

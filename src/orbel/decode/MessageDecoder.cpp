@@ -4,22 +4,18 @@
 
 #include "orbel/builders/ByteOrder.h"
 #include "orbel/builders/DiagMessage.h"
+#include "orbel/decode/MessageKinds.h"
 #include "orbel/decode/Names.h"
 #include "orbel/decode/PayloadDecoding.h"
 
 namespace orbel {
 namespace {
 
-// The payload decoders of every command family, asked in turn.
-// The SIM commands come last: their identifiers are the host's choice.
-constexpr PayloadDecoder (*kPayloadLookups[])(std::uint32_t) = {commandPayloadDecoder, layer1ReportPayloadDecoder,
-                                                                 filterPayloadDecoder, otherParamPayloadDecoder,
-                                                                 simPayloadDecoder};
-
+// The decoder of the kind's row; SIM commands use identifiers of the host's
+// choosing and are looked up last.
 PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
-  for (auto lookup : kPayloadLookups)
-    if (PayloadDecoder decoder = lookup(primitiveId)) return decoder;
-  return nullptr;
+  if (const MessageKind* kind = findMessageKind(primitiveId)) return kind->decode;
+  return simPayloadDecoder(primitiveId);
 }
 
 }  // namespace

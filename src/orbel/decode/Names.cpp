@@ -1,58 +1,15 @@
 #include "orbel/decode/Names.h"
 
 #include "host/SimFilterInfoMan.h"
+#include "orbel/builders/StackModules.h"
+#include "orbel/decode/MessageKinds.h"
 #include "orbel/l1filter/L1MessageHeader.h"
 
-#include <array>
-#include <utility>
-
 namespace orbel {
-namespace {
-
-struct ModuleName {
-  ModuleId module;
-  const char* name;
-};
-
-constexpr std::array<ModuleName, 11> kModuleNames{{
-    {{1, 0}, "MAC"},
-    {{1, 1}, "RLC"},
-    {{2, 0}, "RRC"},
-    {{4, 0}, "PDH"},
-    {{5, 0}, "MM"},
-    {{5, 1}, "GMM"},
-    {{6, 0}, "CC"},
-    {{6, 1}, "SS"},
-    {{6, 2}, "SM"},
-    {{6, 4}, "GSMS"},
-    {{0xBB, 0}, "layer 1"},
-}};
-
-constexpr std::array<std::pair<PrimitiveId, const char*>, 17> kCommandNames{{
-    {PrimitiveId::HlsFilter, "HLS trace filter"},
-    {PrimitiveId::TimerEnquiry, "timer enquiry"},
-    {PrimitiveId::TimerSet, "timer set"},
-    {PrimitiveId::CounterEnquiry, "counter enquiry"},
-    {PrimitiveId::CounterSet, "counter set"},
-    {PrimitiveId::ConstantEnquiry, "constant enquiry"},
-    {PrimitiveId::VariableEnquiry, "variable enquiry"},
-    {PrimitiveId::StaticEnquiry, "static information enquiry"},
-    {PrimitiveId::StateMachineEnquiry, "state-machine enquiry"},
-    {PrimitiveId::DisableRequest, "disable request"},
-    {PrimitiveId::LockCell, "lock cell"},
-    {PrimitiveId::PhysicalParameterRequest, "physical-layer parameter request"},
-    {PrimitiveId::Layer1ReportConfig, "layer-1 info report configuration"},
-    {PrimitiveId::Layer1ReportParameter, "layer-1 info report parameter"},
-    {PrimitiveId::Layer1ReportBytes, "layer-1 info report byte list"},
-    {PrimitiveId::MeasurementInterval, "measurement report interval"},
-    {PrimitiveId::OtherParamConfig, "other-parameter configuration"},
-}};
-
-}  // namespace
 
 std::string moduleName(ModuleId module) {
-  for (const ModuleName& known : kModuleNames)
-    if (known.module == module) return known.name;
+  for (const modules::NamedModule& known : modules::kNamedModules)
+    if (known.module == module) return std::string(known.name);
   // The SIM tasks are named by the host's definitions.
   for (const SimTaskEntry& task : CSimFilterInfoMan::CreateInstance(true)->GetSimTaskList())
     if (task.task == module.task && task.subModule == module.subModule && !task.name.empty()) return task.name;
@@ -61,8 +18,7 @@ std::string moduleName(ModuleId module) {
 }
 
 std::string commandName(std::uint32_t primitiveId) {
-  for (const auto& [id, name] : kCommandNames)
-    if (static_cast<std::uint32_t>(id) == primitiveId) return name;
+  if (const MessageKind* kind = findMessageKind(primitiveId)) return std::string(kind->name);
   for (const SimRecordEntry& record : CSimFilterInfoMan::CreateInstance(true)->GetSimRecordList())
     if (record.primitiveId == primitiveId) return record.name;
   return {};

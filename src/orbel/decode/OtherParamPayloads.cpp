@@ -32,8 +32,10 @@ void decodeOtherParamPayload(const PayloadContext& context) {
 
 }  // namespace
 
-PayloadDecoder otherParamPayloadDecoder(std::uint32_t primitiveId) {
-  return primitiveId == static_cast<std::uint32_t>(PrimitiveId::OtherParamConfig) ? decodeOtherParamPayload : nullptr;
-}
+constexpr MessageKind kOtherParamKinds[] = {
+    {PrimitiveId::OtherParamConfig, "other-parameter configuration", decodeOtherParamPayload},
+};
+
+std::span<const MessageKind> otherParamMessageKinds() { return kOtherParamKinds; }
 
 }  // namespace orbel

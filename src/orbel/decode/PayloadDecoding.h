@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "orbel/builders/DiagMessage.h"
@@ -35,14 +36,23 @@ void addPayloadField(const PayloadContext& context, std::size_t at, std::size_t 
 // True when the payload has `length` bytes; otherwise notes why it is shown raw.
 bool expectPayloadLength(const PayloadContext& context, std::size_t length, const char* command);
 
-// Enquiry, setting and cell-control commands; null for other identifiers.
-PayloadDecoder commandPayloadDecoder(std::uint32_t primitiveId);
-// Layer-1 info report configuration commands; null for other identifiers.
-PayloadDecoder layer1ReportPayloadDecoder(std::uint32_t primitiveId);
-// The SAP filter message of primitive 12031; null for other identifiers.
-PayloadDecoder filterPayloadDecoder(std::uint32_t primitiveId);
-// The other-parameter configuration of primitive 12200; null for other identifiers.
-PayloadDecoder otherParamPayloadDecoder(std::uint32_t primitiveId);
+// A message kind the library builds: its primitive identifier, the name the
+// decoder shows and the decoder of its payload. Each command family keeps
+// its rows beside its decoders.
+struct MessageKind {
+  PrimitiveId primitive;
+  std::string_view name;
+  PayloadDecoder decode;
+};
+
+// Enquiry, setting and cell-control commands.
+std::span<const MessageKind> commandMessageKinds();
+// Layer-1 info report configuration commands.
+std::span<const MessageKind> layer1ReportMessageKinds();
+// The SAP filter message.
+std::span<const MessageKind> filterMessageKinds();
+// The other-parameter configuration.
+std::span<const MessageKind> otherParamMessageKinds();
 // SIM commands of the host's definitions; null for identifiers no SIM
 // command uses.
 PayloadDecoder simPayloadDecoder(std::uint32_t primitiveId);

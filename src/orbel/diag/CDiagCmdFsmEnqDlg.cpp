@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "orbel/builders/StackModules.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/ModuleLifetime.h"
 
@@ -9,14 +10,14 @@ namespace {
 
 // The modules whose state machines can be asked for, in button order.
 constexpr std::array<orbel::ModuleId, 8> kStateMachineModules{{
-    {1, 1},  // RLC
-    {2, 0},  // RRC
-    {5, 0},  // MM
-    {5, 1},  // GMM
-    {6, 0},  // CC
-    {6, 2},  // SM
-    {6, 4},  // GSMS
-    {6, 1},  // SS
+    orbel::modules::kRlc,
+    orbel::modules::kRrc,
+    orbel::modules::kMm,
+    orbel::modules::kGmm,
+    orbel::modules::kCc,
+    orbel::modules::kSm,
+    orbel::modules::kGsms,
+    orbel::modules::kSs,
 }};
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "orbel/builders/StackModules.h"
 #include "host/FeatureManager.h"
 #include "host/StringTable.h"
 #include "host/TdBand.h"
@@ -84,7 +85,7 @@ unsigned char* CDiagCmdLockCellDlg::GetDiagCmd(unsigned int* len) {
   orbel::writeU16BE(payload, 2, m_frequency);
   const std::size_t length = sideOf(m_mode) == LockSide::None ? 1 : payload.size();
   // The lock-cell message is the one allocated zero-filled, with calloc.
-  return orbel::frameMessage({9, 0}, orbel::MessageGroup::ProtocolStack, orbel::PrimitiveId::LockCell,
+  return orbel::frameMessage(orbel::modules::kTask9, orbel::MessageGroup::ProtocolStack, orbel::PrimitiveId::LockCell,
                              std::span(payload).first(length), /*zeroed=*/true)
       .handOver(len);
 }

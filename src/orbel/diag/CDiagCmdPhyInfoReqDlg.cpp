@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "orbel/builders/StackModules.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/diag/NumberText.h"
@@ -37,7 +38,7 @@ CDiagCmdPhyInfoReqDlg::~CDiagCmdPhyInfoReqDlg() = default;
 unsigned char* CDiagCmdPhyInfoReqDlg::GetDiagCmd(unsigned int* len) {
   if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
   const std::array<std::uint8_t, 2> payload{m_item, m_number};
-  return orbel::frameMessage({0, 0}, orbel::MessageGroup::PhysicalLayer, orbel::PrimitiveId::PhysicalParameterRequest,
+  return orbel::frameMessage(orbel::modules::kTask0, orbel::MessageGroup::PhysicalLayer, orbel::PrimitiveId::PhysicalParameterRequest,
                              payload)
       .handOver(len);
 }

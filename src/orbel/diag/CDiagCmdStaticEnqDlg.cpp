@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "orbel/builders/StackModules.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/diag/EnquiryCommand.h"
@@ -42,7 +43,7 @@ unsigned char* CDiagCmdStaticEnqDlg::GetDiagCmd(unsigned int* len) {
   if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
   // The instance must be a number, although the message does not carry it.
   if (!orbel::parseInstanceText(m_instanceText)) return nullptr;
-  const orbel::ModuleId module = m_target == kRlcTarget ? orbel::ModuleId{1, 1} : orbel::ModuleId{4, 1};
+  const orbel::ModuleId module = m_target == kRlcTarget ? orbel::modules::kRlc : orbel::modules::kPdhSub1;
   const std::array<std::uint8_t, 4> payload{m_scope, m_target, 0, 0};
   return orbel::frameMessage(module, orbel::MessageGroup::ProtocolStack, orbel::PrimitiveId::StaticEnquiry, payload)
       .handOver(len);

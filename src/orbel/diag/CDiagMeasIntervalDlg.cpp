@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "orbel/builders/StackModules.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/diag/NumberText.h"
@@ -19,7 +20,7 @@ CDiagMeasIntervalDlg::~CDiagMeasIntervalDlg() = default;
 unsigned char* CDiagMeasIntervalDlg::GetDiagCmd(unsigned int* len) {
   if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
   const std::array<std::uint8_t, 1> payload{m_interval};
-  return orbel::frameMessage({9, 0}, orbel::MessageGroup::ProtocolStack, orbel::PrimitiveId::MeasurementInterval,
+  return orbel::frameMessage(orbel::modules::kTask9, orbel::MessageGroup::ProtocolStack, orbel::PrimitiveId::MeasurementInterval,
                              payload)
       .handOver(len);
 }

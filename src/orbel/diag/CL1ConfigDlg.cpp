@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "orbel/builders/StackModules.h"
 #include "orbel/builders/ByteOrder.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/ModuleLifetime.h"
@@ -59,7 +60,7 @@ CL1ConfigDlg::~CL1ConfigDlg() = default;
 
 unsigned char* CL1ConfigDlg::GetDiagCmd(unsigned int* len) {
   if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
-  unsigned char* message = orbel::frameMessage({0, 0}, orbel::MessageGroup::Layer1Report,
+  unsigned char* message = orbel::frameMessage(orbel::modules::kTask0, orbel::MessageGroup::Layer1Report,
                                                static_cast<PrimitiveId>(m_command), m_payload)
                                .handOver(len);
   m_payload.clear();

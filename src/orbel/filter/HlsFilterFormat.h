@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "orbel/builders/DiagMessage.h"
+#include "orbel/builders/StackModules.h"
 
 namespace orbel {
 
@@ -26,7 +27,7 @@ inline constexpr std::uint8_t kHlsFrameKind = 2;
 // quantities; a reader takes at most a 16-bit file length.
 inline constexpr std::size_t kMaxHlsPayload = 0xFFFF - 31;
 inline constexpr std::size_t kMaxHlsFileSize = 0xFFFF;
-inline constexpr ModuleId kHlsFilterModule{9, 0};
+inline constexpr ModuleId kHlsFilterModule = modules::kTask9;
 
 // The file that carries `payload` in its filter message; nothing when the
 // payload is empty or longer than kMaxHlsPayload.

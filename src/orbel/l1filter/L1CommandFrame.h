@@ -11,13 +11,14 @@
 #include <span>
 
 #include "orbel/builders/CommandBuffer.h"
+#include "orbel/builders/StackModules.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/l1filter/L1MessageHeader.h"
 
 namespace orbel {
 
 inline constexpr std::size_t kL1FrameHeaderSize = 24;
-inline constexpr ModuleId kL1FrameModule{0xBB, 0x00};
+inline constexpr ModuleId kL1FrameModule = modules::kLayer1;
 inline constexpr std::uint32_t kL1FramePrimitiveBase = 0xBB000000;
 // Offsets after the 18 header bytes.
 inline constexpr std::size_t kL1FrameMessageOffset = 18;  // of the message after byte 24: always 0
