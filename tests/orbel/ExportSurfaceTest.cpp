@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "runner/ExportTable.h"
 
@@ -49,8 +51,16 @@ TEST(SharedLibrary, HidesTheInternals) {
   EXPECT_NE(symbols.find("SapFilterManager::L2Sap(std::"), std::string::npos);
   EXPECT_EQ(symbols.find("CMsgFilterDlg_MINI"), std::string::npos) << "the compact dialog is not exported";
   for (const char* internal : {"orbel::", "PsdlStrToInt", "FeatureManager", "tk::ScriptedToolkit", "encodeItemList",
-                               "CSimFilterInfoMan", "CDiagSimCmdDlg"})
+                               "CSimFilterInfoMan", "CDiagSimCmdDlg", "decodeDiagMessage"})
     EXPECT_EQ(symbols.find(internal), std::string::npos) << internal << " is visible";
+  // Standard-library code the exports instantiate is the library's own
+  // (a std:: name may appear only inside an export's parameter list).
+  std::istringstream lines(symbols);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t name = line.find(' ', line.find(' ') + 1) + 1;
+    const std::string_view symbol = std::string_view(line).substr(name);
+    EXPECT_FALSE(symbol.starts_with("std::") || symbol.find(" std::") < symbol.find('(')) << line;
+  }
 }
 
 // The methods of the exported dialog classes that a host calls or overrides.
