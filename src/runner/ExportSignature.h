@@ -59,7 +59,7 @@ void appendParameters(Signature& signature, const std::string_view (&names)[N]) 
 // A free function: `functionSignature("F", &F, {"len"})`, one name per parameter.
 template <typename Result, typename... Args, std::size_t N>
 Signature functionSignature(std::string_view name, Result (*)(Args...), const std::string_view (&names)[N]) {
-  Signature signature{name, typeName<Result>() + ' ' + std::string(name), std::string(name)};
+  Signature signature{name, typeName<Result>() + ' ' + std::string(name), std::string(name), {}};
   detail::appendParameters<Args...>(signature, names);
   return signature;
 }
@@ -67,7 +67,7 @@ Signature functionSignature(std::string_view name, Result (*)(Args...), const st
 // A member function of an exported class, named "Class::Method".
 template <typename Class, typename Result, typename... Args, std::size_t N>
 Signature functionSignature(std::string_view name, Result (Class::*)(Args...), const std::string_view (&names)[N]) {
-  Signature signature{name, typeName<Result>() + ' ' + std::string(name), std::string(name)};
+  Signature signature{name, typeName<Result>() + ' ' + std::string(name), std::string(name), {}};
   detail::appendParameters<Args...>(signature, names);
   return signature;
 }
@@ -77,7 +77,7 @@ template <typename Class, typename... Args, std::size_t N>
 Signature constructorSignature(std::string_view className, const std::string_view (&names)[N]) {
   static_assert(std::is_constructible_v<Class, Args...>, "the class is constructed with these arguments");
   Signature signature{className, "class " + std::string(className),
-                      std::string(className) + "::" + std::string(className)};
+                      std::string(className) + "::" + std::string(className), {}};
   detail::appendParameters<Args...>(signature, names);
   return signature;
 }
@@ -89,7 +89,8 @@ Signature resultMemberSignature(std::string_view className, Member Class::*, std
   return {className,
           "class " + std::string(className) + " : CDialog { " + typeName<Member>() + ' ' + std::string(memberName) +
               "; }",
-          std::string(className) + "::" + std::string(className) + '('};
+          std::string(className) + "::" + std::string(className) + '(',
+          {}};
 }
 
 }  // namespace orbel::runner
