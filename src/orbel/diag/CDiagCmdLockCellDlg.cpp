@@ -43,13 +43,6 @@ LockSide sideOf(std::uint8_t mode) { return mode < kModeSide.size() ? kModeSide[
 
 CDiagCmdLockCellDlg::CDiagCmdLockCellDlg(bool b1, bool b2, bool b3, bool b4, tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagCmdLockCellDlg", "Lock Cell"), parent), m_b1(b1), m_b2(b2), m_b3(b3), m_b4(b4) {
-  for (tk::RadioButton* radio : m_modeGroup.members()) addControl(*radio);
-  addControl(m_cellLabel);
-  addControl(m_cellEdit);
-  addControl(m_frequencyLabel);
-  addControl(m_frequencyEdit);
-  addControl(m_extraLabel);
-
   m_mode0Radio.onClicked = [this] { OnLockCellMode0Radio(); };
   m_mode1Radio.onClicked = [this] { OnLockCellMode1Radio(); };
   m_mode2Radio.onClicked = [this] { OnLockCellMode2Radio(); };
@@ -59,15 +52,21 @@ CDiagCmdLockCellDlg::CDiagCmdLockCellDlg(bool b1, bool b2, bool b3, bool b4, tk:
   m_mode6Radio.onClicked = [this] { OnLockCellMode6Radio(); };
 
   // One column per side: the modes without a cell, the TD-SCDMA and the GSM
-  // locking modes.
-  setLayout({
-      tk::group("Mode", {tk::row({tk::column({tk::item(m_mode0Radio), tk::item(m_mode3Radio), tk::item(m_mode4Radio)}),
-                                  tk::column({tk::item(m_mode1Radio), tk::item(m_mode2Radio), tk::stretch()}),
-                                  tk::column({tk::item(m_mode5Radio), tk::item(m_mode6Radio), tk::stretch()})})}),
-      tk::row({tk::item(m_frequencyLabel), tk::item(m_frequencyEdit)}),
-      tk::row({tk::item(m_cellLabel), tk::item(m_cellEdit)}),
-      tk::row({tk::item(m_extraLabel)}),
-  });
+  // locking modes. Scripts and descriptions list the modes in mode order,
+  // then the cell before the frequency.
+  std::vector<tk::Control*> order(m_modeGroup.members().begin(), m_modeGroup.members().end());
+  order.insert(order.end(), {&m_cellLabel, &m_cellEdit, &m_frequencyLabel, &m_frequencyEdit, &m_extraLabel});
+  setLayout(
+      {
+          tk::group("Mode",
+                    {tk::row({tk::column({tk::item(m_mode0Radio), tk::item(m_mode3Radio), tk::item(m_mode4Radio)}),
+                              tk::column({tk::item(m_mode1Radio), tk::item(m_mode2Radio), tk::stretch()}),
+                              tk::column({tk::item(m_mode5Radio), tk::item(m_mode6Radio), tk::stretch()})})}),
+          tk::row({tk::item(m_frequencyLabel), tk::item(m_frequencyEdit)}),
+          tk::row({tk::item(m_cellLabel), tk::item(m_cellEdit)}),
+          tk::row({tk::item(m_extraLabel)}),
+      },
+      std::move(order));
 }
 
 CDiagCmdLockCellDlg::~CDiagCmdLockCellDlg() = default;

@@ -11,11 +11,6 @@ constexpr int kPdhRow = 3;
 
 CDiagConstEnqDlg::CDiagConstEnqDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagConstEnqDlg", "Constant Enquiry"), parent) {
-  for (tk::RadioButton* radio : m_moduleGroup.members()) addControl(*radio);
-  addControl(m_entryLabel);
-  addControl(m_entryList);
-  addControl(m_instanceLabel);
-  addControl(m_instanceEdit);
 
   m_macRadio.onClicked = [this] { OnDiagConstEnqMacRadio(); };
   m_rlcRadio.onClicked = [this] { OnDiagConstEnqRlcRadio(); };

@@ -12,11 +12,6 @@ constexpr int kPdhRow = 5;
 
 CDiagEnqCntDlg::CDiagEnqCntDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagEnqCntDlg", "Counter Enquiry"), parent) {
-  for (tk::RadioButton* radio : m_moduleGroup.members()) addControl(*radio);
-  addControl(m_entryLabel);
-  addControl(m_entryList);
-  addControl(m_instanceLabel);
-  addControl(m_instanceEdit);
 
   m_macRadio.onClicked = [this] { OnDiagCounterEnqMacRadio(); };
   m_rrcRadio.onClicked = [this] { OnDiagCounterEnqRrcRadio(); };

@@ -12,11 +12,6 @@ constexpr int kCcRow = 5;
 
 CDiagEnqTmrDlg::CDiagEnqTmrDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagEnqTmrDlg", "Timer Enquiry"), parent) {
-  for (tk::RadioButton* radio : m_moduleGroup.members()) addControl(*radio);
-  addControl(m_entryLabel);
-  addControl(m_entryList);
-  addControl(m_instanceLabel);
-  addControl(m_instanceEdit);
 
   m_macRadio.onClicked = [this] { OnDiagTimerEnqueryModuleIdMacRadio(); };
   m_rlcRadio.onClicked = [this] { OnModuleIdRlcRadio(); };

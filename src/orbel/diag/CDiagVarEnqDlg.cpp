@@ -4,11 +4,6 @@
 
 CDiagVarEnqDlg::CDiagVarEnqDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagVarEnqDlg", "Variable Enquiry"), parent) {
-  for (tk::RadioButton* radio : m_moduleGroup.members()) addControl(*radio);
-  addControl(m_entryLabel);
-  addControl(m_entryList);
-  addControl(m_instanceLabel);
-  addControl(m_instanceEdit);
 
   m_macRadio.onClicked = [this] { OnDiagVarEnqMacRadio(); };
   m_rlcRadio.onClicked = [this] { OnDiagVarEnqRlcRadio(); };

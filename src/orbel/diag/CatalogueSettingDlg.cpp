@@ -13,13 +13,7 @@ CatalogueSettingDlg::CatalogueSettingDlg(tk::DialogTemplate dialogTemplate, tk::
 
 CatalogueSettingDlg::~CatalogueSettingDlg() = default;
 
-std::vector<tk::LayoutNode> CatalogueSettingDlg::addFieldControls() {
-  addControl(m_entryLabel);
-  addControl(m_entryList);
-  addControl(m_instanceLabel);
-  addControl(m_instanceEdit);
-  addControl(m_valueLabel);
-  addControl(m_valueEdit);
+std::vector<tk::LayoutNode> CatalogueSettingDlg::fieldRows() {
   return {tk::row({tk::item(m_entryLabel), tk::item(m_entryList)}),
           tk::row({tk::item(m_instanceLabel), tk::item(m_instanceEdit)}),
           tk::row({tk::item(m_valueLabel), tk::item(m_valueEdit)})};
