@@ -19,8 +19,10 @@ std::vector<tk::LayoutNode> CatalogueSettingDlg::fieldRows() {
           tk::row({tk::item(m_valueLabel), tk::item(m_valueEdit)})};
 }
 
+// Null `len` gives null (*len on entry is ignored); Cancel gives null.
 unsigned char* CatalogueSettingDlg::GetDiagCmd(unsigned int* len) {
-  return buildSettingCommand(len, m_setting.catalogue, m_setting.primitive, *this, m_fields, m_setting.bounds);
+  if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
+  return buildFieldsSetting(len, m_setting.catalogue, m_setting.primitive, m_fields, m_setting.bounds);
 }
 
 // The instance is asked for first, then the new value.
