@@ -31,8 +31,6 @@ tkqt::QtToolkit* toolkit = nullptr;
 class LargeDialog : public tk::CDialog {
  public:
   LargeDialog() : CDialog({"bench", "LargeDlg", "Large"}, nullptr) {
-    addControl(tree);
-    addControl(list);
     for (int g = 0; g < 1000; ++g) {
       const tk::TreeItem group = tree.insertItem("group " + std::to_string(g));
       tree.setStateImage(group, 1);

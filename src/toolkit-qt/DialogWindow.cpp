@@ -39,10 +39,6 @@ DialogWindow::DialogWindow(tk::CDialog& dialog, QtToolkit& toolkit, QWidget* par
     : QDialog(parent), dialog_(dialog), toolkit_(toolkit) {
   setWindowTitle(QString::fromStdString(dialog.title()));
   setLayout(buildLayout(dialog.layout()));
-  // Controls outside the template (none in practice) still get a widget so
-  // that every control has an adapter.
-  for (tk::Control* control : dialog.controls())
-    if (!adapters_.contains(control)) widgetOf(*control)->setParent(this);
   for (auto& [control, adapter] : adapters_) adapter->refresh();
   dialog.takeChangedControls();
   if (auto* ok = qobject_cast<QPushButton*>(widgetFor("ok"))) ok->setDefault(true);

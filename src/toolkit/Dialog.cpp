@@ -1,12 +1,30 @@
 #include "toolkit/Dialog.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
+#include "toolkit/PropertySheet.h"
 #include "toolkit/ResourceChain.h"
+#include "toolkit/ScrollPane.h"
 #include "toolkit/Toolkit.h"
 
 namespace tk {
+namespace {
+
+// Appends the controls `node` places, in template order; a property sheet's
+// pages and a scroll pane's content follow their holder.
+void collectPlaced(const LayoutNode& node, std::vector<Control*>& placed) {
+  if (node.kind == LayoutNode::Kind::Control) {
+    placed.push_back(node.control);
+    if (const auto* sheet = dynamic_cast<const PropertySheet*>(node.control))
+      for (const PropertySheet::Page& page : sheet->pages()) collectPlaced(page.content, placed);
+    if (const auto* pane = dynamic_cast<const ScrollPane*>(node.control)) collectPlaced(pane->content(), placed);
+  }
+  for (const LayoutNode& child : node.children) collectPlaced(child, placed);
+}
+
+}  // namespace
 
 CDialog::CDialog(DialogTemplate dialogTemplate, CWnd* parent) : template_(std::move(dialogTemplate)), parent_(parent) {
   ok_.onClicked = [this] { OnOK(); };
@@ -71,16 +89,34 @@ std::vector<Control*> CDialog::takeChangedControls() {
   return changed;
 }
 
-void CDialog::addControl(Control& control) {
-  controls_.push_back(&control);
-  control.watch(this);
+void CDialog::setLayout(std::vector<LayoutNode> rows) {
+  std::vector<Control*> placed;
+  for (const LayoutNode& node : rows) collectPlaced(node, placed);
+  setLayout(std::move(rows), std::move(placed));
 }
 
-void CDialog::setLayout(std::vector<LayoutNode> rows) {
-  addControl(ok_);
-  addControl(cancel_);
+void CDialog::setLayout(std::vector<LayoutNode> rows, std::vector<Control*> order) {
+  std::vector<Control*> placed;
+  for (const LayoutNode& node : rows) collectPlaced(node, placed);
+  std::ranges::sort(placed);
+  if (auto twice = std::ranges::adjacent_find(placed); twice != placed.end())
+    throw std::logic_error(className() + ": the control \"" + (*twice)->id() + "\" is placed twice");
+  std::vector<Control*> ordered = order;
+  std::ranges::sort(ordered);
+  if (ordered != placed)
+    throw std::logic_error(className() + ": the control order names other controls than the template places");
+  for (Control* control : order) registerControl(*control);
+  registerControl(ok_);
+  registerControl(cancel_);
   rows.push_back(row({stretch(), item(ok_), item(cancel_)}));
   layout_ = column(std::move(rows));
+}
+
+void CDialog::registerControl(Control& control) {
+  if (findControl(control.id()) != nullptr)
+    throw std::logic_error(className() + ": two controls have the id \"" + control.id() + "\"");
+  controls_.push_back(&control);
+  control.watch(this);
 }
 
 void CDialog::controlChanged(Control& control) {

@@ -64,16 +64,24 @@ class CDialog : private ChangeSink {
   std::vector<Control*> takeChangedControls();
 
  protected:
-  void addControl(Control& control);
-  // Sets the template, called once at the end of the constructor; the OK and
-  // Cancel buttons are registered after the dialog's own controls and form
-  // the template's last row.
+  // Sets the template, called once at the end of the constructor, and
+  // registers every control it places, in template order (a property sheet's
+  // pages and a scroll pane's content follow their holder); the template is a
+  // dialog's only declaration of its controls, so every control is placed.
+  // The OK and Cancel buttons are registered after the dialog's own controls
+  // and form the template's last row. A control placed twice, or two controls
+  // with one id, throw std::logic_error.
   void setLayout(std::vector<LayoutNode> rows);
+  // The same where scripts and descriptions list the controls in another
+  // order than the template shows them: `order` names every placed control
+  // once, and std::logic_error is thrown when it names any other.
+  void setLayout(std::vector<LayoutNode> rows, std::vector<Control*> order);
   Button& okButton() { return ok_; }
   Button& cancelButton() { return cancel_; }
 
  private:
   void controlChanged(Control& control) override;
+  void registerControl(Control& control);
 
   DialogTemplate template_;
   CWnd* parent_;

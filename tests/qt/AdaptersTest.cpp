@@ -30,9 +30,6 @@ using namespace orbel::test;
 class AdaptersDialog : public tk::CDialog {
  public:
   AdaptersDialog() : CDialog({"probe", "AdaptersDlg", "Adapters"}, nullptr) {
-    for (tk::Control* control : std::initializer_list<tk::Control*>{&tree, &list, &tabs, &sheet, &mac, &rlc, &pane,
-                                                                    &fields, &note})
-      addControl(*control);
     top = tree.insertItem("top");
     for (const char* name : {"a", "b"}) tree.setStateImage(tree.insertItem(name, top), 1);
     tree.setStateImage(top, 1);
@@ -50,10 +47,7 @@ class AdaptersDialog : public tk::CDialog {
     sheet.addPage("MAC", tk::column({tk::item(mac)}));
     sheet.addPage("RLC", tk::column({tk::item(rlc)}));
     tk::LayoutNode rows = tk::column({});
-    for (auto& edit : rowEdits) {
-      addControl(edit);
-      rows.children.push_back(tk::item(edit));
-    }
+    for (auto& edit : rowEdits) rows.children.push_back(tk::item(edit));
     pane.setContent(rows);
     pane.setScrollInfo(400, 100, 0);
     fields.setColumnTitles({"Field Name", "Field Value", "Field Comment"});

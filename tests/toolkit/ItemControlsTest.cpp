@@ -102,8 +102,6 @@ TEST(ScrollPane, KeepsThePositionInsideTheHiddenHeight) {
 class ItemsDialog : public tk::CDialog {
  public:
   ItemsDialog() : CDialog({"probe", "ItemsDlg", "Items"}, nullptr) {
-    for (tk::Control* control : std::initializer_list<tk::Control*>{&tree, &list, &tabs, &sheet, &pane, &fields})
-      addControl(*control);
     tree.insertItem("leaf", tree.insertItem("top"));
     tree.onStateImageClick = [this](tk::TreeItem item) { tree.setStateImage(item, 2); };
     list.insertColumn("Name", 80);

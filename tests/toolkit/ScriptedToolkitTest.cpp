@@ -13,9 +13,6 @@ using namespace orbel::test;
 class ProbeDialog : public tk::CDialog {
  public:
   ProbeDialog() : CDialog({"probe", "ProbeDlg", "Probe"}, nullptr) {
-    addControl(name);
-    addControl(ask);
-    addControl(nested);
     ask.onClicked = [this] { answer = MessageBox("Sure?", "Probe", tk::MB_YESNO); };
     nested.onClicked = [this] {
       ProbeDialog inner;

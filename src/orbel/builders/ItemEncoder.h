@@ -1,6 +1,15 @@
 // The generic message description: an ordered list of items that encodes
-// into a complete diagnostic message. Items 0 to 3 give the header (routing
-// bytes, module, group, primitive); items 4 onward are the payload fields.
+// into a complete diagnostic message, laid out as
+//   bytes 0-1    total length (16-bit little-endian)
+//   bytes 2-3    item 0's value (16-bit little-endian: start mark, reserved byte)
+//   bytes 4-5    item 1's value (16-bit little-endian: task, sub-module)
+//   bytes 6-9    item 2's value, the group (32-bit little-endian)
+//   bytes 10-13  item 3's value, the primitive (32-bit little-endian)
+//   bytes 14-17  zero
+//   bytes 18-19  payload length (16-bit little-endian)
+//   from byte 20 items 4 onward, back to back, then a zero 4-byte trailer
+//                (peer-data length and spare bits).
+// Of the header items only the values are read.
 #pragma once
 
 #include <cstdint>
@@ -30,9 +39,10 @@ struct ItemEncoding {
 };
 
 // Encodes `items`. Fails, with no buffer, when fewer than four items are
-// given, a kind is above 3, a number's width is not 1 to 4, a byte string's
-// width exceeds its 100 data bytes, or the message would not fit the 16-bit
-// length word.
+// given or, for a payload item (the header items' kind and width are not
+// looked at), a kind is above 3, a number's width is not 1 to 4 or a byte
+// string's width exceeds its 100 data bytes; or when the message would not
+// fit the 16-bit length word.
 ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items);
 
 }  // namespace orbel

@@ -45,12 +45,7 @@ COtherParamCfgDlg::COtherParamCfgDlg(tk::CWnd* parent)
   for (const orbel::OtherParamRow& row : rows) {
     tk::CheckBox& box = m_paramChecks.emplace_back("param." + hexCode(row.code, false), std::string(row.caption));
     box.setTooltip(tooltipOf(row));
-    addControl(box);
   }
-  addControl(m_selectAllButton);
-  addControl(m_selectNoneButton);
-  addControl(m_selectDefaultButton);
-  addControl(m_restoreButton);
 
   m_selectAllButton.onClicked = [this] { OnSelectAll(); };
   m_selectNoneButton.onClicked = [this] { OnSelectNone(); };
@@ -80,12 +75,18 @@ COtherParamCfgDlg::COtherParamCfgDlg(tk::CWnd* parent)
     }
     return tk::group(std::string(found->caption), {tk::row(std::move(columnNodes))});
   };
-  setLayout({
-      groupOf(122),
-      tk::row({tk::column({groupOf(147), groupOf(146)}), groupOf(144), groupOf(145)}),
-      tk::row({tk::item(m_selectAllButton), tk::item(m_selectNoneButton), tk::item(m_selectDefaultButton),
-               tk::item(m_restoreButton), tk::stretch()}),
-  });
+  // Scripts and descriptions list the boxes in table order, then the buttons.
+  std::vector<tk::Control*> order;
+  for (tk::CheckBox& box : m_paramChecks) order.push_back(&box);
+  order.insert(order.end(), {&m_selectAllButton, &m_selectNoneButton, &m_selectDefaultButton, &m_restoreButton});
+  setLayout(
+      {
+          groupOf(122),
+          tk::row({tk::column({groupOf(147), groupOf(146)}), groupOf(144), groupOf(145)}),
+          tk::row({tk::item(m_selectAllButton), tk::item(m_selectNoneButton), tk::item(m_selectDefaultButton),
+                   tk::item(m_restoreButton), tk::stretch()}),
+      },
+      std::move(order));
 }
 
 COtherParamCfgDlg::~COtherParamCfgDlg() = default;

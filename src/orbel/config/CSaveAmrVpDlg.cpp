@@ -16,13 +16,6 @@ std::int32_t numberOf(const tk::Edit& edit) { return orbel::parseDecimalInteger(
 
 CSaveAmrVpDlg::CSaveAmrVpDlg(SaveAmrVpParam* param, tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CSaveAmrVpDlg", "Save AMR Voice Path"), parent), m_param(param) {
-  for (tk::CheckBox& item : m_itemChecks) addControl(item);
-  addControl(m_rangeCheck);
-  addControl(m_firstLabel);
-  addControl(m_firstEdit);
-  addControl(m_secondLabel);
-  addControl(m_secondEdit);
-
   m_rangeCheck.onClicked = [this] { OnRangeCheck(); };
   m_rangeCheck.setTooltip("Save only the frames from the first to the second number");
   m_firstEdit.enable(false);

@@ -8,11 +8,10 @@ CDiagCmdCntSetDlg::CDiagCmdCntSetDlg(tk::CWnd* parent)
     : CatalogueSettingDlg(orbel::dialogTemplate("CDiagCmdCntSetDlg", "Counter Setting"), parent,
                           {orbel::counterSettingCatalogue(), orbel::PrimitiveId::CounterSet, {7, 6}, "&Counter:",
                            "No New Value"}) {
-  for (tk::RadioButton* radio : m_moduleGroup.members()) addControl(*radio);
   std::vector<tk::LayoutNode> rows{
       tk::group("Module", {tk::row({tk::item(m_macRadio), tk::item(m_rrcRadio), tk::item(m_mmRadio),
                                     tk::item(m_gmmRadio), tk::item(m_ccRadio), tk::item(m_pdhRadio)})})};
-  for (tk::LayoutNode& row : addFieldControls()) rows.push_back(std::move(row));
+  for (tk::LayoutNode& row : fieldRows()) rows.push_back(std::move(row));
 
   m_macRadio.onClicked = [this] { OnDiagCmdCntSetMacRadio(); };
   m_rrcRadio.onClicked = [this] { OnDiagCmdCntSetRrcRadio(); };

@@ -7,9 +7,6 @@
 
 CDiagCmdDisableDlg::CDiagCmdDisableDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagCmdDisableDlg", "Disable Request"), parent) {
-  for (tk::RadioButton* radio : m_taskGroup.members()) addControl(*radio);
-  for (tk::RadioButton* radio : m_kindGroup.members()) addControl(*radio);
-
   m_task0Radio.onClicked = [this] { OnDisableTask0Radio(); };
   m_task1Radio.onClicked = [this] { OnDisableTask1Radio(); };
   m_task2Radio.onClicked = [this] { OnDisableTask2Radio(); };

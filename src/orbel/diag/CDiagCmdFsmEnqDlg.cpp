@@ -24,9 +24,6 @@ constexpr std::array<orbel::ModuleId, 8> kStateMachineModules{{
 
 CDiagCmdFsmEnqDlg::CDiagCmdFsmEnqDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagCmdFsmEnqDlg", "State Machine Enquiry"), parent) {
-  for (tk::RadioButton* radio : m_actionGroup.members()) addControl(*radio);
-  for (tk::RadioButton* radio : m_moduleGroup.members()) addControl(*radio);
-
   m_action0Radio.onClicked = [this] { OnDiagFsmEnqAction0Radio(); };
   m_action1Radio.onClicked = [this] { OnDiagFsmEnqAction1Radio(); };
   m_actionFfRadio.onClicked = [this] { OnDiagFsmEnqActionFfRadio(); };

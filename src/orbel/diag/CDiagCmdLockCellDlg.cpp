@@ -42,15 +42,13 @@ LockSide sideOf(std::uint8_t mode) { return mode < kModeSide.size() ? kModeSide[
 
 }  // namespace
 
-CDiagCmdLockCellDlg::CDiagCmdLockCellDlg(bool b1, bool b2, bool b3, bool b4, tk::CWnd* parent)
-    : CDialog(orbel::dialogTemplate("CDiagCmdLockCellDlg", "Lock Cell"), parent), m_b1(b1), m_b2(b2), m_b3(b3), m_b4(b4) {
-  for (tk::RadioButton* radio : m_modeGroup.members()) addControl(*radio);
-  addControl(m_cellLabel);
-  addControl(m_cellEdit);
-  addControl(m_frequencyLabel);
-  addControl(m_frequencyEdit);
-  addControl(m_extraLabel);
-
+CDiagCmdLockCellDlg::CDiagCmdLockCellDlg(bool offerModeThree, bool selectLockingMode, bool tdScdmaSide,
+                                         bool showExtraCaption, tk::CWnd* parent)
+    : CDialog(orbel::dialogTemplate("CDiagCmdLockCellDlg", "Lock Cell"), parent),
+      m_offerModeThree(offerModeThree),
+      m_selectLockingMode(selectLockingMode),
+      m_tdScdmaSide(tdScdmaSide),
+      m_showExtraCaption(showExtraCaption) {
   m_mode0Radio.onClicked = [this] { OnLockCellMode0Radio(); };
   m_mode1Radio.onClicked = [this] { OnLockCellMode1Radio(); };
   m_mode2Radio.onClicked = [this] { OnLockCellMode2Radio(); };
@@ -60,15 +58,21 @@ CDiagCmdLockCellDlg::CDiagCmdLockCellDlg(bool b1, bool b2, bool b3, bool b4, tk:
   m_mode6Radio.onClicked = [this] { OnLockCellMode6Radio(); };
 
   // One column per side: the modes without a cell, the TD-SCDMA and the GSM
-  // locking modes.
-  setLayout({
-      tk::group("Mode", {tk::row({tk::column({tk::item(m_mode0Radio), tk::item(m_mode3Radio), tk::item(m_mode4Radio)}),
-                                  tk::column({tk::item(m_mode1Radio), tk::item(m_mode2Radio), tk::stretch()}),
-                                  tk::column({tk::item(m_mode5Radio), tk::item(m_mode6Radio), tk::stretch()})})}),
-      tk::row({tk::item(m_frequencyLabel), tk::item(m_frequencyEdit)}),
-      tk::row({tk::item(m_cellLabel), tk::item(m_cellEdit)}),
-      tk::row({tk::item(m_extraLabel)}),
-  });
+  // locking modes. Scripts and descriptions list the modes in mode order,
+  // then the cell before the frequency.
+  std::vector<tk::Control*> order(m_modeGroup.members().begin(), m_modeGroup.members().end());
+  order.insert(order.end(), {&m_cellLabel, &m_cellEdit, &m_frequencyLabel, &m_frequencyEdit, &m_extraLabel});
+  setLayout(
+      {
+          tk::group("Mode",
+                    {tk::row({tk::column({tk::item(m_mode0Radio), tk::item(m_mode3Radio), tk::item(m_mode4Radio)}),
+                              tk::column({tk::item(m_mode1Radio), tk::item(m_mode2Radio), tk::stretch()}),
+                              tk::column({tk::item(m_mode5Radio), tk::item(m_mode6Radio), tk::stretch()})})}),
+          tk::row({tk::item(m_frequencyLabel), tk::item(m_frequencyEdit)}),
+          tk::row({tk::item(m_cellLabel), tk::item(m_cellEdit)}),
+          tk::row({tk::item(m_extraLabel)}),
+      },
+      std::move(order));
 }
 
 CDiagCmdLockCellDlg::~CDiagCmdLockCellDlg() = default;
@@ -92,26 +96,26 @@ unsigned char* CDiagCmdLockCellDlg::GetDiagCmd(unsigned int* len) {
 
 bool CDiagCmdLockCellDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_extraLabel.setCaption(m_b4 ? getResourceStringComm(kExtraCaption) : "");
+  m_extraLabel.setCaption(m_showExtraCaption ? getResourceStringComm(kExtraCaption) : "");
 
   // Without the GSM module only the TD-SCDMA side can be locked.
   if (!FeatureManager::Instance().GetModule(kGsmModule)) {
-    if (!m_b3) {
-      m_b3 = true;
-      m_b2 = false;
+    if (!m_tdScdmaSide) {
+      m_tdScdmaSide = true;
+      m_selectLockingMode = false;
     }
     m_mode5Radio.enable(false);
     m_mode6Radio.enable(false);
   }
 
-  if (m_b1)
+  if (m_offerModeThree)
     m_mode = 3;
-  else if (m_b2)
-    m_mode = m_b3 ? 1 : 5;
+  else if (m_selectLockingMode)
+    m_mode = m_tdScdmaSide ? 1 : 5;
   else
     m_mode = 0;
   m_modeGroup.check(*m_modeGroup.members()[m_mode]);  // the group holds the buttons in mode order
-  m_cellLabel.setCaption(m_b3 ? kTdCaption : kGsmCaption);
+  m_cellLabel.setCaption(m_tdScdmaSide ? kTdCaption : kGsmCaption);
   showModeFields();
 
   if (m_presetFlags & 0x1) {
@@ -122,7 +126,7 @@ bool CDiagCmdLockCellDlg::OnInitDialog() {
     m_frequency = m_presetFrequency;
     m_frequencyEdit.setText(std::to_string(m_frequency));
   }
-  m_mode3Radio.enable(m_b1);
+  m_mode3Radio.enable(m_offerModeThree);
   return true;
 }
 

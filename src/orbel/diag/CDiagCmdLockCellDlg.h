@@ -13,9 +13,12 @@
 
 class CDiagCmdLockCellDlg : public tk::CDialog {
  public:
-  // `b1` offers mode 3 and selects it, `b2` selects a locking mode, `b3`
-  // selects the TD-SCDMA side, `b4` shows the extra caption.
-  CDiagCmdLockCellDlg(bool b1, bool b2, bool b3, bool b4, tk::CWnd* parent = nullptr);
+  // `offerModeThree` offers mode 3 and selects it; otherwise
+  // `selectLockingMode` selects a locking mode, mode 1 on the TD-SCDMA side
+  // (`tdScdmaSide`) or mode 5 on the GSM side; `showExtraCaption` shows the
+  // extra caption.
+  CDiagCmdLockCellDlg(bool offerModeThree, bool selectLockingMode, bool tdScdmaSide, bool showExtraCaption,
+                      tk::CWnd* parent = nullptr);
   ~CDiagCmdLockCellDlg() override;
 
   // The values shown when the dialog opens: bit 0 of `presetFlags` shows
@@ -60,10 +63,10 @@ class CDiagCmdLockCellDlg : public tk::CDialog {
   unsigned long m_presetFlags = 0;
   std::uint8_t m_presetCell = 0;
   std::uint16_t m_presetFrequency = 0;
-  bool m_b1;
-  bool m_b2;
-  bool m_b3;
-  bool m_b4;
+  bool m_offerModeThree;
+  bool m_selectLockingMode;
+  bool m_tdScdmaSide;
+  bool m_showExtraCaption;
   std::uint8_t m_mode = 4;
   std::uint8_t m_cell = 0;  // 0xFF: any cell
   std::uint16_t m_frequency = 0;

@@ -18,10 +18,6 @@ constexpr std::size_t kReadLimit = 32;
 
 CDiagCmdPhyInfoReqDlg::CDiagCmdPhyInfoReqDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagCmdPhyInfoReqDlg", "Physical Layer Parameter Request"), parent) {
-  for (tk::RadioButton* radio : m_itemGroup.members()) addControl(*radio);
-  addControl(m_numberLabel);
-  addControl(m_numberEdit);
-
   m_item0Radio.onClicked = [this] { OnPhyInfoItem0Radio(); };
   m_item1Radio.onClicked = [this] { OnPhyInfoItem1Radio(); };
   m_item2Radio.onClicked = [this] { OnPhyInfoItem2Radio(); };

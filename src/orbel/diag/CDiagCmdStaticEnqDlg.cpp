@@ -17,13 +17,6 @@ constexpr std::uint8_t kTask4Target = 0x21;
 
 CDiagCmdStaticEnqDlg::CDiagCmdStaticEnqDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagCmdStaticEnqDlg", "Static Information Enquiry"), parent) {
-  addControl(m_scope0Radio);
-  addControl(m_scope1Radio);
-  addControl(m_target11Radio);
-  addControl(m_target21Radio);
-  addControl(m_instanceLabel);
-  addControl(m_instanceEdit);
-
   m_scope0Radio.onClicked = [this] { OnDiagStaticEnqScope0Radio(); };
   m_scope1Radio.onClicked = [this] { OnDiagStaticEnqScope1Radio(); };
   m_target11Radio.onClicked = [this] { OnDiagStaticEnqTarget11Radio(); };

@@ -7,13 +7,12 @@ CDiagCmdTmrSetDlg::CDiagCmdTmrSetDlg(tk::CWnd* parent)
     : CatalogueSettingDlg(orbel::dialogTemplate("CDiagCmdTmrSetDlg", "Timer Setting"), parent,
                           {orbel::timerSettingCatalogue(), orbel::PrimitiveId::TimerSet, {31, 32}, "&Timer:",
                            "No Timer Interval"}) {
-  for (tk::RadioButton* radio : m_moduleGroup.members()) addControl(*radio);
   std::vector<tk::LayoutNode> rows{
       tk::group("Module", {tk::row({tk::item(m_macRadio), tk::item(m_rlcRadio), tk::item(m_rrcRadio),
                                     tk::item(m_mmRadio), tk::item(m_gmmRadio)}),
                            tk::row({tk::item(m_ccRadio), tk::item(m_smRadio), tk::item(m_gsmsRadio),
                                     tk::item(m_ssRadio), tk::stretch()})})};
-  for (tk::LayoutNode& row : addFieldControls()) rows.push_back(std::move(row));
+  for (tk::LayoutNode& row : fieldRows()) rows.push_back(std::move(row));
 
   m_macRadio.onClicked = [this] { OnDiagCmdTmrSetMacRadio(); };
   m_rlcRadio.onClicked = [this] { OnDiagCmdTmrSetRlcRadio(); };

@@ -3,14 +3,9 @@
 // the enquiry.
 #pragma once
 
-#include "orbel/diag/CEditEx.h"
-#include "orbel/diag/EnquiryCommand.h"
-#include "toolkit/ComboBox.h"
-#include "toolkit/Dialog.h"
-#include "toolkit/Label.h"
-#include "toolkit/RadioButton.h"
+#include "orbel/diag/CatalogueEnquiryDlg.h"
 
-class CDiagConstEnqDlg : public tk::CDialog {
+class CDiagConstEnqDlg : public orbel::CatalogueEnquiryDlg {
  public:
   explicit CDiagConstEnqDlg(tk::CWnd* parent = nullptr);
   ~CDiagConstEnqDlg() override;
@@ -19,8 +14,6 @@ class CDiagConstEnqDlg : public tk::CDialog {
   unsigned char* GetDiagCmd(unsigned int* len);
 
  protected:
-  bool OnInitDialog() override;
-  void OnOK() override;
   int UpdateCombox();
 
   void OnDiagConstEnqMacRadio();
@@ -29,21 +22,4 @@ class CDiagConstEnqDlg : public tk::CDialog {
   void OnDiagConstEnqPdhRadio();
   void OnSelchangeDiagConstEnqConstIdCombx();
   void OnChangeDiagConstEnqInstEdit();
-
- private:
-  void chooseModule(int row);
-
-  tk::RadioGroup m_moduleGroup;
-  tk::RadioButton m_macRadio{"module.mac", "MAC", m_moduleGroup};
-  tk::RadioButton m_rlcRadio{"module.rlc", "RLC", m_moduleGroup};
-  tk::RadioButton m_rrcRadio{"module.rrc", "RRC", m_moduleGroup};
-  tk::RadioButton m_pdhRadio{"module.pdh", "PDH", m_moduleGroup};
-  tk::Label m_entryLabel{"label.entry", "&Constants:"};
-  tk::ComboBox m_entryList{"entry"};
-  tk::Label m_instanceLabel{"label.instance", "&Instance:"};
-  // The template shows the "all instances" value, closed as for MAC, until a
-  // module is chosen.
-  CEditEx m_instanceEdit{"instance", "0xffff"};
-
-  orbel::EnquiryFields m_fields;  // module index, entry index, instance text
 };

@@ -3,14 +3,9 @@
 #pragma once
 
 #include "orbel/Export.h"
-#include "orbel/diag/CEditEx.h"
-#include "orbel/diag/EnquiryCommand.h"
-#include "toolkit/ComboBox.h"
-#include "toolkit/Dialog.h"
-#include "toolkit/Label.h"
-#include "toolkit/RadioButton.h"
+#include "orbel/diag/CatalogueEnquiryDlg.h"
 
-class ORBEL_EXPORT CDiagEnqCntDlg : public tk::CDialog {
+class ORBEL_EXPORT CDiagEnqCntDlg : public orbel::CatalogueEnquiryDlg {
  public:
   explicit CDiagEnqCntDlg(tk::CWnd* parent = nullptr);
   ~CDiagEnqCntDlg() override;
@@ -31,22 +26,4 @@ class ORBEL_EXPORT CDiagEnqCntDlg : public tk::CDialog {
   void OnDiagCounterEnqPdhRadio();
   void OnSelchangeDiagCounterEnqTimerIdCombx();
   void OnChangeDiagCounterEnqInstEdit();
-
- private:
-  void chooseModule(int row);
-
-  tk::RadioGroup m_moduleGroup;
-  tk::RadioButton m_macRadio{"module.mac", "MAC", m_moduleGroup};
-  tk::RadioButton m_rrcRadio{"module.rrc", "RRC", m_moduleGroup};
-  tk::RadioButton m_mmRadio{"module.mm", "MM", m_moduleGroup};
-  tk::RadioButton m_gmmRadio{"module.gmm", "GMM", m_moduleGroup};
-  tk::RadioButton m_ccRadio{"module.cc", "CC", m_moduleGroup};
-  tk::RadioButton m_pdhRadio{"module.pdh", "PDH", m_moduleGroup};
-  tk::Label m_entryLabel{"label.entry", "&Counter:"};
-  tk::ComboBox m_entryList{"entry"};
-  tk::Label m_instanceLabel{"label.instance", "&Instance:"};
-  // The template shows the "all instances" value until a module is chosen.
-  CEditEx m_instanceEdit{"instance", "0xffff"};
-
-  orbel::EnquiryFields m_fields;  // module index, entry index, instance text
 };

@@ -10,8 +10,6 @@
 
 CDiagMeasIntervalDlg::CDiagMeasIntervalDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagMeasIntervalDlg", "Measurement Report Interval"), parent) {
-  addControl(m_intervalLabel);
-  addControl(m_intervalEdit);
   setLayout({tk::row({tk::item(m_intervalLabel), tk::item(m_intervalEdit)})});
 }
 

@@ -8,9 +8,6 @@
 
 CDiagSimCmdDlg::CDiagSimCmdDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CDiagSimCmdDlg", "SIM Command"), parent) {
-  addControl(m_tree);
-  for (tk::Control* control : m_pane.controls()) addControl(*control);
-
   m_tree.onSelChanged = [this] { OnSelchangedSimCmdTree(); };
 
   okButton().enable(false);

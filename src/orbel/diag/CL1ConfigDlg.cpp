@@ -22,21 +22,6 @@ constexpr std::size_t kBytesHeader = 6;  // two bytes, list length, 16-bit value
 
 CL1ConfigDlg::CL1ConfigDlg(tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CL1ConfigDlg", "Layer 1 Info Report Configuration"), parent) {
-  addControl(m_numberRadio);
-  addControl(m_numberLabel);
-  addControl(m_numberEdit);
-  addControl(m_maskRadio);
-  for (tk::CheckBox& check : m_reportChecks) addControl(check);
-  addControl(m_bytesRadio);
-  addControl(m_firstLabel);
-  addControl(m_firstEdit);
-  addControl(m_secondLabel);
-  addControl(m_secondEdit);
-  addControl(m_valueLabel);
-  addControl(m_valueEdit);
-  addControl(m_bytesLabel);
-  addControl(m_bytesEdit);
-
   m_numberRadio.onClicked = [this] { OnL1ConfigNumberRadio(); };
   m_maskRadio.onClicked = [this] { OnL1ConfigMaskRadio(); };
   m_bytesRadio.onClicked = [this] { OnL1ConfigBytesRadio(); };

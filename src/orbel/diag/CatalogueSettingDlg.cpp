@@ -13,20 +13,16 @@ CatalogueSettingDlg::CatalogueSettingDlg(tk::DialogTemplate dialogTemplate, tk::
 
 CatalogueSettingDlg::~CatalogueSettingDlg() = default;
 
-std::vector<tk::LayoutNode> CatalogueSettingDlg::addFieldControls() {
-  addControl(m_entryLabel);
-  addControl(m_entryList);
-  addControl(m_instanceLabel);
-  addControl(m_instanceEdit);
-  addControl(m_valueLabel);
-  addControl(m_valueEdit);
+std::vector<tk::LayoutNode> CatalogueSettingDlg::fieldRows() {
   return {tk::row({tk::item(m_entryLabel), tk::item(m_entryList)}),
           tk::row({tk::item(m_instanceLabel), tk::item(m_instanceEdit)}),
           tk::row({tk::item(m_valueLabel), tk::item(m_valueEdit)})};
 }
 
+// Null `len` gives null (*len on entry is ignored); Cancel gives null.
 unsigned char* CatalogueSettingDlg::GetDiagCmd(unsigned int* len) {
-  return buildSettingCommand(len, m_setting.catalogue, m_setting.primitive, *this, m_fields, m_setting.bounds);
+  if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
+  return buildFieldsSetting(len, m_setting.catalogue, m_setting.primitive, m_fields, m_setting.bounds);
 }
 
 // The instance is asked for first, then the new value.

@@ -40,9 +40,9 @@ class CatalogueSettingDlg : public tk::CDialog {
   void OnChangeDiagCmdSetInstEdit();
   void OnChangeDiagCmdSetValueEdit();
 
-  // Registers the entry list and both fields (after the module buttons) and
-  // gives their rows of the template.
-  std::vector<tk::LayoutNode> addFieldControls();
+  // The template rows of the entry list and both fields, placed after the
+  // module buttons.
+  std::vector<tk::LayoutNode> fieldRows();
 
   CEditEx m_instanceEdit{"instance"};
   SettingFields m_fields;  // module, entry, instance text, new-value text

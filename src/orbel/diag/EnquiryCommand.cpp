@@ -23,16 +23,8 @@ CommandBuffer buildEnquiryMessage(ModuleCatalogue catalogue, PrimitiveId primiti
   return frameMessage(entry->moduleId, MessageGroup::ProtocolStack, primitive, payload);
 }
 
-unsigned char* buildEnquiryCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
-                                   tk::CDialog& dialog, const EnquiryFields& fields) {
-  if (len == nullptr) return nullptr;
-  if (*len != 0) return buildPresetEnquiry(len, catalogue, primitive);
-  return buildDialogEnquiry(len, catalogue, primitive, dialog, fields);
-}
-
-unsigned char* buildDialogEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
-                                  tk::CDialog& dialog, const EnquiryFields& fields) {
-  if (len == nullptr || dialog.DoModal() != tk::IDOK) return nullptr;
+unsigned char* buildFieldsEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                  const EnquiryFields& fields) {
   std::optional<std::uint32_t> instance = parseInstanceText(fields.instanceText);
   if (!instance) return nullptr;
   return buildEnquiryMessage(catalogue, primitive, {fields.moduleIndex, fields.entryIndex, *instance}).handOver(len);

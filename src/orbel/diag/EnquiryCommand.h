@@ -13,7 +13,6 @@
 #include "orbel/catalogue/ModuleCatalogue.h"
 #include "orbel/diag/NumberText.h"
 #include "toolkit/ComboBox.h"
-#include "toolkit/Dialog.h"
 
 namespace orbel {
 
@@ -37,22 +36,17 @@ CommandBuffer buildEnquiryMessage(ModuleCatalogue catalogue, PrimitiveId primiti
 // null with *len untouched when the value names no row or entry.
 unsigned char* buildPresetEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive);
 
-// The fields an enquiry dialog's handlers keep and its builder reads.
+// The fields an enquiry dialog's handlers keep and its message is built from.
 struct EnquiryFields {
   int moduleIndex = 0;  // catalogue row
   int entryIndex = 0;   // entry within the row
   std::string instanceText = "0xffff";
 };
 
-// The builder operation of both enquiry dialogs: null `len` gives null; a
-// non-zero *len is a pre-set value; otherwise `dialog` runs modally and, after
-// OK, the `fields` its handlers stored give the message. Cancel and an
-// instance text that is not a number give null.
-unsigned char* buildEnquiryCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
-                                   tk::CDialog& dialog, const EnquiryFields& fields);
-// The same for the enquiries without a pre-set value: *len on entry is ignored.
-unsigned char* buildDialogEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
-                                  tk::CDialog& dialog, const EnquiryFields& fields);
+// The enquiry message for the fields a dialog kept after OK, stored through
+// `len`; null with *len untouched when the instance text is not a number.
+unsigned char* buildFieldsEnquiry(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                  const EnquiryFields& fields);
 
 // Refills `list` with the entries of `row` in catalogue order, each with its
 // identifier as item data, deleting the old items from the last to the first.

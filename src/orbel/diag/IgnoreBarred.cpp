@@ -4,13 +4,6 @@
 
 IgnoreBarred::IgnoreBarred(int enable, unsigned char type, tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("IgnoreBarred", "Barred Cells"), parent), enableButtons(enable), currentType(type) {
-  addControl(m_currentLabel);
-  addControl(m_current);
-  addControl(m_normalRadio);
-  addControl(m_ignoreRadio);
-  addControl(m_queryButton);
-  addControl(m_setButton);
-
   m_normalRadio.onClicked = [this] { OnTypeSelect(); };
   m_ignoreRadio.onClicked = [this] { OnTypeSelect(); };
   m_queryButton.onClicked = [this] { OnIgnoreBarredQuery(); };
@@ -18,11 +11,11 @@ IgnoreBarred::IgnoreBarred(int enable, unsigned char type, tk::CWnd* parent)
 
   // Query and Set close the dialog; there is no plain OK.
   okButton().show(false);
-  setLayout({
-      tk::row({tk::item(m_currentLabel), tk::item(m_current), tk::stretch()}),
-      tk::row({tk::group("Type", {tk::item(m_normalRadio), tk::item(m_ignoreRadio)}),
-               tk::column({tk::item(m_setButton), tk::item(m_queryButton), tk::stretch()})}),
-  });
+  // Scripts and descriptions list Query before Set.
+  setLayout({tk::row({tk::item(m_currentLabel), tk::item(m_current), tk::stretch()}),
+             tk::row({tk::group("Type", {tk::item(m_normalRadio), tk::item(m_ignoreRadio)}),
+                      tk::column({tk::item(m_setButton), tk::item(m_queryButton), tk::stretch()})})},
+            {&m_currentLabel, &m_current, &m_normalRadio, &m_ignoreRadio, &m_queryButton, &m_setButton});
 }
 
 IgnoreBarred::~IgnoreBarred() = default;

@@ -18,9 +18,8 @@ CommandBuffer buildSettingMessage(ModuleCatalogue catalogue, PrimitiveId primiti
   return frameMessage(entry->moduleId, MessageGroup::ProtocolStack, primitive, payload);
 }
 
-unsigned char* buildSettingCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
-                                   tk::CDialog& dialog, const SettingFields& fields, NumberTextBounds bounds) {
-  if (len == nullptr || dialog.DoModal() != tk::IDOK) return nullptr;
+unsigned char* buildFieldsSetting(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                  const SettingFields& fields, NumberTextBounds bounds) {
   std::optional<std::uint32_t> instance = parseNumberText(fields.instanceText, bounds.keep, bounds.limit);
   if (!instance) return nullptr;
   std::optional<std::uint32_t> value = parseNumberText(fields.valueText, bounds.keep, bounds.limit);

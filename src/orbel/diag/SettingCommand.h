@@ -10,7 +10,6 @@
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/catalogue/ModuleCatalogue.h"
 #include "orbel/diag/EnquiryCommand.h"
-#include "toolkit/Dialog.h"
 
 namespace orbel {
 
@@ -29,11 +28,10 @@ struct NumberTextBounds {
 CommandBuffer buildSettingMessage(ModuleCatalogue catalogue, PrimitiveId primitive, int moduleIndex, int entryIndex,
                                   std::uint32_t instance, std::uint32_t value);
 
-// The builder operation of both setting dialogs: null `len` gives null
-// (*len on entry is ignored); `dialog` runs modally and, after OK, the
-// instance and new-value texts are parsed within `bounds`. Cancel or a text
-// that is not a number gives null.
-unsigned char* buildSettingCommand(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
-                                   tk::CDialog& dialog, const SettingFields& fields, NumberTextBounds bounds);
+// The setting message for the fields a dialog kept after OK, stored through
+// `len`: the instance and new-value texts are parsed within `bounds`; a text
+// that is not a number gives null with *len untouched.
+unsigned char* buildFieldsSetting(unsigned int* len, ModuleCatalogue catalogue, PrimitiveId primitive,
+                                  const SettingFields& fields, NumberTextBounds bounds);
 
 }  // namespace orbel

@@ -27,24 +27,24 @@ bool workModeShown() { return FeatureManager::Instance().GetFeature(kWorkModeSwi
 
 CMsgFilterDlg_MINI::CMsgFilterDlg_MINI(unsigned int fullSet, tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CMsgFilterDlg_MINI", "Message Filter"), parent), m_fullSet(fullSet) {
-  for (tk::RadioButton* radio : m_optionGroup.members()) addControl(*radio);
-  addControl(m_workModeLabel);
-  addControl(m_workModeOnRadio);
-  addControl(m_workModeOffRadio);
-  addControl(m_saveButton);
-  addControl(m_loadButton);
-
   m_saveButton.onClicked = [this] { OnSave(); };
   m_loadButton.onClicked = [this] { OnLoad(); };
 
   // Save and Load work on the filter, so they stand beside its options.
-  setLayout({
-      tk::row({tk::group("Filter", {tk::item(m_baseRadio), tk::item(m_option1Radio), tk::item(m_option2Radio),
-                                    tk::item(m_option3Radio), tk::item(m_option5Radio), tk::item(m_fullRadio),
-                                    tk::item(m_storedRadio)}),
-               tk::column({tk::item(m_saveButton), tk::item(m_loadButton), tk::stretch()})}),
-      tk::row({tk::item(m_workModeLabel), tk::item(m_workModeOnRadio), tk::item(m_workModeOffRadio), tk::stretch()}),
-  });
+  // Scripts and descriptions list the options in their group's order, then
+  // the work mode, then Save and Load.
+  std::vector<tk::Control*> order(m_optionGroup.members().begin(), m_optionGroup.members().end());
+  order.insert(order.end(), {&m_workModeLabel, &m_workModeOnRadio, &m_workModeOffRadio, &m_saveButton, &m_loadButton});
+  setLayout(
+      {
+          tk::row({tk::group("Filter", {tk::item(m_baseRadio), tk::item(m_option1Radio), tk::item(m_option2Radio),
+                                        tk::item(m_option3Radio), tk::item(m_option5Radio), tk::item(m_fullRadio),
+                                        tk::item(m_storedRadio)}),
+                   tk::column({tk::item(m_saveButton), tk::item(m_loadButton), tk::stretch()})}),
+          tk::row(
+              {tk::item(m_workModeLabel), tk::item(m_workModeOnRadio), tk::item(m_workModeOffRadio), tk::stretch()}),
+      },
+      std::move(order));
 }
 
 CMsgFilterDlg_MINI::~CMsgFilterDlg_MINI() = default;

@@ -6,7 +6,6 @@
 #include "orbel/l1filter/L1CommandFrame.h"
 
 PhyFaComSet::PhyFaComSet(tk::CWnd* parent) : CDialog(orbel::dialogTemplate("PhyFaComSet", "Port Setting"), parent) {
-  addControl(m_optionCheck);
   setLayout({tk::row({tk::item(m_optionCheck), tk::stretch()})});
 }
 

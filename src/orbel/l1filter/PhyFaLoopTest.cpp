@@ -39,10 +39,6 @@ LoadedFile loadLoopTestFile(const std::string& path) {
 }  // namespace
 
 PhyFaLoopTest::PhyFaLoopTest(tk::CWnd* parent) : CDialog(orbel::dialogTemplate("PhyFaLoopTest", "Loop Test"), parent) {
-  addControl(m_pathLabel);
-  addControl(m_pathEdit);
-  addControl(m_browseButton);
-  addControl(m_optionCheck);
   m_browseButton.onClicked = [this] { OnBrowse(); };
   setLayout({
       tk::row({tk::item(m_pathLabel), tk::item(m_pathEdit), tk::item(m_browseButton)}),
