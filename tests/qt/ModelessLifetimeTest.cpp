@@ -85,7 +85,7 @@ class ModelessLifetime : public ::testing::Test {
     tkqt::DialogWindow* shown = nullptr;
     host.toolkit().onDialogShown([&](tkqt::DialogWindow& window) { shown = &window; });
     EXPECT_TRUE(dialog.Create());
-    if (shown == nullptr) return nullptr;
+    if (shown == nullptr) return {};
     shown->activateWindow();
     auto* list = qobject_cast<QTreeView*>(shown->widgetFor("list"));
     list->setCurrentIndex(list->model()->index(1, 0));
@@ -93,6 +93,7 @@ class ModelessLifetime : public ::testing::Test {
     tree->setCurrentIndex(tree->model()->index(0, 0, tree->model()->index(0, 0)));
     auto* name = qobject_cast<QLineEdit*>(shown->widgetFor("name"));
     name->setFocus();
+    QTest::keyClick(name, Qt::Key_End);
     QTest::keyClicks(name, "x");
     QCoreApplication::processEvents();
     return shown;

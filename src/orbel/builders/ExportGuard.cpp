@@ -1,6 +1,7 @@
 #include "orbel/builders/ExportGuard.h"
 
 #include "toolkit/Toolkit.h"
+#include "toolkit/Types.h"
 
 namespace orbel {
 

@@ -52,7 +52,7 @@ TEST(SapFilterManager, WhichSapsEnterAndWithWhichAttribute) {
   for (const Case& c : cases) {
     std::optional<SapFilterManager> made;
     {
-      ScopedFeatures basicSaps(c.basic ? std::set<int>{130} : std::set<int>{});
+      orbel::test::ScopedFeatures basicSaps(c.basic ? std::set<int>{130} : std::set<int>{});
       made.emplace();
     }
     SapFilterManager& manager = *made;  // the switch is read at construction only
