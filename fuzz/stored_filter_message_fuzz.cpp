@@ -12,6 +12,7 @@
 
 #include "FuzzCheck.h"
 #include "host/FeatureManager.h"
+#include "host/ScopedHostState.h"
 #include "orbel/builders/FilterExports.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/filter/StoredFilterMessage.h"
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool valid = size >= 24 && static_cast<std::size_t>(data[0] | data[1] << 8) == size;
   fuzzCheck(orbel::isValidStoredFilterMessage(bytes) == valid, "validity is the size and the first word");
 
-  FeatureManager::Instance().Reset();
+  const ScopedHostState<FeatureManager> defaults(FeatureManager::Instance(), {});  // every switch off
   tk::ProfileStore profile;
   profile.writeBinary(orbel::kSettingsSection, orbel::kStoredFilterMessageKey, {bytes.begin(), bytes.end()});
   tk::ScriptedToolkit toolkit({}, profile);

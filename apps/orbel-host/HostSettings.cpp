@@ -17,10 +17,7 @@ void saveHostSettings(tk::ProfileStore& profile, const HostSettings& settings) {
 }
 
 void applyHostSettings(const HostSettings& settings) {
-  FeatureManager& manager = FeatureManager::Instance();
-  manager.Reset();
-  for (int number : settings.features) manager.SetFeature(number, true);
-  for (int number : settings.modules) manager.SetModule(number, true);
+  FeatureManager::Instance().ApplyState({settings.features, settings.modules});
 }
 
 std::string joinNumbers(const std::set<int>& numbers) {

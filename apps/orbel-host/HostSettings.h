@@ -17,6 +17,7 @@ struct HostSettings {
 
 HostSettings loadHostSettings(const tk::ProfileStore& profile);
 void saveHostSettings(tk::ProfileStore& profile, const HostSettings& settings);
+// The one place the Qt host sets the host's state, at start and from its menu.
 void applyHostSettings(const HostSettings& settings);
 
 // "113,124" and back; numbers that do not parse are dropped.

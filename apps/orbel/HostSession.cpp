@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "host/FeatureManager.h"
 #include "host/SimFilterInfoMan.h"
@@ -39,15 +40,6 @@ std::vector<int> parseNumberList(const std::string& list, const char* option) {
   return numbers;
 }
 
-void applyHostSettings(const HostOptions& options) {
-  FeatureManager& manager = FeatureManager::Instance();
-  manager.Reset();
-  if (options.features)
-    for (int number : parseNumberList(*options.features, "--features")) manager.SetFeature(number, true);
-  if (options.modules)
-    for (int number : parseNumberList(*options.modules, "--modules")) manager.SetModule(number, true);
-}
-
 tk::Script loadScript(const std::string& path) {
   if (path.empty()) return {};
   auto parsed = script::parseScript(readText(path));
@@ -65,14 +57,20 @@ DialogState snapshot(const tk::CDialog& dialog) {
 
 }  // namespace
 
-void loadSimDefinitions(const std::string& path) {
-  std::string error = CSimFilterInfoMan::CreateInstance(true)->LoadDefinitionFile(path);
+void applyHostOptions(const HostOptions& options) {
+  FeatureManager::State state;
+  if (options.features)
+    for (int number : parseNumberList(*options.features, "--features")) state.features.insert(number);
+  if (options.modules)
+    for (int number : parseNumberList(*options.modules, "--modules")) state.modules.insert(number);
+  FeatureManager::Instance().ApplyState(std::move(state));
+  if (options.simDefinitions.empty()) return;
+  std::string error = CSimFilterInfoMan::CreateInstance(true)->LoadDefinitionFile(options.simDefinitions);
   if (!error.empty()) throw std::runtime_error(error);
 }
 
 SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& options) {
-  applyHostSettings(options);
-  if (!options.simDefinitions.empty()) loadSimDefinitions(options.simDefinitions);
+  applyHostOptions(options);
   tk::Script script = loadScript(options.scriptPath);
   tk::ProfileStore profile;
   if (!options.profilePath.empty()) {

@@ -49,9 +49,12 @@ struct SessionResult {
   std::vector<runner::HostObject> hostObjects;                     // what the host kept after the call
 };
 
-// Makes the host's SIM definitions those of `path`; throws
-// std::runtime_error, naming the faulty entry, when the file cannot be used.
-void loadSimDefinitions(const std::string& path);
+// The one place the CLI sets the host's state: the feature switches and host
+// modules of `options` (none when not given) and the SIM definitions of the
+// file it names (those the host finds by itself when none). Throws
+// std::runtime_error for a bad number list or a definition file that cannot
+// be used, naming the faulty entry.
+void applyHostOptions(const HostOptions& options);
 
 // Applies `options`, runs `info` with `call` and collects the result, then
 // releases the objects the host kept, so that each session starts afresh. Throws

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     }
     if (decode->parsed()) {
       if (file.empty() && hex.empty()) throw CLI::ValidationError("decode", "give a FILE or --hex");
-      if (!decodeSimDefinitions.empty()) cli::loadSimDefinitions(decodeSimDefinitions);
+      cli::applyHostOptions({.simDefinitions = decodeSimDefinitions});
       return decodeCommand(file, hex, format);
     }
     const runner::ExportInfo& info = exportNamed(exportName);

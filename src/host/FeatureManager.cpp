@@ -1,5 +1,7 @@
 #include "host/FeatureManager.h"
 
+#include <utility>
+
 FeatureManager& FeatureManager::Instance() {
   static FeatureManager instance;  // the host's one process-wide manager
   return instance;
@@ -19,7 +21,7 @@ void FeatureManager::SetModule(int number, bool present) {
     modules_.erase(number);
 }
 
-void FeatureManager::Reset() {
-  features_.clear();
-  modules_.clear();
+void FeatureManager::ApplyState(State state) {
+  features_ = std::move(state.features);
+  modules_ = std::move(state.modules);
 }

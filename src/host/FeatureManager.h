@@ -1,6 +1,7 @@
 // Feature switches and host-module presence, as the host program sets them.
 // Without settings every switch is off and every host module absent; the CLI
-// (--features, --modules), the Qt host's menu and test fixtures change them.
+// (--features, --modules) and the Qt host's menu apply theirs, tests change
+// them for one scope through ScopedHostState.
 #pragma once
 
 #include <set>
@@ -14,8 +15,16 @@ class FeatureManager {
 
   void SetFeature(int number, bool on);
   void SetModule(int number, bool present);
-  // Back to the defaults: all switches off, all modules absent.
-  void Reset();
+
+  // Every switch that is on and every module present, read and replaced as a
+  // whole: the host applies its settings in one step, and a ScopedHostState
+  // puts back what a scope changed.
+  struct State {
+    std::set<int> features;
+    std::set<int> modules;
+  };
+  State CurrentState() const { return {features_, modules_}; }
+  void ApplyState(State state);
 
   const std::set<int>& features() const { return features_; }
   const std::set<int>& modules() const { return modules_; }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <utility>
 
 #include "host/SimDefinitionFile.h"
 
@@ -47,4 +48,10 @@ std::string CSimFilterInfoMan::LoadDefinitionText(std::string_view text, std::st
 void CSimFilterInfoMan::LoadDefaultDefinitions() {
   // The built-in text is checked by the test suite; it always reads.
   LoadDefinitionText(builtInSimDefinitionText(), kBuiltInSource);
+}
+
+void CSimFilterInfoMan::ApplyState(State state) {
+  definitions_ = std::move(state.definitions);
+  source_ = std::move(state.source);
+  loadError_ = std::move(state.loadError);
 }

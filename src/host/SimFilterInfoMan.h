@@ -37,6 +37,16 @@ class CSimFilterInfoMan {
   const std::string& DefinitionSource() const { return source_; }
   const std::string& LoadError() const { return loadError_; }
 
+  // The definitions with their source and load error, read and replaced as a
+  // whole, so that a ScopedHostState can put back what a scope loaded.
+  struct State {
+    SimDefinitions definitions;
+    std::string source;
+    std::string loadError;
+  };
+  State CurrentState() const { return {definitions_, source_, loadError_}; }
+  void ApplyState(State state);
+
   const SimDefinitions& GetSimDefinitions() const { return definitions_; }
   const std::vector<SimGroupEntry>& GetSimGroupList() const { return definitions_.groups; }
   const std::vector<SimRecordEntry>& GetSimRecordList() const { return definitions_.records; }

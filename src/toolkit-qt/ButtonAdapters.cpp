@@ -33,7 +33,8 @@ class ButtonAdapter : public ControlAdapter {
  public:
   ButtonAdapter(tk::Button& button, DialogWindow& window) : ControlAdapter(button, window) {
     button_->setAutoDefault(false);
-    QObject::connect(button_, &QPushButton::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
+    QObject::connect(button_, &QPushButton::clicked, receiver(),
+                     [this] { act(action(tk::ScriptAction::Verb::Click)); });
   }
   QWidget* widget() override { return button_; }
 
@@ -48,7 +49,7 @@ class CheckBoxAdapter : public ControlAdapter {
  public:
   CheckBoxAdapter(tk::CheckBox& box, DialogWindow& window) : ControlAdapter(box, window), model_(box) {
     box_->setTristate(box.threeState());
-    QObject::connect(box_, &QCheckBox::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
+    QObject::connect(box_, &QCheckBox::clicked, receiver(), [this] { act(action(tk::ScriptAction::Verb::Click)); });
   }
   QWidget* widget() override { return box_; }
 
@@ -68,7 +69,8 @@ class RadioAdapter : public ControlAdapter {
  public:
   RadioAdapter(tk::RadioButton& radio, DialogWindow& window) : ControlAdapter(radio, window), model_(radio) {
     radio_->setAutoExclusive(false);  // the model's group decides which button is checked
-    QObject::connect(radio_, &QRadioButton::clicked, [this] { act(action(tk::ScriptAction::Verb::Click)); });
+    QObject::connect(radio_, &QRadioButton::clicked, receiver(),
+                     [this] { act(action(tk::ScriptAction::Verb::Click)); });
   }
   QWidget* widget() override { return radio_; }
 

@@ -13,7 +13,7 @@ class ComboAdapter : public ControlAdapter {
  public:
   ComboAdapter(tk::ComboBox& combo, DialogWindow& window) : ControlAdapter(combo, window), model_(combo) {
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    QObject::connect(combo_, &QComboBox::activated, [this](int index) { chosen(index); });
+    QObject::connect(combo_, &QComboBox::activated, receiver(), [this](int index) { chosen(index); });
   }
   QWidget* widget() override { return combo_; }
 

@@ -51,9 +51,12 @@ DialogWindow::DialogWindow(tk::CDialog& dialog, QtToolkit& toolkit, QWidget* par
 }
 
 DialogWindow::~DialogWindow() {
-  // The widgets belong to the window and go with it; their signals must not
-  // reach adapters that are already gone.
-  for (QWidget* child : findChildren<QWidget*>()) child->blockSignals(true);
+  // Nothing the teardown does may read a control: a modeless window can be
+  // abandoned after its controls are gone. The widgets belong to the window
+  // and go with it after this; first every widget signal is cut from the
+  // adapters, then the adapters take their item models along, and the views
+  // fall back to an empty model that reads nothing.
+  for (auto& [control, adapter] : adapters_) adapter->detach();
   adapters_.clear();
 }
 

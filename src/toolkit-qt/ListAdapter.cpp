@@ -60,7 +60,7 @@ class ListAdapter : public ControlAdapter {
     view_->setRootIsDecorated(false);
     view_->setUniformRowHeights(true);
     view_->setAllColumnsShowFocus(true);
-    QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged,
+    QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, receiver(),
                      [this](const QModelIndex& current) {
                        if (!syncing_ && current.isValid() && current.row() != list_.selection())
                          rowAction(tk::ScriptAction::Verb::SelectItem, current.row());

@@ -19,7 +19,7 @@ namespace {
 class TabAdapter : public ControlAdapter {
  public:
   TabAdapter(tk::TabControl& tabs, DialogWindow& window) : ControlAdapter(tabs, window), tabs_(tabs) {
-    QObject::connect(bar_, &QTabBar::currentChanged, [this](int index) {
+    QObject::connect(bar_, &QTabBar::currentChanged, receiver(), [this](int index) {
       if (index == tabs_.curSel()) return;
       tk::ScriptAction choice = action(tk::ScriptAction::Verb::Select);
       choice.index = index;
@@ -56,7 +56,7 @@ class SheetAdapter : public ControlAdapter {
       content->setLayout(window.buildLayout(page.content));
       tabs_->addTab(content, QString::fromStdString(page.caption));
     }
-    QObject::connect(tabs_, &QTabWidget::currentChanged, [this](int index) {
+    QObject::connect(tabs_, &QTabWidget::currentChanged, receiver(), [this](int index) {
       if (index == sheet_.activePage()) return;
       tk::ScriptAction choice = action(tk::ScriptAction::Verb::Select);
       choice.index = index;
@@ -87,7 +87,8 @@ class ScrollPaneAdapter : public ControlAdapter, public QObject {
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     area_->viewport()->installEventFilter(this);
     QScrollBar* bar = area_->verticalScrollBar();
-    QObject::connect(bar, &QScrollBar::actionTriggered, [this, bar](int request) { userScrolled(*bar, request); });
+    QObject::connect(bar, &QScrollBar::actionTriggered, receiver(),
+                     [this, bar](int request) { userScrolled(*bar, request); });
   }
   QWidget* widget() override { return area_; }
 

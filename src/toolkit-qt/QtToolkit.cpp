@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDebug>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
@@ -120,6 +121,14 @@ void QtToolkit::destroyModeless(tk::CDialog& dialog) {
   recorder_.dialogClosed(dialog);
   windows_.erase(&dialog);
   modeless_.erase(&dialog);
+}
+
+void QtToolkit::abandonModeless(tk::CDialog& dialog) {
+  // Tearing a window down never reads its controls (see ~DialogWindow), so
+  // the ordinary path is safe here; the warning names the owner's fault.
+  qWarning("%s was destroyed with its modeless window open; its owner must call DestroyWindow first",
+           dialog.className().c_str());
+  destroyModeless(dialog);
 }
 
 int QtToolkit::messageBox(tk::CDialog* owner, const std::string& text, const std::string& caption, unsigned style) {

@@ -28,6 +28,7 @@ class QtToolkit : public tk::Toolkit {
   bool createModeless(tk::CDialog& dialog) override;
   void showModeless(tk::CDialog& dialog, bool visible) override;
   void destroyModeless(tk::CDialog& dialog) override;
+  void abandonModeless(tk::CDialog& dialog) override;
   int messageBox(tk::CDialog* owner, const std::string& text, const std::string& caption, unsigned style) override;
   std::optional<std::string> chooseFile(const tk::FileDialogRequest& request) override;
   void setClipboard(const std::string& text) override;

@@ -96,9 +96,11 @@ class TreeAdapter : public ControlAdapter {
     view_->setHeaderHidden(tree.columnTitles().empty());
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::SelectedClicked);
-    QObject::connect(view_, &QTreeView::expanded, [this](const QModelIndex& index) { userExpanded(index, true); });
-    QObject::connect(view_, &QTreeView::collapsed, [this](const QModelIndex& index) { userExpanded(index, false); });
-    QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentChanged,
+    QObject::connect(view_, &QTreeView::expanded, receiver(),
+                     [this](const QModelIndex& index) { userExpanded(index, true); });
+    QObject::connect(view_, &QTreeView::collapsed, receiver(),
+                     [this](const QModelIndex& index) { userExpanded(index, false); });
+    QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, receiver(),
                      [this](const QModelIndex& current) { userSelected(current); });
   }
   QWidget* widget() override { return view_; }

@@ -31,7 +31,13 @@ CDialog::CDialog(DialogTemplate dialogTemplate, CWnd* parent) : template_(std::m
   cancel_.onClicked = [this] { OnCancel(); };
 }
 
-CDialog::~CDialog() { DestroyWindow(); }
+CDialog::~CDialog() {
+  // The derived part and its controls are already gone: only a window its
+  // owner forgot to end is left, and it goes without reading them.
+  if (!modeless_) return;
+  modeless_ = false;
+  if (Toolkit* toolkit = installedToolkit()) toolkit->abandonModeless(*this);
+}
 
 int CDialog::DoModal() {
   Toolkit* toolkit = installedToolkit();

@@ -1,6 +1,14 @@
 // CDialog: a dialog of the toolkit model. It owns no widgets: it registers
 // its controls, holds its template (layout) and runs through the installed
 // Toolkit, which draws it or drives it from a script.
+//
+// Window lifetime: a window never outlives the controls it draws. A modal
+// window ends inside DoModal. A modeless window is ended by the dialog's
+// owner with DestroyWindow before the dialog object goes: the controls are
+// members of the derived class and are gone by the time ~CDialog runs. A
+// dialog destroyed with its window still open is the owner's fault; ~CDialog
+// then has the toolkit end the window without reading any control
+// (Toolkit::abandonModeless) and report the fault, in every build.
 #pragma once
 
 #include <string>
@@ -37,7 +45,8 @@ class CDialog : private ChangeSink {
   // the template's resource module has not joined the resource chain.
   int DoModal();
   // Modeless use: Create initialises the dialog and shows it; false without
-  // a toolkit or templates. DestroyWindow ends it (the destructor does too).
+  // a toolkit or templates. The owner ends it with DestroyWindow before it
+  // destroys the dialog (see the window lifetime above).
   bool Create();
   void ShowWindow(bool visible);
   void DestroyWindow();

@@ -15,6 +15,7 @@ ScriptedToolkit::ScriptedToolkit(Script script, ProfileStore& profile)
     : script_(std::move(script)), profile_(profile) {}
 
 int ScriptedToolkit::runModal(CDialog& dialog) {
+  if (fault_) std::rethrow_exception(fault_);
   const std::size_t number = nextDialog_++;
   dialogsRun_.push_back(dialog.className());
   dialog.OnInitDialog();
@@ -32,6 +33,10 @@ bool ScriptedToolkit::createModeless(CDialog& dialog) {
   if (number < script_.dialogs.size()) runActions(dialog, script_.dialogs[number], number);
   if (actionsDone_) actionsDone_(dialog);
   return true;
+}
+
+void ScriptedToolkit::abandonModeless(CDialog& dialog) {
+  errors_.push_back(dialog.className() + " was destroyed with its modeless window open");
 }
 
 void ScriptedToolkit::runActions(CDialog& dialog, const DialogScript& script, std::size_t dialogNumber) {
@@ -70,6 +75,7 @@ int ScriptedToolkit::messageBox(CDialog* owner, const std::string& text, const s
 }
 
 std::optional<std::string> ScriptedToolkit::chooseFile(const FileDialogRequest& request) {
+  if (fault_) std::rethrow_exception(fault_);
   std::optional<std::string> answer;
   if (nextFile_ < script_.files.size())
     answer = script_.files[nextFile_++];

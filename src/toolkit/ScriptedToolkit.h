@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,15 +35,22 @@ class ScriptedToolkit : public Toolkit {
 
   int runModal(CDialog& dialog) override;
   // A modeless dialog takes the next dialog script when it is created; it
-  // stays open until its owner destroys it.
+  // stays open until its owner destroys it. A dialog that goes with its
+  // window open is reported among the errors.
   bool createModeless(CDialog& dialog) override;
   void showModeless(CDialog&, bool) override {}
   void destroyModeless(CDialog&) override {}
+  void abandonModeless(CDialog& dialog) override;
   int messageBox(CDialog* owner, const std::string& text, const std::string& caption, unsigned style) override;
   std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
   void setClipboard(const std::string& text) override { clipboard_ = text; }
   void notifyHost(const HostNotification& notification) override { notifications_.push_back(notification); }
   ProfileStore& profile() override { return profile_; }
+
+  // Test seam: while set, every modal run and file dialog throws `fault`
+  // instead of showing anything, as a failure deep inside a dialog would;
+  // tests use it to reach the failure handling of the library's entry points.
+  void failWith(std::exception_ptr fault) { fault_ = std::move(fault); }
 
   // Called for each modal dialog after its script's actions, before a dialog
   // still open is closed as Cancel.
@@ -66,6 +74,7 @@ class ScriptedToolkit : public Toolkit {
   std::size_t nextFile_ = 0;
   std::size_t nextAnswer_ = 0;
   std::function<void(const CDialog&)> actionsDone_;
+  std::exception_ptr fault_;
   std::vector<std::string> errors_;
   std::vector<std::string> dialogsRun_;
   std::vector<MessageBoxRecord> messageBoxes_;

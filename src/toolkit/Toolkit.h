@@ -34,10 +34,14 @@ class Toolkit {
   // ends itself, and returns the end code.
   virtual int runModal(CDialog& dialog) = 0;
   // Modeless dialogs: created (and initialised) once, shown or hidden, and
-  // destroyed when their owner asks or the dialog object goes away.
+  // destroyed when their owner asks, while the dialog's controls still live.
   virtual bool createModeless(CDialog& dialog) = 0;
   virtual void showModeless(CDialog& dialog, bool visible) = 0;
   virtual void destroyModeless(CDialog& dialog) = 0;
+  // The dialog object is being destroyed with its modeless window still open:
+  // its controls are already gone. Ends the window without reading any
+  // control and reports the owner's fault where the toolkit reports faults.
+  virtual void abandonModeless(CDialog& dialog) = 0;
   virtual int messageBox(CDialog* owner, const std::string& text, const std::string& caption, unsigned style) = 0;
   // The chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;

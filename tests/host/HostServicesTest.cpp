@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "host/FeatureManager.h"
+#include "host/ScopedHostState.h"
 #include "host/PsdlStrToInt.h"
 #include "host/StringTable.h"
 #include "host/TdBand.h"
@@ -61,18 +62,26 @@ TEST(PsdlStrToInt, RefusesEverythingElseAndLeavesOutputsAlone) {
   EXPECT_EQ(value, 42u);
 }
 
-TEST(FeatureManager, SwitchesAndModulesAreOffUntilTheHostSetsThem) {
+TEST(FeatureManager, SwitchesAndModulesAreOffUntilSetAndAScopePutsBackWhatItChanged) {
   FeatureManager& manager = FeatureManager::Instance();
-  manager.Reset();
   EXPECT_FALSE(manager.GetFeature(124));
-  manager.SetFeature(124, true);
-  manager.SetModule(25, true);
-  EXPECT_TRUE(FeatureManager::Instance().GetFeature(124));
-  EXPECT_TRUE(manager.GetModule(25));
-  EXPECT_FALSE(manager.GetModule(124));
-  manager.SetFeature(124, false);
-  EXPECT_FALSE(manager.GetFeature(124));
-  manager.Reset();
+  {
+    ScopedHostState<FeatureManager> scope(manager);
+    manager.SetFeature(124, true);
+    manager.SetModule(25, true);
+    EXPECT_TRUE(FeatureManager::Instance().GetFeature(124));
+    EXPECT_TRUE(manager.GetModule(25));
+    EXPECT_FALSE(manager.GetModule(124));
+    manager.SetFeature(124, false);
+    EXPECT_FALSE(manager.GetFeature(124));
+    {
+      ScopedHostState<FeatureManager> exactly(manager, {{7}, {}});  // replaces, does not add
+      EXPECT_TRUE(manager.GetFeature(7));
+      EXPECT_FALSE(manager.GetModule(25));
+    }
+    EXPECT_FALSE(manager.GetFeature(7));
+    EXPECT_TRUE(manager.GetModule(25));
+  }
   EXPECT_FALSE(manager.GetModule(25));
 }
 

@@ -3,12 +3,12 @@
 // as a user drives them.
 #include <gtest/gtest.h>
 
-#include "host/FeatureManager.h"
 #include "host/StringTable.h"
 #include "host/TdBand.h"
 #include "orbel/builders/Exports.h"
 #include "orbel/diag/IgnoreBarred.h"
 #include "support/LockCellCall.h"
+#include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 #include "toolkit/Edit.h"
 #include "toolkit/RadioButton.h"
@@ -91,7 +91,7 @@ TEST(LockCell, ValidatesFrequencyThenCellPerMode) {
   for (const Case& c : cases) {
     ScriptedHost host(dialogScript("CDiagCmdLockCellDlg", {click(c.mode), set("frequency", c.frequency),
                                                            set("cell", c.cell), click("ok")}));
-    FeatureManager::Instance().SetModule(25, true);  // offers the GSM modes
+    ScopedFeatures gsmModule({}, {25});  // offers the GSM modes
     Call call = lockCell({});
     const std::string where = std::string(c.mode) + " " + c.frequency + " / " + c.cell;
     EXPECT_EQ(payloadHex(call), c.payload) << where;
@@ -132,7 +132,7 @@ TEST(LockCell, SwitchesAndHostModuleChooseTheModesOffered) {
   };
   for (const Case& c : cases) {
     ScriptedHost host;
-    FeatureManager::Instance().SetModule(25, c.gsmModule);
+    ScopedFeatures gsmModule({}, c.gsmModule ? std::set<int>{25} : std::set<int>{});
     std::string checked, caption;
     bool gsmOffered = false, mode3Offered = false;
     host.toolkit().onActionsDone([&](const tk::CDialog& dialog) {
@@ -152,7 +152,7 @@ TEST(LockCell, SwitchesAndHostModuleChooseTheModesOffered) {
 
 TEST(LockCell, ModeButtonsOpenTheFieldsAndNameTheCell) {
   ScriptedHost host(dialogScript("CDiagCmdLockCellDlg", {click("mode.5"), click("mode.4"), set("cell", "1")}));
-  FeatureManager::Instance().SetModule(25, true);
+  ScopedFeatures gsmModule({}, {25});
   CaptionProbe caption(host, "label.cell");
   lockCell({0, 0, 0, false, false, true});
   EXPECT_EQ(caption.caption(), "BSIC:");  // mode 4 leaves the caption as mode 5 set it

@@ -15,6 +15,7 @@
 #include "qt/QtHost.h"
 #include "runner/ExportTable.h"
 #include "support/LockCellCall.h"
+#include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 
 namespace {
@@ -24,7 +25,7 @@ using namespace orbel::test;
 TEST(LockCellWidgets, PresetArgumentsThenBandAndBsicRefusalsThenAGsmCell) {
   const LockCellArgs args{3, 0xFF, 10055, false, true, true, false};
   QtHost host;
-  FeatureManager::Instance().SetModule(25, true);
+  ScopedFeatures gsmModule({}, {25});
   std::vector<bool> keptOpen;
   host.drive([&](tkqt::DialogWindow& window) {
     // The arguments chose the TD side, mode 1 and the two pre-set values.
@@ -52,7 +53,6 @@ TEST(LockCellWidgets, PresetArgumentsThenBandAndBsicRefusalsThenAGsmCell) {
   ScriptedHost scripted(
       dialogScript("CDiagCmdLockCellDlg", {set("frequency", "10053"), click("ok"), click("mode.5"), set("cell", "64"),
                                            click("ok"), set("cell", "63"), click("ok")}));
-  FeatureManager::Instance().SetModule(25, true);
   const Call expected = lockCell(args);
   EXPECT_EQ(qt.bytes, expected.bytes);
   EXPECT_EQ(qt.len, expected.len);

@@ -12,15 +12,12 @@
 #include "orbel/builders/ParamConfigExports.h"
 #include "orbel/decode/HexText.h"
 #include "qt/QtHost.h"
+#include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 
 namespace {
 
 using namespace orbel::test;
-
-void switchesOn(std::initializer_list<int> numbers) {
-  for (int number : numbers) FeatureManager::Instance().SetFeature(number, true);
-}
 
 std::string otherParamMessage() {
   int length = 0;
@@ -36,7 +33,7 @@ TEST(ConfigWidgets, OtherParametersByMouseGiveTheScriptedMessage) {
   bool hsdpaGreyed = false;
   {
     QtHost host;
-    switchesOn({122, 143, 144, 145, 146});
+    ScopedFeatures switches({122, 143, 144, 145, 146});
     host.drive([&](tkqt::DialogWindow& window) {
       fitsTheScreen = window.width() <= 1280 && window.height() <= 720;
       hsdpaGreyed = !widget<QCheckBox>(window, "param.b0")->isEnabled();
@@ -55,7 +52,7 @@ TEST(ConfigWidgets, OtherParametersByMouseGiveTheScriptedMessage) {
 
   ScriptedHost scripted(
       dialogScript("COtherParamCfgDlg", {click("selectnone"), click("param.0b"), click("param.d8"), click("ok")}));
-  switchesOn({122, 143, 144, 145, 146});
+  ScopedFeatures switches({122, 143, 144, 145, 146});
   EXPECT_EQ(otherParamMessage(), qt);
 }
 

@@ -15,6 +15,7 @@
 #include "orbel/builders/FilterExports.h"
 #include "qt/QtHost.h"
 #include "script/ScriptJson.h"
+#include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 
 namespace {
@@ -50,7 +51,7 @@ std::vector<std::uint8_t> fileBytes(const QString& path) {
 
 TEST(CompactFilterWidgets, FullOptionAndWorkModeByMouseGiveTheScriptedMessageAndProfile) {
   QtHost host;
-  FeatureManager::Instance().SetFeature(kWorkModeSwitch, true);
+  ScopedFeatures workModeSwitch({kWorkModeSwitch});
   host.drive([](tkqt::DialogWindow& window) {
     EXPECT_TRUE(checked(window, "filter.option3"));  // the filter type passed in
     EXPECT_TRUE(checked(window, "workmode.off"));
@@ -70,7 +71,6 @@ TEST(CompactFilterWidgets, FullOptionAndWorkModeByMouseGiveTheScriptedMessageAnd
   EXPECT_EQ(host.toolkit().profile().getInt("Settings", "FilterType", -1), 4);
 
   ScriptedHost scripted(dialogScript("CMsgFilterDlg_MINI", {click("filter.full"), click("workmode.on"), click("ok")}));
-  FeatureManager::Instance().SetFeature(kWorkModeSwitch, true);
   EXPECT_EQ(callMini(3, 0, true), qt);
   EXPECT_EQ(scripted.profile().values(), host.toolkit().profile().values());
 }

@@ -12,6 +12,7 @@
 #include "MainWindow.h"
 #include "qt/QtHost.h"
 #include "runner/FilterHost.h"
+#include "support/ScopedFeatures.h"
 
 namespace {
 
@@ -157,7 +158,7 @@ TEST(Host, PortSettingClassRunsAsItsHostRunsItAndItsFrameIsDecoded) {
 // The panel shows and edits the manager that the filter exports receive.
 TEST(Host, HostObjectsPanelShowsAndEditsTheSapFilterManagerTheExportsUse) {
   QtHost host;
-  FeatureManager::Instance().SetFeature(130, true);  // five built-in SAPs
+  ScopedFeatures basicSaps({130});  // five built-in SAPs
   orbel::runner::releaseHostSapFilterManager();
   orbel::host::MainWindow window(host.toolkit());
   orbel::host::HostObjectsPanel& panel = window.hostObjects();

@@ -18,7 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "host/FeatureManager.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "toolkit-qt/DialogWindow.h"
 #include "toolkit-qt/QtToolkit.h"
@@ -28,7 +27,6 @@ namespace orbel::test {
 class QtHost {
  public:
   QtHost() : toolkit_(profileFolder_.filePath("profile.ini")), installation_(toolkit_) {
-    FeatureManager::Instance().Reset();
     startModule();
     toolkit_.onMessageBox([this](const std::string& text, unsigned) {
       messages_.push_back(text);

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "host/FeatureManager.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/decode/HexText.h"
 #include "toolkit/ScriptedToolkit.h"
@@ -18,7 +17,6 @@ namespace orbel::test {
 class ScriptedHost {
  public:
   explicit ScriptedHost(tk::Script script = {}) : toolkit_(std::move(script), profile_), installation_(toolkit_) {
-    FeatureManager::Instance().Reset();
     startModule();
   }
   ~ScriptedHost() { stopModule(); }

@@ -1,10 +1,11 @@
-// Test support: the host's SIM definitions replaced for one test by a
-// definition text, and the built-in definitions restored afterwards.
+// Test support: the host's SIM definitions replaced for one scope by a
+// definition text, and the previous definitions restored afterwards.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "host/ScopedHostState.h"
 #include "host/SimFilterInfoMan.h"
 
 namespace orbel::test {
@@ -12,14 +13,13 @@ namespace orbel::test {
 class SimDefinitionsOverride {
  public:
   explicit SimDefinitionsOverride(std::string_view text)
-      : error_(CSimFilterInfoMan::CreateInstance(true)->LoadDefinitionText(text, "test definitions")) {}
-  ~SimDefinitionsOverride() { CSimFilterInfoMan::CreateInstance(true)->LoadDefaultDefinitions(); }
-  SimDefinitionsOverride(const SimDefinitionsOverride&) = delete;
-  SimDefinitionsOverride& operator=(const SimDefinitionsOverride&) = delete;
+      : saved_(*CSimFilterInfoMan::CreateInstance(true)),
+        error_(CSimFilterInfoMan::CreateInstance(true)->LoadDefinitionText(text, "test definitions")) {}
 
   const std::string& error() const { return error_; }
 
  private:
+  ScopedHostState<CSimFilterInfoMan> saved_;
   std::string error_;
 };
 

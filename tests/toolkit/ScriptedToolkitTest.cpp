@@ -2,6 +2,8 @@
 // reports every way a script can fail to do what it says.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "support/ScriptedHost.h"
 #include "toolkit/Edit.h"
 #include "toolkit/ResourceChain.h"
@@ -119,6 +121,16 @@ TEST_F(ScriptedToolkitTest, AModelessDialogTakesItsScriptAndStaysOpenUntilDestro
   EXPECT_FALSE(dialog.hasEnded());
   dialog.DestroyWindow();
   EXPECT_FALSE(dialog.isModelessWindow());
+  EXPECT_TRUE(host.toolkit().errors().empty());
+}
+
+TEST_F(ScriptedToolkitTest, AModelessDialogDestroyedWithItsWindowOpenIsReported) {
+  ScriptedHost host(tk::Script{});
+  auto dialog = std::make_unique<ProbeDialog>();
+  ASSERT_TRUE(dialog->Create());
+  dialog.reset();
+  ASSERT_EQ(host.toolkit().errors().size(), 1u);
+  EXPECT_EQ(host.toolkit().errors()[0], "ProbeDlg was destroyed with its modeless window open");
 }
 
 TEST_F(ScriptedToolkitTest, ChangedControlsAreReportedOnceEach) {

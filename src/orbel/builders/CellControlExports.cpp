@@ -2,6 +2,7 @@
 // parameter request, measurement report interval) and the layer-1 info
 // report configuration.
 #include "orbel/builders/DialogBuilder.h"
+#include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/Exports.h"
 #include "orbel/diag/CDiagCmdDisableDlg.h"
 #include "orbel/diag/CDiagCmdLockCellDlg.h"
@@ -11,9 +12,11 @@
 
 unsigned char* OrbelGetLockCellBuffer(unsigned int* len, unsigned long presetFlags, unsigned char cellId,
                                       unsigned short frequency, bool b1, bool b2, bool b3, bool b4) {
-  CDiagCmdLockCellDlg dialog(b1, b2, b3, b4);
-  dialog.SetPreset(presetFlags, cellId, frequency);
-  return dialog.GetDiagCmd(len);
+  return orbel::guardExport<unsigned char*>(nullptr, [&] {
+    CDiagCmdLockCellDlg dialog(b1, b2, b3, b4);
+    dialog.SetPreset(presetFlags, cellId, frequency);
+    return dialog.GetDiagCmd(len);
+  });
 }
 
 unsigned char* DiagCmdDisableReqBuffer(unsigned int* len) {

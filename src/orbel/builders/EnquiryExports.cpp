@@ -1,4 +1,5 @@
 #include "orbel/builders/DialogBuilder.h"
+#include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/Exports.h"
 #include "orbel/diag/CDiagCmdFsmEnqDlg.h"
 #include "orbel/diag/CDiagCmdStaticEnqDlg.h"
@@ -14,13 +15,17 @@
 
 unsigned char* OrbelGetTmrEnqueryBuffer(unsigned int* len) {
   if (len != nullptr && *len != 0)
-    return orbel::buildPresetEnquiry(len, orbel::timerEnquiryCatalogue(), orbel::PrimitiveId::TimerEnquiry);
+    return orbel::guardExport<unsigned char*>(nullptr, [&] {
+      return orbel::buildPresetEnquiry(len, orbel::timerEnquiryCatalogue(), orbel::PrimitiveId::TimerEnquiry);
+    });
   return orbel::buildWithDialog<CDiagEnqTmrDlg>(len);
 }
 
 unsigned char* OrbelGetCountEnqueryBuffer(unsigned int* len) {
   if (len != nullptr && *len != 0)
-    return orbel::buildPresetEnquiry(len, orbel::counterEnquiryCatalogue(), orbel::PrimitiveId::CounterEnquiry);
+    return orbel::guardExport<unsigned char*>(nullptr, [&] {
+      return orbel::buildPresetEnquiry(len, orbel::counterEnquiryCatalogue(), orbel::PrimitiveId::CounterEnquiry);
+    });
   return orbel::buildWithDialog<CDiagEnqCntDlg>(len);
 }
 

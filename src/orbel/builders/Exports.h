@@ -1,6 +1,8 @@
 // The library's exported entry points. Builders return a malloc'ed message
 // that the caller releases with free(), or null when nothing was built; the
 // length goes through `len`, which is left as it was on cancel or failure.
+// Nothing throws out of an entry point: a failure inside shows the user a
+// message and gives the cancel result (orbel/builders/ExportGuard.h).
 #pragma once
 
 #include "orbel/Export.h"

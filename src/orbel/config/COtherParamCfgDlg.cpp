@@ -7,6 +7,7 @@
 #include "orbel/builders/StackModules.h"
 #include "host/FeatureManager.h"
 #include "orbel/builders/DiagMessage.h"
+#include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/config/OtherParamTable.h"
 #include "orbel/decode/HexText.h"
@@ -113,8 +114,10 @@ std::vector<unsigned char> COtherParamCfgDlg::LoadConfig() {
 }
 
 void COtherParamCfgDlg::SaveConfig(const std::vector<unsigned char>& config) {
-  if (tk::Toolkit* toolkit = tk::installedToolkit())
-    toolkit->profile().writeBinary(kSettingsSection, kConfigKey, {config.begin(), config.end()});
+  orbel::guardExport([&] {
+    if (tk::Toolkit* toolkit = tk::installedToolkit())
+      toolkit->profile().writeBinary(kSettingsSection, kConfigKey, {config.begin(), config.end()});
+  });
 }
 
 std::vector<unsigned char> COtherParamCfgDlg::GetDefaultConfig() {
@@ -133,21 +136,24 @@ void COtherParamCfgDlg::UpdateUi(const std::vector<unsigned char>& config, bool 
   auto holds = [&](std::uint8_t code) {
     return code != 0 && std::find(codes.begin(), codes.end(), code) != codes.end();
   };
-  const auto rows = orbel::otherParamRows();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const bool available = offered(rows[i]);
-    const bool ticked = available && (all || holds(rows[i].code) || holds(rows[i].secondCode));
-    m_paramChecks[i].setCheck(ticked ? 1 : 0);
-    m_paramChecks[i].enable(available);
-  }
+  orbel::guardExport([&] {
+    const auto rows = orbel::otherParamRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      const bool available = offered(rows[i]);
+      const bool ticked = available && (all || holds(rows[i].code) || holds(rows[i].secondCode));
+      m_paramChecks[i].setCheck(ticked ? 1 : 0);
+      m_paramChecks[i].enable(available);
+    }
+  });
 }
 
 unsigned char* COtherParamCfgDlg::GetFullMsg(int showDialog, int& length) {
-  if (showDialog != 0 && DoModal() != tk::IDOK) {
-    length = 0;
-    return nullptr;
-  }
-  return generateMag(length);
+  unsigned char* message = orbel::guardExport<unsigned char*>(nullptr, [&]() -> unsigned char* {
+    if (showDialog != 0 && DoModal() != tk::IDOK) return nullptr;
+    return generateMag(length);
+  });
+  if (message == nullptr) length = 0;
+  return message;
 }
 
 bool COtherParamCfgDlg::OnInitDialog() {
@@ -170,13 +176,15 @@ void COtherParamCfgDlg::OnOK() {
 unsigned char* COtherParamCfgDlg::generateMag(int& length) {
   length = 0;
   if (!FeatureManager::Instance().GetFeature(orbel::kOtherParamMessageSwitch)) return nullptr;
-  checkConfig(m_config);
-  orbel::CommandBuffer message = orbel::frameMessage(orbel::modules::kTask9, orbel::MessageGroup::PhysicalLayer,
-                                                     orbel::PrimitiveId::OtherParamConfig, m_config, true);
-  unsigned int built = 0;
-  unsigned char* bytes = message.handOver(&built);
-  length = static_cast<int>(built);
-  return bytes;
+  return orbel::guardExport<unsigned char*>(nullptr, [&] {
+    checkConfig(m_config);
+    orbel::CommandBuffer message = orbel::frameMessage(orbel::modules::kTask9, orbel::MessageGroup::PhysicalLayer,
+                                                       orbel::PrimitiveId::OtherParamConfig, m_config, true);
+    unsigned int built = 0;
+    unsigned char* bytes = message.handOver(&built);
+    length = static_cast<int>(built);
+    return bytes;
+  });
 }
 
 void COtherParamCfgDlg::OnSelectAll() { UpdateUi({0}, true); }

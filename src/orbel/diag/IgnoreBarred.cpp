@@ -1,5 +1,6 @@
 #include "orbel/diag/IgnoreBarred.h"
 
+#include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/ModuleLifetime.h"
 
 IgnoreBarred::IgnoreBarred(int enable, unsigned char type, tk::CWnd* parent)
@@ -31,13 +32,17 @@ const char* IgnoreBarred::GetBarredType(unsigned char type) {
 
 bool IgnoreBarred::OnInitDialog() {
   CDialog::OnInitDialog();
-  const bool enabled = enableButtons != 0;
-  m_normalRadio.enable(enabled);
-  m_ignoreRadio.enable(enabled);
-  m_queryButton.enable(enabled);
-  m_setButton.enable(false);
-  m_current.setCaption(GetBarredType(currentType));
-  return true;
+  const bool ready = orbel::guardExport(false, [&] {
+    const bool enabled = enableButtons != 0;
+    m_normalRadio.enable(enabled);
+    m_ignoreRadio.enable(enabled);
+    m_queryButton.enable(enabled);
+    m_setButton.enable(false);
+    m_current.setCaption(GetBarredType(currentType));
+    return true;
+  });
+  if (!ready) EndDialog(tk::IDCANCEL);  // the host sees a cancelled dialog
+  return ready;
 }
 
 void IgnoreBarred::OnIgnoreBarredQuery() {

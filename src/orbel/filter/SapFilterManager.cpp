@@ -7,6 +7,7 @@
 
 #include "host/FeatureManager.h"
 #include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ExportGuard.h"
 #include "orbel/filter/SapFilterMessage.h"
 
 namespace {
@@ -25,21 +26,29 @@ SapList SapFilterManager::CreateBasicSap() {
 }
 
 void SapFilterManager::L2Sap(const SapList& saps) {
-  if (&saps != &m_l2Saps) m_l2Saps = saps;
-  m_sapSet.clear();
-  for (const auto& [id, enabled] : m_l2Saps)
-    if (enabled) m_sapSet.push_back(id);
+  orbel::guardExport([&] {
+    if (&saps != &m_l2Saps) m_l2Saps = saps;
+    m_sapSet.clear();
+    for (const auto& [id, enabled] : m_l2Saps)
+      if (enabled) m_sapSet.push_back(id);
+  });
 }
 
 const SapList& SapFilterManager::L2Sap() { return m_l2Saps; }
 
-void SapFilterManager::UserSap(const SapList& saps) { m_userSaps = saps; }
+void SapFilterManager::UserSap(const SapList& saps) {
+  orbel::guardExport([&] { m_userSaps = saps; });
+}
 
 const SapList& SapFilterManager::UserSap() { return m_userSaps; }
 
 const CDWordArray& SapFilterManager::getSapSet() { return m_sapSet; }
 
 std::pair<unsigned char*, int> SapFilterManager::CreateMessage(bool userOnly) {
+  return orbel::guardExport(std::pair<unsigned char*, int>(nullptr, 0), [&] { return buildMessage(userOnly); });
+}
+
+std::pair<unsigned char*, int> SapFilterManager::buildMessage(bool userOnly) const {
   // The result is that of an ordered map filled list by list where the first
   // insertion of an identifier wins. Sorting (identifier, arrival) keys gets
   // there without a node per identifier: the first key of each identifier is

@@ -41,7 +41,8 @@ class ORBEL_EXPORT SapFilterManager {
   // identifiers; the message then carries the 16383 lowest.
   //
   // The buffer (4 + 5 x N bytes) is allocated with new[] and belongs to the
-  // caller, who releases it with delete[], never with free().
+  // caller, who releases it with delete[], never with free(). {null, 0} when
+  // it cannot be built (memory ran out).
   std::pair<unsigned char*, int> CreateMessage(bool userOnly);
 
   // Attribute of the built-in and user SAPs in the message: 2 when true, 1 when false.
@@ -52,6 +53,7 @@ class ORBEL_EXPORT SapFilterManager {
  private:
   // The five built-in SAPs when feature switch 130 is on, else none.
   static SapList CreateBasicSap();
+  std::pair<unsigned char*, int> buildMessage(bool userOnly) const;
 
   SapList m_basicSaps;
   SapList m_l2Saps;

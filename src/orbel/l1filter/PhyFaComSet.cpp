@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/l1filter/L1CommandFrame.h"
 
@@ -13,16 +14,22 @@ PhyFaComSet::~PhyFaComSet() { std::free(m_pFrame); }
 
 bool PhyFaComSet::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_optionCheck.setCheck(1);
-  return true;
+  const bool ready = orbel::guardExport(false, [&] {
+    m_optionCheck.setCheck(1);
+    return true;
+  });
+  if (!ready) EndDialog(tk::IDCANCEL);  // the host sees a cancelled dialog
+  return ready;
 }
 
 void PhyFaComSet::OnOK() {
-  orbel::CommandBuffer frame = orbel::buildPortSettingFrame(m_optionCheck.check() == 1);
-  if (!frame) {
-    MessageBox("alloc msg fail");
-    return;
-  }
-  orbel::keepFrame(m_pFrame, std::move(frame));
-  CDialog::OnOK();
+  orbel::guardExport([&] {
+    orbel::CommandBuffer frame = orbel::buildPortSettingFrame(m_optionCheck.check() == 1);
+    if (!frame) {
+      MessageBox("alloc msg fail");
+      return;
+    }
+    orbel::keepFrame(m_pFrame, std::move(frame));
+    CDialog::OnOK();
+  });
 }

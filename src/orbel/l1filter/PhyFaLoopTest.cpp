@@ -5,6 +5,7 @@
 #include <fstream>
 #include <vector>
 
+#include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/l1filter/L1CommandFrame.h"
 #include "orbel/ui/KovaFileDialog.h"
@@ -50,28 +51,36 @@ PhyFaLoopTest::~PhyFaLoopTest() { std::free(m_pFrame); }
 
 bool PhyFaLoopTest::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_optionCheck.setCheck(1);
-  return true;
+  const bool ready = orbel::guardExport(false, [&] {
+    m_optionCheck.setCheck(1);
+    return true;
+  });
+  if (!ready) EndDialog(tk::IDCANCEL);  // the host sees a cancelled dialog
+  return ready;
 }
 
 void PhyFaLoopTest::OnBrowse() {
-  // No default extension: a chosen file without one is sent as it is named.
-  orbel::KovaFileDialog dialog(true, "", "", "all file(*.*)|*.*||", this);
-  if (dialog.DoModal() == tk::IDOK) m_pathEdit.setText(dialog.GetPathName());
+  orbel::guardExport([&] {
+    // No default extension: a chosen file without one is sent as it is named.
+    orbel::KovaFileDialog dialog(true, "", "", "all file(*.*)|*.*||", this);
+    if (dialog.DoModal() == tk::IDOK) m_pathEdit.setText(dialog.GetPathName());
+  });
 }
 
 void PhyFaLoopTest::OnOK() {
-  const bool ticked = m_optionCheck.check() == 1;
-  const LoadedFile file = loadLoopTestFile(m_pathEdit.text());
-  if (file.failure != nullptr) {
-    MessageBox(file.failure);
-    return;
-  }
-  orbel::CommandBuffer frame = orbel::buildLoopTestFrame(ticked, file.bytes);
-  if (!frame) {
-    MessageBox("alloc msg fail");
-    return;
-  }
-  orbel::keepFrame(m_pFrame, std::move(frame));
-  CDialog::OnOK();
+  orbel::guardExport([&] {
+    const bool ticked = m_optionCheck.check() == 1;
+    const LoadedFile file = loadLoopTestFile(m_pathEdit.text());
+    if (file.failure != nullptr) {
+      MessageBox(file.failure);
+      return;
+    }
+    orbel::CommandBuffer frame = orbel::buildLoopTestFrame(ticked, file.bytes);
+    if (!frame) {
+      MessageBox("alloc msg fail");
+      return;
+    }
+    orbel::keepFrame(m_pFrame, std::move(frame));
+    CDialog::OnOK();
+  });
 }

@@ -6,6 +6,7 @@
 #include "orbel/builders/ParamConfigExports.h"
 #include "orbel/config/COtherParamCfgDlg.h"
 #include "orbel/decode/HexText.h"
+#include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 
 namespace {
@@ -20,7 +21,7 @@ const std::initializer_list<int> kAllButHsdpa = {122, 143, 144, 145, 146};
 
 // Runs the export with `switches` on; the payload in hex, or "null", and the length.
 std::pair<std::string, int> run(unsigned char showDialog, std::initializer_list<int> switches) {
-  for (int number : switches) FeatureManager::Instance().SetFeature(number, true);
+  ScopedFeatures on{std::set<int>(switches)};
   int length = 99;
   unsigned char* message = GetOtherParamCfg(showDialog, length);
   const Call call{takeBuffer(message, static_cast<unsigned int>(length)), static_cast<unsigned int>(length),
@@ -37,7 +38,7 @@ TEST(OtherParamConfig, WithoutTheDialogTheDefaultIsSentAndNothingStored) {
   ScriptedHost host;
   EXPECT_EQ(orbel::toHex(COtherParamCfgDlg::GetDefaultConfig()), kDefault);
   int length = 0;
-  FeatureManager::Instance().SetFeature(143, true);  // the rows' own switches do not matter here
+  ScopedFeatures on({143});  // the rows' own switches do not matter here
   const Bytes bytes = takeBuffer(GetOtherParamCfg(0, length), 76);
   ASSERT_EQ(length, 76);
   EXPECT_EQ(orbel::toHex(bytes),

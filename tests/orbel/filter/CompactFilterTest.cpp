@@ -7,6 +7,7 @@
 #include "orbel/builders/ByteOrder.h"
 #include "orbel/builders/FilterExports.h"
 #include "orbel/decode/HexText.h"
+#include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 
 namespace {
@@ -109,7 +110,7 @@ TEST(CompactFilter, WorkModeIsShownAndTakenOnlyUnderSwitch124) {
   };
   for (const Case& c : cases) {
     ScriptedHost host(dialogScript("CMsgFilterDlg_MINI", c.actions));
-    FeatureManager::Instance().SetFeature(124, c.shown);
+    ScopedFeatures workModeSwitch(c.shown ? std::set<int>{124} : std::set<int>{});
     bool visible = !c.shown;
     host.toolkit().onActionsDone([&](const tk::CDialog& d) { visible = d.findControl("workmode.label")->visible(); });
     const MiniCall call = callMini(0, c.workModeIn, !c.actions.empty());

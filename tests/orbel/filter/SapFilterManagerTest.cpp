@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
+#include <set>
 
-#include "host/FeatureManager.h"
 #include "orbel/catalogue/StandardSapList.h"
 #include "orbel/decode/HexText.h"
 #include "orbel/filter/SapFilterManager.h"
+#include "support/ScopedFeatures.h"
 
 namespace {
 
@@ -48,9 +50,12 @@ TEST(SapFilterManager, WhichSapsEnterAndWithWhichAttribute) {
        "33 00 00 14 00 00 08 20 00 00 0B DF 00 00 10 04 00 00 10 68 00 00 17 98 01 02 01 01 01"},
   };
   for (const Case& c : cases) {
-    FeatureManager::Instance().SetFeature(130, c.basic);
-    SapFilterManager manager;
-    FeatureManager::Instance().Reset();  // the switch is read at construction only
+    std::optional<SapFilterManager> made;
+    {
+      orbel::test::ScopedFeatures basicSaps(c.basic ? std::set<int>{130} : std::set<int>{});
+      made.emplace();
+    }
+    SapFilterManager& manager = *made;  // the switch is read at construction only
     manager.L2Sap(c.l2);
     manager.UserSap(c.user);
     manager.m_attributeOn = c.attributeOn;
