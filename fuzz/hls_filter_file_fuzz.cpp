@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::remove(path.c_str());
   const orbel::HlsFileContents parsed = orbel::parseHlsFilterFile(file);
 
-  fuzzCheck(message.empty() == (parsed.fault != orbel::HlsFault::None), "the loader and the format checks agree");
+  fuzzCheck(message.empty() == (parsed.fault != std::nullopt), "the loader and the format checks agree");
   if (message.empty()) {
     fuzzCheck(toolkit.messageBoxes().size() == 1 && toolkit.messageBoxes()[0].text == "File format error: " + path,
               "a refusal is told once, with the path");
