@@ -67,6 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   fuzzCheck(toolkit.messageBoxes().empty(), "an accepted file shows nothing");
   fuzzCheck(message == parsed.message, "the loader returns the checked message");
+  fuzzCheck(orbel::parseHlsFilterFile(file.first(size - 1)).fault == orbel::ReadFault::Truncated,
+            "an accepted file cut by one byte is refused as truncated");
   checkMessage(message);
   const auto again = orbel::encodeHlsFilterFile(std::span(message).subspan(20, message.size() - 24));
   fuzzCheck(again.has_value() && orbel::parseHlsFilterFile(*again).message == message,

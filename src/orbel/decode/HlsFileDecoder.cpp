@@ -46,7 +46,8 @@ DecodedMessage decodeHlsFilterFile(std::span<const std::uint8_t> bytes) {
   const HlsFileContents contents = parseHlsFilterFile(bytes);
   if (contents.fault) {
     decoded.fault = contents.fault;
-    decoded.error = std::string(contents.fault == ReadFault::Truncated ? "truncated" : "not an HLS filter file") + ": " +
+    const bool truncated = contents.fault == ReadFault::Truncated;
+    decoded.error = std::string(truncated ? "truncated" : "not an HLS filter file") + ": " +
                     contents.reason;
     return decoded;
   }

@@ -142,7 +142,8 @@ DecodedMessage decodeL1CommandFrameFormat(std::span<const std::uint8_t> bytes) {
   fields.push_back({kL1FrameMessageOffset, 2, "message offset", std::to_string(frame->messageOffset)});
   fields.push_back({kL1FrameMessageLength, 2, "message length", std::to_string(frame->messageLength)});
   fields.push_back({kL1FrameSpare, 2, "reserved", hexText(frame->spare, 4)});
-  message.title = "layer-1 " + addMessage(*messageHeader, embedded.rest(), kL1FrameHeaderSize, message) + " command frame";
+  message.title =
+      "layer-1 " + addMessage(*messageHeader, embedded.rest(), kL1FrameHeaderSize, message) + " command frame";
 
   const std::size_t end = kL1FrameHeaderSize + check.message.size();
   if (end < bytes.size()) {

@@ -39,8 +39,9 @@ DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes) {
                                             " bytes, a diagnostic message has at least " +
                                             std::to_string(kFrameOverhead));
   if (header->totalLength != bytes.size())
-    return refuse(ReadFault::Malformed, "inconsistent: the length field says " + std::to_string(header->totalLength) +
-                                            " bytes, " + std::to_string(bytes.size()) + " are present");
+    return refuse(sizeFault(header->totalLength, bytes.size()), "inconsistent: the length field says " +
+                                                                    std::to_string(header->totalLength) + " bytes, " +
+                                                                    std::to_string(bytes.size()) + " are present");
   const std::optional<std::span<const std::uint8_t>> payload = reader.bytes(*payloadLength);
   const std::size_t trailer = reader.offset();
   const std::optional<std::uint16_t> peerLength = reader.u16LE();

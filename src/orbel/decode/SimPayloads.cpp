@@ -124,7 +124,8 @@ class LayoutSearch {
     PARAMETER_ITEM_STRUCT item;
     item.kind = field.kind;
     item.width = field.width;
-    if (const auto bytes = itemsAt(payload_, offset, 1, field.width)) item.value = ByteReader(*bytes).uBE(field.width).value_or(0);
+    if (const auto bytes = itemsAt(payload_, offset, 1, field.width))
+      item.value = ByteReader(*bytes).uBE(field.width).value_or(0);
     return item;
   }
 
@@ -132,7 +133,8 @@ class LayoutSearch {
     PARAMETER_ITEM_STRUCT item;
     item.kind = field.kind;
     item.width = field.width;
-    if (const auto bytes = itemsAt(payload_, offset, 1, field.width)) std::copy(bytes->begin(), bytes->end(), item.data);
+    if (const auto bytes = itemsAt(payload_, offset, 1, field.width))
+      std::copy(bytes->begin(), bytes->end(), item.data);
     return item;
   }
 

@@ -95,7 +95,8 @@ std::optional<ReadRefusal> readFrames(ByteReader& file, HlsFileContents& content
     if (*frameCount != *count)
       return refuse(ReadFault::Malformed, frame + ": announces " + std::to_string(*frameCount) +
                                               " frames, the first frame " + std::to_string(*count));
-    if (*frameNumber != number) return refuse(ReadFault::Malformed, frame + ": numbered " + std::to_string(*frameNumber));
+    if (*frameNumber != number)
+      return refuse(ReadFault::Malformed, frame + ": numbered " + std::to_string(*frameNumber));
     if (*frameKind != *kind)
       return refuse(ReadFault::Malformed, frame + ": kind " + std::to_string(*frameKind) +
                                               ", the first frame has kind " + std::to_string(*kind));
