@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
   std::iota(payload.begin(), payload.end(), std::uint8_t{0});
   const std::optional<std::vector<std::uint8_t>> file = orbel::encodeHlsFilterFile(payload);
   if (checkLength != static_cast<int>(4 + 5 * kSapCount) || !file || file->size() != orbel::kMaxHlsFileSize ||
-      orbel::parseHlsFilterFile(*file).fault != orbel::HlsFault::None) {
+      orbel::parseHlsFilterFile(*file).fault != std::nullopt) {
     std::fprintf(stderr, "the samples are not the largest message and file\n");
     return 1;
   }

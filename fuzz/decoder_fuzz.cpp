@@ -16,8 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const orbel::DecodedMessage message = orbel::decodeDiagMessage(bytes);
   const std::string text = orbel::formatDecoded(message, bytes);
 
+  fuzzCheck(message.error.empty() == !message.fault, "a refusal says whether the input ran out or is malformed");
   if (!message.error.empty()) {
     fuzzCheck(message.fields.empty() && message.title.empty(), "a refused message has no fields");
+    // The fault kind agrees with the error text: "truncated" for input that ran out.
+    fuzzCheck(message.error.starts_with("truncated") == (message.fault == orbel::ReadFault::Truncated) ||
+                  message.error.starts_with("inconsistent: the length field"),
+              "the fault kind agrees with the error");
     fuzzCheck(text.starts_with("error: "), "a refused message formats as an error");
     return 0;
   }

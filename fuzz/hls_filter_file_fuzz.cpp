@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::remove(path.c_str());
   const orbel::HlsFileContents parsed = orbel::parseHlsFilterFile(file);
 
-  fuzzCheck(message.empty() == (parsed.fault != orbel::HlsFault::None), "the loader and the format checks agree");
+  fuzzCheck(message.empty() == (parsed.fault != std::nullopt), "the loader and the format checks agree");
   if (message.empty()) {
     fuzzCheck(toolkit.messageBoxes().size() == 1 && toolkit.messageBoxes()[0].text == "File format error: " + path,
               "a refusal is told once, with the path");
@@ -67,6 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   fuzzCheck(toolkit.messageBoxes().empty(), "an accepted file shows nothing");
   fuzzCheck(message == parsed.message, "the loader returns the checked message");
+  fuzzCheck(orbel::parseHlsFilterFile(file.first(size - 1)).fault == orbel::ReadFault::Truncated,
+            "an accepted file cut by one byte is refused as truncated");
   checkMessage(message);
   const auto again = orbel::encodeHlsFilterFile(std::span(message).subspan(20, message.size() - 24));
   fuzzCheck(again.has_value() && orbel::parseHlsFilterFile(*again).message == message,

@@ -19,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!check) {
     fuzzCheck(check.message.empty(), "a refused frame has no message");
     fuzzCheck(!message.error.empty() && message.fields.empty(), "the decoder refuses what the check refuses");
+    fuzzCheck(message.fault == orbel::faultOf(check.error), "the decoder names the check's fault kind");
     return 0;
   }
   fuzzCheck(check.message.data() == data + orbel::kL1FrameHeaderSize, "the message starts at offset 24");

@@ -3,10 +3,12 @@
 // must keep every byte; decoding, encoding and decoding again must be stable:
 // the second encoding gives the same bytes as the first, and a configuration
 // in normal form keeps at most 16 identifiers per list. The decoder's fields
-// must cover the 1128 bytes exactly.
+// must cover the 1128 bytes exactly. Fewer bytes are refused as truncated.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <variant>
 
 #include "FuzzCheck.h"
 #include "orbel/decode/L1Formats.h"
@@ -16,6 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   orbel::PhyFaFilterBytes bytes{};
   std::copy_n(data, std::min(size, bytes.size()), bytes.begin());
 
+  if (size < bytes.size()) {
+    const auto cut = orbel::parsePhyFaFilterConfig(std::span(data, size));
+    const orbel::ReadFault* fault = std::get_if<orbel::ReadFault>(&cut);
+    fuzzCheck(fault != nullptr && *fault == orbel::ReadFault::Truncated,
+              "fewer than 1128 bytes are refused as truncated");
+  }
   const orbel::PhyFaFilterConfig config = *orbel::readPhyFaFilterConfig(bytes);
   fuzzCheck(orbel::toBytes(config) == bytes, "the layout keeps every byte");
 

@@ -122,21 +122,32 @@ TEST(MessageDecoder, RefusesTruncatedAndInconsistentFrames) {
   const auto good = bytesOf(kTimerPoll);
   for (std::size_t length = 0; length < good.size(); ++length) {
     std::vector<std::uint8_t> cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
-    EXPECT_NE(orbel::decodeDiagMessage(cut).error, "") << length;  // every truncation
+    const orbel::DecodedMessage message = orbel::decodeDiagMessage(cut);
+    EXPECT_NE(message.error, "") << length;  // every truncation
+    EXPECT_EQ(message.fault, orbel::ReadFault::Truncated) << length;
   }
   struct Case {
     const char* hex;
     const char* fragment;
+    orbel::ReadFault fault;
   };
+  constexpr auto kTruncated = orbel::ReadFault::Truncated, kMalformed = orbel::ReadFault::Malformed;
   const Case cases[] = {
-      {"1D 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00", "length field says 29"},
-      {"1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 09 00 00 21 00 05 00 00 00 00", "does not fit"},
-      {"1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 01 00 00 00", "do not add up"},
-      {"1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 FF FF 00 00", "do not add up"},
+      {"1D 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00", "length field says 29",
+       kTruncated},
+      {"1B 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00", "length field says 27",
+       kMalformed},
+      {"1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 09 00 00 21 00 05 00 00 00 00", "does not fit",
+       kMalformed},
+      {"1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 01 00 00 00", "do not add up",
+       kMalformed},
+      {"1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 FF FF 00 00", "do not add up",
+       kMalformed},
   };
   for (const Case& c : cases) {
-    std::string error = orbel::decodeDiagMessage(bytesOf(c.hex)).error;
-    EXPECT_NE(error.find(c.fragment), std::string::npos) << error;
+    const orbel::DecodedMessage message = orbel::decodeDiagMessage(bytesOf(c.hex));
+    EXPECT_NE(message.error.find(c.fragment), std::string::npos) << message.error;
+    EXPECT_EQ(message.fault, c.fault) << c.fragment;
   }
 }
 

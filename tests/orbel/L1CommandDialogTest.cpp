@@ -206,10 +206,17 @@ TEST(L1FrameCheck, RefusesEveryInconsistency) {
   for (const Case& c : cases) {
     std::vector<std::uint8_t> frame = good;
     std::copy(c.bytes.begin(), c.bytes.end(), frame.begin() + static_cast<std::ptrdiff_t>(c.offset));
-    EXPECT_EQ(ValidateL1CommandFrame(frame).error, c.error) << c.what;
+    const L1FrameError error = ValidateL1CommandFrame(frame).error;
+    EXPECT_EQ(error, c.error) << c.what;
+    // Only a message longer than the frame ran out of bytes; every other error is a contradiction.
+    EXPECT_EQ(faultOf(error), c.error == L1FrameError::Truncated ? ReadFault::Truncated : ReadFault::Malformed)
+        << c.what;
   }
-  for (std::size_t length : {0u, 23u, 24u, 1175u})  // no header, or not the whole message
-    EXPECT_EQ(ValidateL1CommandFrame(std::span(good).first(length)).error, L1FrameError::Truncated) << length;
+  for (std::size_t length : {0u, 23u, 24u, 1175u}) {  // no header, or not the whole message
+    const L1FrameError error = ValidateL1CommandFrame(std::span(good).first(length)).error;
+    EXPECT_EQ(error, L1FrameError::Truncated) << length;
+    EXPECT_EQ(faultOf(error), ReadFault::Truncated) << length;
+  }
 }
 
 TEST(L1FrameCheck, WhatItLeavesUnchecked) {

@@ -124,17 +124,28 @@ TEST(L1Decoder, RefusesInconsistentFramesAndMessages) {
   frame[10] = 0x06;
   EXPECT_EQ(decodeAny(frame)->error,
             "not a well-formed layer-1 command frame: the primitive disagrees with the message's command code");
+  EXPECT_EQ(decodeAny(frame)->fault, ReadFault::Malformed);
   frame.resize(30);
   EXPECT_EQ(decodeAny(frame)->error, "not a well-formed layer-1 command frame: truncated");
+  EXPECT_EQ(decodeAny(frame)->fault, ReadFault::Truncated);
 
   const std::vector<std::uint8_t> message(frame.begin() + 24, frame.end());  // sync and 2 bytes
   EXPECT_EQ(decodeAny(message)->error, "truncated: 6 bytes, a layer-1 message header has 24");
+  EXPECT_EQ(decodeAny(message)->fault, ReadFault::Truncated);
   std::vector<std::uint8_t> headerOnly = bytesOf(buildPortSettingFrame(true));
   headerOnly.erase(headerOnly.begin(), headerOnly.begin() + 24);
   headerOnly.push_back(0);
   EXPECT_EQ(decodeAny(headerOnly)->error, "inconsistent: the header announces 1152 bytes, 1153 are present");
-  EXPECT_EQ(decodeAny(std::vector<std::uint8_t>(1127, 0), "l1config")->error,
-            "a layer-1 filter configuration has 1128 bytes, 1127 are present");
+  EXPECT_EQ(decodeAny(headerOnly)->fault, ReadFault::Malformed);
+  headerOnly.resize(1151);
+  EXPECT_EQ(decodeAny(headerOnly)->error, "truncated: the header announces 1152 bytes, 1151 are present");
+  EXPECT_EQ(decodeAny(headerOnly)->fault, ReadFault::Truncated);
+  for (const auto& [length, fault] : {std::pair{1127u, ReadFault::Truncated}, {1129u, ReadFault::Malformed}}) {
+    const DecodedMessage config = *decodeAny(std::vector<std::uint8_t>(length, 0), "l1config");
+    EXPECT_EQ(config.error, "a layer-1 filter configuration has 1128 bytes, " + std::to_string(length) +
+                                " are present");
+    EXPECT_EQ(config.fault, fault) << length;
+  }
 }
 
 TEST(L1Decoder, TellsConfigurationsFromMessagesOfTheSameLength) {

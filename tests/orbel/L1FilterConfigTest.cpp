@@ -106,9 +106,13 @@ TEST(FilterConfigLayout, ReadingAndWritingKeepsEveryByteAndRefusesOtherLengths) 
   EXPECT_EQ(config->tdStateTo, bytes[133]);
   EXPECT_EQ(config->gsmOptionsB, readU16LE(bytes, 146));
   EXPECT_EQ(config->taskBitmaps[29][7], readU32LE(bytes, 1124));
-  for (std::size_t length : {0u, 1127u, 1129u}) {
+  for (const auto& [length, fault] :
+       {std::pair{0u, ReadFault::Truncated}, {1127u, ReadFault::Truncated}, {1129u, ReadFault::Malformed}}) {
     std::vector<std::uint8_t> other(length, 0);
     EXPECT_FALSE(readPhyFaFilterConfig(other)) << length;
+    const auto parsed = parsePhyFaFilterConfig(other);
+    ASSERT_TRUE(std::holds_alternative<ReadFault>(parsed)) << length;
+    EXPECT_EQ(std::get<ReadFault>(parsed), fault) << length;
   }
 }
 

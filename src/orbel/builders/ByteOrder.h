@@ -1,6 +1,7 @@
-// Fixed-width reads and writes that name their byte order. Writers assert
-// that the bytes fit (running out of room while encoding is a programming
-// error); readers are called only after the caller checked the length.
+// Fixed-width reads and writes at a given offset that name their byte order.
+// Writers assert that the bytes fit (running out of room while encoding is a
+// programming error). The readers only assert too: they serve buffers this
+// library built itself; bytes received from outside go through ByteReader.
 #pragma once
 
 #include <cassert>

@@ -17,17 +17,23 @@ void writeHeader(std::span<std::uint8_t> out, const DiagMessageHeader& header) {
   writeU32LE(out, 14, header.reservedWord);
 }
 
-std::optional<DiagMessageHeader> readHeader(std::span<const std::uint8_t> in) {
-  if (in.size() < kHeaderSize) return std::nullopt;
+std::optional<DiagMessageHeader> readHeader(ByteReader& in) {
+  if (in.remaining() < kHeaderSize) return std::nullopt;
   DiagMessageHeader header;
-  header.totalLength = readU16LE(in, 0);
-  header.startMark = in[2];
-  header.reserved = in[3];
-  header.moduleId = {in[4], in[5]};
-  header.messageGroup = readU32LE(in, 6);
-  header.primitiveId = readU32LE(in, 10);
-  header.reservedWord = readU32LE(in, 14);
+  header.totalLength = *in.u16LE();
+  header.startMark = *in.u8();
+  header.reserved = *in.u8();
+  header.moduleId.task = *in.u8();
+  header.moduleId.subModule = *in.u8();
+  header.messageGroup = *in.u32LE();
+  header.primitiveId = *in.u32LE();
+  header.reservedWord = *in.u32LE();
   return header;
+}
+
+std::optional<DiagMessageHeader> readHeader(std::span<const std::uint8_t> in) {
+  ByteReader reader(in);
+  return readHeader(reader);
 }
 
 CommandBuffer frameMessage(ModuleId module, MessageGroup group, PrimitiveId primitive,

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "orbel/builders/ByteReader.h"
 #include "orbel/builders/CommandBuffer.h"
 
 namespace orbel {
@@ -63,7 +64,9 @@ inline constexpr std::size_t kFrameOverhead = 24;  // header, length word, two t
 inline constexpr std::uint8_t kStartMark = 0xFF;
 
 void writeHeader(std::span<std::uint8_t> out, const DiagMessageHeader& header);
-// The header of `in`; nothing when fewer than 18 bytes are present.
+// The header of `in`; nothing when fewer than 18 bytes are present. The
+// reader form moves past the header only when it is read.
+std::optional<DiagMessageHeader> readHeader(ByteReader& in);
 std::optional<DiagMessageHeader> readHeader(std::span<const std::uint8_t> in);
 
 // Allocates exactly 24 + payload bytes with malloc (calloc when `zeroed`)

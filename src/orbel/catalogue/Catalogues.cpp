@@ -127,6 +127,35 @@ constexpr bool namesFitTheirField(const auto& catalogue) {
   return true;
 }
 
+// With `allFirst` every row opens with the entry for all of them; the other
+// identifiers of a row count up by one.
+constexpr bool identifiersCountUp(const auto& catalogue, bool allFirst) {
+  for (const ModuleCatalogueRow& row : catalogue) {
+    if (allFirst && row.entries[0].identifier != kAllEntriesId) return false;
+    for (std::int32_t i = allFirst ? 2 : 1; i < row.count; ++i)
+      if (row.entries[i].identifier != row.entries[i - 1].identifier + 1) return false;
+  }
+  return true;
+}
+
+// Timer identifiers carry their row: (row + 1) * 0x10 plus the position.
+constexpr bool timerIdentifiersCarryTheirRow() {
+  for (std::size_t row = 0; row < kTimerEnquiry.size(); ++row)
+    for (std::int32_t i = 1; i < kTimerEnquiry[row].count; ++i)
+      if (kTimerEnquiry[row].entries[i].identifier != (row + 1) * 0x10 + static_cast<std::size_t>(i)) return false;
+  return true;
+}
+
+// A setting row is its enquiry row without the entry for all of them.
+constexpr bool settingRowsFollowEnquiryRows(const auto& enquiry, const auto& setting) {
+  if (enquiry.size() != setting.size()) return false;
+  for (std::size_t row = 0; row < enquiry.size(); ++row)
+    if (setting[row].moduleId != enquiry[row].moduleId || setting[row].count != enquiry[row].count - 1 ||
+        setting[row].entries != enquiry[row].entries + 1)
+      return false;
+  return true;
+}
+
 static_assert(kTimerEnquiry.size() == 9 && entryCount(kTimerEnquiry) == 3 + 10 + 13 + 10 + 11 + 7 + 4 + 7 + 3);
 static_assert(kTimerSetting.size() == 9 && entryCount(kTimerSetting) == entryCount(kTimerEnquiry) - 9);
 static_assert(kCounterEnquiry.size() == 6 && entryCount(kCounterEnquiry) == 2 + 8 + 2 + 7 + 3 + 3);
@@ -135,6 +164,11 @@ static_assert(kConstantEnquiry.size() == 4 && entryCount(kConstantEnquiry) == 1 
 static_assert(kVariableEnquiry.size() == 6 && entryCount(kVariableEnquiry) == 8 + 1 + 34 + 2 + 1 + 1);
 static_assert(namesFitTheirField(kTimerEnquiry) && namesFitTheirField(kCounterEnquiry) &&
               namesFitTheirField(kConstantEnquiry) && namesFitTheirField(kVariableEnquiry));
+static_assert(identifiersCountUp(kTimerEnquiry, true) && identifiersCountUp(kCounterEnquiry, true) &&
+              identifiersCountUp(kConstantEnquiry, false) && identifiersCountUp(kVariableEnquiry, false));
+static_assert(timerIdentifiersCarryTheirRow());
+static_assert(settingRowsFollowEnquiryRows(kTimerEnquiry, kTimerSetting) &&
+              settingRowsFollowEnquiryRows(kCounterEnquiry, kCounterSetting));
 
 }  // namespace
 

@@ -208,6 +208,14 @@ constexpr std::size_t duplicatePairs() {
   return pairs;
 }
 
+constexpr std::size_t sharedNamePairs() {
+  std::size_t pairs = 0;
+  for (std::size_t a = 0; a < kL1PrimitiveCount; ++a)
+    for (std::size_t b = a + 1; b < kL1PrimitiveCount; ++b)
+      pairs += L1PrimitiveTable[a].name == L1PrimitiveTable[b].name ? 1 : 0;
+  return pairs;
+}
+
 constexpr std::uint32_t expectedKind(std::size_t row) {
   if (row <= 29 || row == 152 || row == 153) return kTdToLayer1;
   if (row <= 60 || row == 154) return kTdFromLayer1;
@@ -229,6 +237,8 @@ static_assert(L1PrimitiveTable[22].identifier == 1534 && L1PrimitiveTable[120].i
 static_assert(L1PrimitiveTable[97].identifier == 21245 && L1PrimitiveTable[124].identifier == 21245);
 static_assert(l1catalogue_checks::rowsCarrying(1534) == 2 && l1catalogue_checks::rowsCarrying(21245) == 2);
 static_assert(l1catalogue_checks::duplicatePairs() == 2);
+// Row 120 repeats row 22 in the GSM list; rows 97 and 124 differ by name.
+static_assert(L1PrimitiveTable[120].name == L1PrimitiveTable[22].name && l1catalogue_checks::sharedNamePairs() == 1);
 static_assert(L1PrimitiveTable[147].identifier == 211027 && L1PrimitiveTable[148].identifier == 21128);
 static_assert(l1catalogue_checks::kindsAsGrouped());
 

@@ -37,6 +37,26 @@ constexpr std::optional<std::size_t> findStateRow(std::span<const L1State> table
   return std::nullopt;
 }
 
+namespace l1catalogue_checks {
+
+// Codes ascend strictly, so no two states share one and findStateRow finds each.
+constexpr bool codesAscend(std::span<const L1State> table) {
+  for (std::size_t row = 1; row < table.size(); ++row)
+    if (table[row].code <= table[row - 1].code) return false;
+  return true;
+}
+
+// A state code is one byte.
+constexpr bool codesFitAByte(std::span<const L1State> table) {
+  for (const L1State& state : table)
+    if (state.code > 0xFF) return false;
+  return true;
+}
+
+}  // namespace l1catalogue_checks
+
+static_assert(l1catalogue_checks::codesAscend(TdL1StateTable) && l1catalogue_checks::codesAscend(GsmL1StateTable));
+static_assert(l1catalogue_checks::codesFitAByte(TdL1StateTable) && l1catalogue_checks::codesFitAByte(GsmL1StateTable));
 static_assert(TdL1StateTable[0].name == "INIT" && GsmL1StateTable[0].name == "INIT");
 static_assert(TdL1StateTable.back().code == 0x48 && GsmL1StateTable.back().code == 0xE0);
 

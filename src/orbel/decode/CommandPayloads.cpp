@@ -2,33 +2,36 @@
 #include <optional>
 
 #include "host/TdBand.h"
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ByteReader.h"
 #include "orbel/catalogue/ModuleCatalogue.h"
 #include "orbel/decode/PayloadDecoding.h"
 
 namespace orbel {
 namespace {
 
-// The entry identifier and instance that open every catalogue command.
-void decodeEntryAndInstance(const PayloadContext& context, ModuleCatalogue catalogue) {
-  const std::uint16_t entry = readU16BE(context.payload, 0);
+// The entry identifier and instance that open every catalogue command; the
+// caller checked the payload length.
+void decodeEntryAndInstance(const PayloadContext& context, ByteReader& payload, ModuleCatalogue catalogue) {
+  const std::uint16_t entry = *payload.u16BE();
   std::optional<std::string_view> name = findEntryName(catalogue, context.module, entry);
   std::string value = hexText(entry, 4);
   value += name ? " \"" + std::string(*name) + '"' : std::string(" (not in the catalogue of this module)");
   addPayloadField(context, 0, 2, "entry", value);
-  const std::uint16_t instance = readU16BE(context.payload, 2);
+  const std::uint16_t instance = *payload.u16BE();
   addPayloadField(context, 2, 2, "instance", instance == 0xFFFF ? "0xFFFF (all instances)" : numberText(instance, 4));
 }
 
 void decodeEnquiry(const PayloadContext& context, ModuleCatalogue catalogue, const char* command) {
   if (!expectPayloadLength(context, 4, command)) return;
-  decodeEntryAndInstance(context, catalogue);
+  ByteReader payload(context.payload);
+  decodeEntryAndInstance(context, payload, catalogue);
 }
 
 void decodeSetting(const PayloadContext& context, ModuleCatalogue catalogue, const char* command) {
   if (!expectPayloadLength(context, 8, command)) return;
-  decodeEntryAndInstance(context, catalogue);
-  addPayloadField(context, 4, 4, "new value", numberText(readUBE(context.payload, 4, 4), 8));
+  ByteReader payload(context.payload);
+  decodeEntryAndInstance(context, payload, catalogue);
+  addPayloadField(context, 4, 4, "new value", numberText(*payload.u32BE(), 8));
 }
 
 void decodeTimerEnquiry(const PayloadContext& context) {
@@ -55,21 +58,22 @@ void decodeCounterSet(const PayloadContext& context) {
 
 void decodeStaticEnquiry(const PayloadContext& context) {
   if (!expectPayloadLength(context, 4, "static information enquiry")) return;
-  addPayloadField(context, 0, 1, "scope", std::to_string(context.payload[0]));
-  const std::uint8_t target = context.payload[1];
+  ByteReader payload(context.payload);
+  addPayloadField(context, 0, 1, "scope", std::to_string(*payload.u8()));
+  const std::uint8_t target = *payload.u8();
   addPayloadField(context, 1, 1, "target",
                   hexText(target, 2) + (target == 0x11 ? " (RLC)" : target == 0x21 ? " (task 4, sub-module 1)" : ""));
-  addPayloadField(context, 2, 2, "reserved", hexText(readU16BE(context.payload, 2), 4));
+  addPayloadField(context, 2, 2, "reserved", hexText(*payload.u16BE(), 4));
 }
 
 void decodeStateMachineEnquiry(const PayloadContext& context) {
   if (!expectPayloadLength(context, 1, "state-machine enquiry")) return;
-  addPayloadField(context, 0, 1, "action", hexText(context.payload[0], 2));
+  addPayloadField(context, 0, 1, "action", hexText(*ByteReader(context.payload).u8(), 2));
 }
 
 void decodeDisableRequest(const PayloadContext& context) {
   if (!expectPayloadLength(context, 1, "disable request")) return;
-  addPayloadField(context, 0, 1, "disable kind", std::to_string(context.payload[0]));
+  addPayloadField(context, 0, 1, "disable kind", std::to_string(*ByteReader(context.payload).u8()));
 }
 
 // "10055 (2011.0 MHz, in a TD-SCDMA band)": a UARFCN is five times the MHz.
@@ -81,7 +85,8 @@ std::string uarfcnText(std::uint16_t uarfcn) {
 // Modes 1 and 2 lock a TD-SCDMA cell, 5 and 6 a GSM cell; the others carry
 // the mode alone.
 void decodeLockCell(const PayloadContext& context) {
-  const std::uint8_t mode = context.payload.empty() ? 0 : context.payload[0];
+  ByteReader payload(context.payload);
+  const std::uint8_t mode = payload.u8().value_or(0);
   const bool td = mode == 1 || mode == 2;
   const bool gsm = mode == 5 || mode == 6;
   const std::string command = "lock cell of mode " + std::to_string(mode);
@@ -89,22 +94,23 @@ void decodeLockCell(const PayloadContext& context) {
   addPayloadField(context, 0, 1, "mode",
                   std::to_string(mode) + (td ? " (TD-SCDMA cell)" : gsm ? " (GSM cell)" : ""));
   if (!td && !gsm) return;
-  const std::uint8_t cell = context.payload[1];
+  const std::uint8_t cell = *payload.u8();
   addPayloadField(context, 1, 1, td ? "cell parameter id" : "BSIC",
                   cell == 0xFF ? "0xFF (any cell)" : std::to_string(cell));
-  const std::uint16_t frequency = readU16BE(context.payload, 2);
+  const std::uint16_t frequency = *payload.u16BE();
   addPayloadField(context, 2, 2, "frequency", td ? uarfcnText(frequency) : std::to_string(frequency));
 }
 
 void decodePhysicalParameterRequest(const PayloadContext& context) {
   if (!expectPayloadLength(context, 2, "physical-layer parameter request")) return;
-  addPayloadField(context, 0, 1, "item", std::to_string(context.payload[0]));
-  addPayloadField(context, 1, 1, "number", std::to_string(context.payload[1]));
+  ByteReader payload(context.payload);
+  addPayloadField(context, 0, 1, "item", std::to_string(*payload.u8()));
+  addPayloadField(context, 1, 1, "number", std::to_string(*payload.u8()));
 }
 
 void decodeMeasurementInterval(const PayloadContext& context) {
   if (!expectPayloadLength(context, 1, "measurement report interval")) return;
-  addPayloadField(context, 0, 1, "interval", numberText(context.payload[0], 2));
+  addPayloadField(context, 0, 1, "interval", numberText(*ByteReader(context.payload).u8(), 2));
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ void decodeFilterPayload(const PayloadContext& context) {
 void addSapFilterFields(std::span<const std::uint8_t> body, std::size_t base, std::vector<DecodedField>& fields,
                         std::vector<std::string>& notes) {
   auto read = readSapFilterMessage(body);
-  if (const auto* error = std::get_if<std::string>(&read)) {
-    notes.push_back("SAP filter message: " + *error);
+  if (const auto* refusal = std::get_if<ReadRefusal>(&read)) {
+    notes.push_back("SAP filter message: " + refusal->reason);
     return;
   }
   const SapFilterContents& contents = std::get<SapFilterContents>(read);
@@ -52,8 +52,9 @@ bool looksLikeSapFilterMessage(std::span<const std::uint8_t> bytes) {
 DecodedMessage decodeSapFilterMessage(std::span<const std::uint8_t> bytes) {
   DecodedMessage message;
   auto read = readSapFilterMessage(bytes);
-  if (const auto* error = std::get_if<std::string>(&read)) {
-    message.error = *error;
+  if (const auto* refusal = std::get_if<ReadRefusal>(&read)) {
+    message.error = refusal->reason;
+    message.fault = refusal->fault;
     return message;
   }
   const auto& contents = std::get<SapFilterContents>(read);

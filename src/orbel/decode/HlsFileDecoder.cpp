@@ -3,7 +3,7 @@
 // into the next frame is shown in two parts).
 #include <algorithm>
 
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ByteReader.h"
 #include "orbel/decode/FilterFormats.h"
 #include "orbel/decode/PayloadDecoding.h"
 #include "orbel/filter/HlsFilterFormat.h"
@@ -30,22 +30,31 @@ void addPieces(const DecodedField& field, const Chunk& chunk, std::vector<Decode
 }  // namespace
 
 bool looksLikeHlsFilterFile(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() >= 4 && std::equal(std::begin(kHlsFileMagic), std::end(kHlsFileMagic), bytes.begin())) return true;
-  return bytes.size() >= kHlsFrameHeaderSize && bytes[0] == kHlsFrameMark[0] && bytes[1] == kHlsFrameMark[1] &&
-         bytes[5] == 1;
+  ByteReader reader(bytes);
+  const std::optional<std::span<const std::uint8_t>> magic = reader.bytes(std::size(kHlsFileMagic));
+  if (magic && std::equal(magic->begin(), magic->end(), std::begin(kHlsFileMagic))) return true;
+  // Or the header of a first frame.
+  ByteReader frame(bytes);
+  const std::optional<std::span<const std::uint8_t>> mark = frame.bytes(2);
+  const std::optional<std::uint8_t> number = frame.skip(3) ? frame.u8() : std::nullopt;
+  return mark && number && frame.remaining() >= 1 &&
+         std::equal(mark->begin(), mark->end(), std::begin(kHlsFrameMark)) && *number == 1;
 }
 
 DecodedMessage decodeHlsFilterFile(std::span<const std::uint8_t> bytes) {
   DecodedMessage decoded;
   const HlsFileContents contents = parseHlsFilterFile(bytes);
-  if (contents.fault != HlsFault::None) {
-    decoded.error = std::string(contents.fault == HlsFault::Truncated ? "truncated" : "not an HLS filter file") + ": " +
+  if (contents.fault) {
+    decoded.fault = contents.fault;
+    const bool truncated = contents.fault == ReadFault::Truncated;
+    decoded.error = std::string(truncated ? "truncated" : "not an HLS filter file") + ": " +
                     contents.reason;
     return decoded;
   }
   // The embedded message as a diagnostic message (its header words already in host order).
   const DecodedMessage message = decodeDiagMessage(contents.message);
   if (!message.error.empty()) {
+    decoded.fault = message.fault;
     decoded.error = "embedded message: " + message.error;
     return decoded;
   }
@@ -55,7 +64,9 @@ DecodedMessage decodeHlsFilterFile(std::span<const std::uint8_t> bytes) {
   auto& fields = decoded.fields;
   if (contents.fileHeader) {
     fields.push_back({0, 4, "file magic", "\"HLSF\""});
-    fields.push_back({4, 4, "length after the file header", std::to_string(readU32LE(bytes, 4)) + " (little-endian)"});
+    ByteReader header(bytes);
+    const std::optional<std::uint32_t> length = header.skip(4) ? header.u32LE() : std::nullopt;
+    fields.push_back({4, 4, "length after the file header", std::to_string(length.value_or(0)) + " (little-endian)"});
   } else {
     decoded.notes.push_back("no \"HLSF\" file header: the file starts with its first frame");
   }

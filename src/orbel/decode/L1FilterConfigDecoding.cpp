@@ -137,7 +137,7 @@ std::size_t addTaskSlots(const PhyFaFilterConfig& config, const Fields& fields) 
 
 std::string addL1FilterConfigFields(std::span<const std::uint8_t, kPhyFaFilterConfigSize> bytes, std::size_t base,
                                     DecodedMessage& message) {
-  const PhyFaFilterConfig config = *readPhyFaFilterConfig(bytes);
+  const PhyFaFilterConfig config = std::get<PhyFaFilterConfig>(parsePhyFaFilterConfig(bytes));
   const Fields fields{base, message};
   addSwitches(config, fields);
   addPrimitiveSlots(config.tdPrimitiveIds, PrimitiveList::Td, phyfa::kTdPrimitiveIds, fields);
@@ -169,6 +169,7 @@ bool looksLikeL1FilterConfig(std::span<const std::uint8_t> bytes) {
 DecodedMessage decodeL1FilterConfigFormat(std::span<const std::uint8_t> bytes) {
   DecodedMessage message;
   if (bytes.size() != kPhyFaFilterConfigSize) {
+    message.fault = sizeFault(kPhyFaFilterConfigSize, bytes.size());
     message.error = "a layer-1 filter configuration has 1128 bytes, " + std::to_string(bytes.size()) + " are present";
     return message;
   }

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <string>
 
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ByteReader.h"
 #include "orbel/decode/L1Formats.h"
 #include "orbel/decode/Names.h"
 #include "orbel/decode/PayloadDecoding.h"
@@ -25,6 +25,7 @@ void addBody(std::span<const std::uint8_t> body, std::uint32_t code, std::size_t
   auto add = [&](std::size_t at, std::size_t width, std::string name, std::string value) {
     if (width > 0) message.fields.push_back({base + at, width, std::move(name), std::move(value)});
   };
+  ByteReader reader(body);
   switch (static_cast<L1CommandCode>(code)) {
     case L1CommandCode::FilterConfig:
       if (body.size() == kPhyFaFilterConfigSize) {
@@ -35,25 +36,23 @@ void addBody(std::span<const std::uint8_t> body, std::uint32_t code, std::size_t
       message.notes.push_back("a filter configuration has 1128 bytes, the body has " + std::to_string(body.size()));
       break;
     case L1CommandCode::PortSetting:
-      if (body.size() >= 4) {
-        const std::uint32_t option = readU32LE(body, 0);
+      if (const std::optional<std::uint32_t> option = reader.u32LE()) {
         add(0, 4, "port option",
-            option == 0 ? "0 (box ticked)" : option == 1 ? "1 (box unticked)" : numberText(option, 8));
-        add(4, body.size() - 4, "padding", zeroText(body.subspan(4)));
+            *option == 0 ? "0 (box ticked)" : *option == 1 ? "1 (box unticked)" : numberText(*option, 8));
+        add(4, reader.remaining(), "padding", zeroText(reader.rest()));
         return;
       }
       break;
     case L1CommandCode::LoopTestChecked:
     case L1CommandCode::LoopTestUnchecked:
-      if (body.size() >= 4) {
-        const std::uint32_t fileSize = readU32LE(body, 0);
-        if (fileSize <= body.size() - 4) {
-          add(0, 4, "file size", std::to_string(fileSize));
-          add(4, fileSize, "file data", "raw");
-          add(4 + fileSize, body.size() - 4 - fileSize, "padding", zeroText(body.subspan(4 + fileSize)));
+      if (const std::optional<std::uint32_t> fileSize = reader.u32LE()) {
+        if (reader.skip(*fileSize)) {
+          add(0, 4, "file size", std::to_string(*fileSize));
+          add(4, *fileSize, "file data", "raw");
+          add(reader.offset(), reader.remaining(), "padding", zeroText(reader.rest()));
           return;
         }
-        message.notes.push_back("the file size " + std::to_string(fileSize) + " does not fit the body of " +
+        message.notes.push_back("the file size " + std::to_string(*fileSize) + " does not fit the body of " +
                                 std::to_string(body.size()) + " bytes");
       }
       break;
@@ -61,10 +60,10 @@ void addBody(std::span<const std::uint8_t> body, std::uint32_t code, std::size_t
   add(0, body.size(), "body", "raw");
 }
 
-// The 24-byte header at `base` and the body that follows; the caller made
-// sure that `bytes` holds exactly the header and the body it announces.
-std::string addMessage(std::span<const std::uint8_t> bytes, std::size_t base, DecodedMessage& message) {
-  const L1MessageHeader header = *readL1MessageHeader(bytes);
+// The 24-byte header at `base` and the body that follows it; the caller made
+// sure that the body is exactly as long as the header announces.
+std::string addMessage(const L1MessageHeader& header, std::span<const std::uint8_t> body, std::size_t base,
+                       DecodedMessage& message) {
   auto& fields = message.fields;
   fields.push_back({base, 4, "sync", hexText(header.sync, 8) + (header.sync == kL1Sync ? "" : " (not the sync word)")});
   fields.push_back({base + 4, 2, "body words",
@@ -77,52 +76,59 @@ std::string addMessage(std::span<const std::uint8_t> bytes, std::size_t base, De
   fields.push_back({base + 16, 4, "code word",
                     hexText(header.codeWord, 8) + ' ' + commandText(header.commandCode()) + " (" + flags + ')'});
   fields.push_back({base + 20, 4, "reserved", hexText(header.reserved20, 8)});
-  addBody(bytes.subspan(kL1MessageHeaderSize), header.commandCode(), base + kL1MessageHeaderSize, message);
+  addBody(body, header.commandCode(), base + kL1MessageHeaderSize, message);
   return commandText(header.commandCode());
 }
 
 }  // namespace
 
 bool looksLikeL1Message(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < 4 || readU32LE(bytes, 0) != kL1Sync) return false;
+  if (ByteReader(bytes).u32LE() != kL1Sync) return false;
   // A configuration whose first bytes happen to match the sync word is left
   // to the configuration's decoder unless its header fits its length.
   const std::optional<L1MessageHeader> header = readL1MessageHeader(bytes);
-  return bytes.size() != kPhyFaFilterConfigSize || kL1MessageHeaderSize + header->bodyLength() == bytes.size();
+  return bytes.size() != kPhyFaFilterConfigSize ||
+         (header && kL1MessageHeaderSize + header->bodyLength() == bytes.size());
 }
 
 DecodedMessage decodeL1MessageFormat(std::span<const std::uint8_t> bytes) {
   DecodedMessage message;
-  const std::optional<L1MessageHeader> header = readL1MessageHeader(bytes);
+  ByteReader reader(bytes);
+  const std::optional<L1MessageHeader> header = readL1MessageHeader(reader);
   if (!header) {
+    message.fault = ReadFault::Truncated;
     message.error = "truncated: " + std::to_string(bytes.size()) + " bytes, a layer-1 message header has 24";
     return message;
   }
   const std::size_t expected = kL1MessageHeaderSize + header->bodyLength();
   if (bytes.size() != expected) {
+    message.fault = sizeFault(expected, bytes.size());
     message.error = std::string(bytes.size() < expected ? "truncated" : "inconsistent") + ": the header announces " +
                     std::to_string(expected) + " bytes, " + std::to_string(bytes.size()) + " are present";
     return message;
   }
-  message.title = "layer-1 " + addMessage(bytes, 0, message) + " message";
+  message.title = "layer-1 " + addMessage(*header, reader.rest(), 0, message) + " message";
   return message;
 }
 
 bool looksLikeL1CommandFrame(std::span<const std::uint8_t> bytes) {
-  return bytes.size() >= kL1FrameHeaderSize && bytes[4] == kL1FrameModule.task &&
-         bytes[5] == kL1FrameModule.subModule &&
-         readU32LE(bytes, 6) == static_cast<std::uint32_t>(MessageGroup::Layer1Command);
+  const std::optional<L1CommandFrame> frame = readL1CommandFrame(bytes);
+  return frame && frame->header.moduleId == kL1FrameModule &&
+         frame->header.messageGroup == static_cast<std::uint32_t>(MessageGroup::Layer1Command);
 }
 
 DecodedMessage decodeL1CommandFrameFormat(std::span<const std::uint8_t> bytes) {
   DecodedMessage message;
   const L1FrameCheck check = ValidateL1CommandFrame(bytes);
-  if (!check) {
+  const std::optional<L1CommandFrame> frame = readL1CommandFrame(bytes);
+  ByteReader embedded(check.message);
+  const std::optional<L1MessageHeader> messageHeader = readL1MessageHeader(embedded);
+  if (!check || !frame || !messageHeader) {
+    message.fault = faultOf(check.error);
     message.error = std::string("not a well-formed layer-1 command frame: ") + describeL1FrameError(check.error);
     return message;
   }
-  const L1CommandFrame frame = *readL1CommandFrame(bytes);
-  const DiagMessageHeader& header = frame.header;
+  const DiagMessageHeader& header = frame->header;
   auto& fields = message.fields;
   fields.push_back({0, 2, "total length", std::to_string(header.totalLength)});
   fields.push_back({2, 1, "start mark", hexText(header.startMark, 2)});
@@ -133,10 +139,11 @@ DecodedMessage decodeL1CommandFrameFormat(std::span<const std::uint8_t> bytes) {
   fields.push_back({10, 4, "primitive",
                     hexText(header.primitiveId, 8) + ' ' + commandText(header.primitiveId & kL1CommandCodeMask)});
   fields.push_back({14, 4, "reserved", hexText(header.reservedWord, 8)});
-  fields.push_back({kL1FrameMessageOffset, 2, "message offset", std::to_string(frame.messageOffset)});
-  fields.push_back({kL1FrameMessageLength, 2, "message length", std::to_string(frame.messageLength)});
-  fields.push_back({kL1FrameSpare, 2, "reserved", hexText(frame.spare, 4)});
-  message.title = "layer-1 " + addMessage(check.message, kL1FrameHeaderSize, message) + " command frame";
+  fields.push_back({kL1FrameMessageOffset, 2, "message offset", std::to_string(frame->messageOffset)});
+  fields.push_back({kL1FrameMessageLength, 2, "message length", std::to_string(frame->messageLength)});
+  fields.push_back({kL1FrameSpare, 2, "reserved", hexText(frame->spare, 4)});
+  message.title =
+      "layer-1 " + addMessage(*messageHeader, embedded.rest(), kL1FrameHeaderSize, message) + " command frame";
 
   const std::size_t end = kL1FrameHeaderSize + check.message.size();
   if (end < bytes.size()) {

@@ -1,5 +1,5 @@
 // Payloads of the layer-1 info report configuration commands.
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ByteReader.h"
 #include "orbel/decode/HexText.h"
 #include "orbel/decode/PayloadDecoding.h"
 
@@ -8,14 +8,15 @@ namespace {
 
 void decodeReportNumber(const PayloadContext& context) {
   if (!expectPayloadLength(context, 2, "layer-1 report number command")) return;
-  addPayloadField(context, 0, 2, "number", numberText(readU16BE(context.payload, 0), 4));
+  addPayloadField(context, 0, 2, "number", numberText(*ByteReader(context.payload).u16BE(), 4));
 }
 
 // Bit i of the mask stands for report kind i + 1.
 void decodeReportMask(const PayloadContext& context) {
   if (!expectPayloadLength(context, 2, "layer-1 report mask command")) return;
-  addPayloadField(context, 0, 1, "reserved", hexText(context.payload[0], 2));
-  const std::uint8_t mask = context.payload[1];
+  ByteReader payload(context.payload);
+  addPayloadField(context, 0, 1, "reserved", hexText(*payload.u8(), 2));
+  const std::uint8_t mask = *payload.u8();
   std::string reports;
   for (int bit = 0; bit < 8; ++bit)
     if (mask & 1u << bit) reports += (reports.empty() ? "" : ", ") + std::to_string(bit + 1);
@@ -26,23 +27,26 @@ void decodeReportMask(const PayloadContext& context) {
 // that does not match the payload leaves the payload raw.
 void decodeReportBytes(const PayloadContext& context) {
   constexpr std::size_t kHeader = 6;
-  const std::span<const std::uint8_t> payload = context.payload;
-  if (payload.size() < kHeader) {
-    context.notes.push_back("payload of " + std::to_string(payload.size()) +
+  ByteReader payload(context.payload);
+  const std::optional<std::uint8_t> first = payload.u8();
+  const std::optional<std::uint8_t> second = payload.u8();
+  const std::optional<std::uint16_t> count = payload.u16BE();
+  const std::optional<std::uint16_t> value = payload.u16BE();
+  if (!first || !second || !count || !value) {
+    context.notes.push_back("payload of " + std::to_string(context.payload.size()) +
                             " bytes, a layer-1 report byte-list command has at least 6");
     return;
   }
-  const std::size_t count = readU16BE(payload, 2);
-  if (kHeader + count != payload.size()) {
-    context.notes.push_back("the byte list says " + std::to_string(count) + " bytes, " +
-                            std::to_string(payload.size() - kHeader) + " follow");
+  if (payload.remaining() != *count) {
+    context.notes.push_back("the byte list says " + std::to_string(*count) + " bytes, " +
+                            std::to_string(payload.remaining()) + " follow");
     return;
   }
-  addPayloadField(context, 0, 1, "first byte", numberText(payload[0], 2));
-  addPayloadField(context, 1, 1, "second byte", numberText(payload[1], 2));
-  addPayloadField(context, 2, 2, "list length", std::to_string(count));
-  addPayloadField(context, 4, 2, "value", numberText(readU16BE(payload, 4), 4));
-  if (count > 0) addPayloadField(context, kHeader, count, "byte list", toHex(payload.subspan(kHeader)));
+  addPayloadField(context, 0, 1, "first byte", numberText(*first, 2));
+  addPayloadField(context, 1, 1, "second byte", numberText(*second, 2));
+  addPayloadField(context, 2, 2, "list length", std::to_string(*count));
+  addPayloadField(context, 4, 2, "value", numberText(*value, 4));
+  if (*count > 0) addPayloadField(context, kHeader, *count, "byte list", toHex(payload.rest()));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ByteReader.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/decode/MessageKinds.h"
 #include "orbel/decode/Names.h"
@@ -22,55 +22,58 @@ PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
 
 DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes) {
   DecodedMessage message;
-  if (bytes.size() < kFrameOverhead) {
-    message.error = "truncated: " + std::to_string(bytes.size()) + " bytes, a diagnostic message has at least " +
-                    std::to_string(kFrameOverhead);
+  auto refuse = [&message](ReadFault fault, std::string reason) {
+    message.fault = fault;
+    message.error = std::move(reason);
     return message;
-  }
-  const DiagMessageHeader header = *readHeader(bytes);
-  const std::size_t payloadLength = readU16LE(bytes, kHeaderSize);
-  if (header.totalLength != bytes.size()) {
-    message.error = "inconsistent: the length field says " + std::to_string(header.totalLength) + " bytes, " +
-                    std::to_string(bytes.size()) + " are present";
-    return message;
-  }
-  if (kFrameOverhead + payloadLength > bytes.size()) {
-    message.error = "inconsistent: a payload of " + std::to_string(payloadLength) + " bytes does not fit in " +
-                    std::to_string(bytes.size());
-    return message;
-  }
-  const std::size_t trailer = kPayloadOffset + payloadLength;
-  const std::size_t peerLength = readU16LE(bytes, trailer);
-  if (trailer + 4 + peerLength != bytes.size()) {
-    message.error = "inconsistent: " + std::to_string(payloadLength) + " payload and " + std::to_string(peerLength) +
-                    " peer-data bytes do not add up to " + std::to_string(bytes.size());
-    return message;
-  }
+  };
+  ByteReader reader(bytes);
+  const std::optional<DiagMessageHeader> header = readHeader(reader);
+  const std::optional<std::uint16_t> payloadLength = reader.u16LE();
+  if (bytes.size() < kFrameOverhead || !header || !payloadLength)
+    return refuse(ReadFault::Truncated, "truncated: " + std::to_string(bytes.size()) +
+                                            " bytes, a diagnostic message has at least " +
+                                            std::to_string(kFrameOverhead));
+  if (header->totalLength != bytes.size())
+    return refuse(sizeFault(header->totalLength, bytes.size()), "inconsistent: the length field says " +
+                                                                    std::to_string(header->totalLength) + " bytes, " +
+                                                                    std::to_string(bytes.size()) + " are present");
+  const std::optional<std::span<const std::uint8_t>> payload = reader.bytes(*payloadLength);
+  const std::size_t trailer = reader.offset();
+  const std::optional<std::uint16_t> peerLength = reader.u16LE();
+  const std::optional<std::uint16_t> spareBits = reader.u16LE();
+  if (!payload || !peerLength || !spareBits)
+    return refuse(ReadFault::Malformed, "inconsistent: a payload of " + std::to_string(*payloadLength) +
+                                            " bytes does not fit in " + std::to_string(bytes.size()));
+  if (reader.remaining() != *peerLength)
+    return refuse(ReadFault::Malformed, "inconsistent: " + std::to_string(*payloadLength) + " payload and " +
+                                            std::to_string(*peerLength) + " peer-data bytes do not add up to " +
+                                            std::to_string(bytes.size()));
 
-  const std::string module = moduleName(header.moduleId);
-  const std::string command = commandName(header.primitiveId);
-  const std::string group = groupName(header.messageGroup);
-  message.title = module + ' ' + (command.empty() ? "primitive " + std::to_string(header.primitiveId) : command);
+  const std::string module = moduleName(header->moduleId);
+  const std::string command = commandName(header->primitiveId);
+  const std::string group = groupName(header->messageGroup);
+  message.title = module + ' ' + (command.empty() ? "primitive " + std::to_string(header->primitiveId) : command);
   auto& fields = message.fields;
-  fields.push_back({0, 2, "total length", std::to_string(header.totalLength)});
-  fields.push_back({2, 1, "start mark", hexText(header.startMark, 2)});
-  fields.push_back({3, 1, "reserved", hexText(header.reserved, 2)});
-  fields.push_back({4, 2, "module", module + " (" + std::to_string(header.moduleId.task) + ", " +
-                                        std::to_string(header.moduleId.subModule) + ")"});
-  fields.push_back({6, 4, "message group", std::to_string(header.messageGroup) + (group.empty() ? "" : " " + group)});
-  fields.push_back({10, 4, "primitive", std::to_string(header.primitiveId) + (command.empty() ? "" : " " + command)});
-  fields.push_back({14, 4, "reserved", hexText(header.reservedWord, 8)});
-  fields.push_back({kHeaderSize, 2, "payload length", std::to_string(payloadLength)});
+  fields.push_back({0, 2, "total length", std::to_string(header->totalLength)});
+  fields.push_back({2, 1, "start mark", hexText(header->startMark, 2)});
+  fields.push_back({3, 1, "reserved", hexText(header->reserved, 2)});
+  fields.push_back({4, 2, "module", module + " (" + std::to_string(header->moduleId.task) + ", " +
+                                        std::to_string(header->moduleId.subModule) + ")"});
+  fields.push_back({6, 4, "message group", std::to_string(header->messageGroup) + (group.empty() ? "" : " " + group)});
+  fields.push_back({10, 4, "primitive", std::to_string(header->primitiveId) + (command.empty() ? "" : " " + command)});
+  fields.push_back({14, 4, "reserved", hexText(header->reservedWord, 8)});
+  fields.push_back({kHeaderSize, 2, "payload length", std::to_string(*payloadLength)});
 
-  const std::span<const std::uint8_t> payload = bytes.subspan(kPayloadOffset, payloadLength);
   const std::size_t fieldsBefore = fields.size();
-  if (PayloadDecoder decoder = payloadDecoderFor(header.primitiveId))
-    decoder({header.moduleId, header.primitiveId, payload, fields, message.notes});
-  if (fields.size() == fieldsBefore && payloadLength > 0) fields.push_back({kPayloadOffset, payloadLength, "payload", "raw"});
+  if (PayloadDecoder decoder = payloadDecoderFor(header->primitiveId))
+    decoder({header->moduleId, header->primitiveId, *payload, fields, message.notes});
+  if (fields.size() == fieldsBefore && *payloadLength > 0)
+    fields.push_back({kPayloadOffset, *payloadLength, "payload", "raw"});
 
-  fields.push_back({trailer, 2, "peer-data length", std::to_string(peerLength)});
-  fields.push_back({trailer + 2, 2, "spare bits", std::to_string(readU16LE(bytes, trailer + 2))});
-  if (peerLength > 0) fields.push_back({trailer + 4, peerLength, "peer data", "raw"});
+  fields.push_back({trailer, 2, "peer-data length", std::to_string(*peerLength)});
+  fields.push_back({trailer + 2, 2, "spare bits", std::to_string(*spareBits)});
+  if (*peerLength > 0) fields.push_back({trailer + 4, *peerLength, "peer data", "raw"});
   return message;
 }
 

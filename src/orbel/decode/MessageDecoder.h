@@ -6,9 +6,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "orbel/builders/ByteReader.h"
 
 namespace orbel {
 
@@ -24,6 +27,7 @@ struct DecodedMessage {
   std::vector<DecodedField> fields;
   std::vector<std::string> notes;  // what could not be decoded, and why
   std::string error;               // set when the input is not a message at all
+  std::optional<ReadFault> fault;  // set with `error`: whether the input ran out or contradicts itself
 };
 
 DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes);

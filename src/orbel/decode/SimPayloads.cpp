@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "host/SimFilterInfoMan.h"
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ByteReader.h"
 #include "orbel/decode/PayloadDecoding.h"
 #include "orbel/diag/SimCommandItems.h"
 
@@ -39,6 +39,14 @@ std::optional<std::string> listText(const SimDefinitions& defs, std::uint32_t ch
   for (const SimValueEntry& choice : defs.values)
     if (choice.checkKey == checkKey && choice.value == value) return choice.text;
   return std::nullopt;
+}
+
+// `count` items of `width` bytes at `offset`, when the payload holds them all.
+std::optional<std::span<const std::uint8_t>> itemsAt(std::span<const std::uint8_t> payload, std::size_t offset,
+                                                     std::size_t count, std::size_t width) {
+  ByteReader reader(payload);
+  if (!reader.skip(offset)) return std::nullopt;
+  return reader.items(count, width);
 }
 
 struct Placement {
@@ -116,7 +124,8 @@ class LayoutSearch {
     PARAMETER_ITEM_STRUCT item;
     item.kind = field.kind;
     item.width = field.width;
-    item.value = readUBE(payload_, offset, field.width);
+    if (const auto bytes = itemsAt(payload_, offset, 1, field.width))
+      item.value = ByteReader(*bytes).uBE(field.width).value_or(0);
     return item;
   }
 
@@ -124,7 +133,8 @@ class LayoutSearch {
     PARAMETER_ITEM_STRUCT item;
     item.kind = field.kind;
     item.width = field.width;
-    std::copy_n(payload_.begin() + static_cast<std::ptrdiff_t>(offset), field.width, item.data);
+    if (const auto bytes = itemsAt(payload_, offset, 1, field.width))
+      std::copy(bytes->begin(), bytes->end(), item.data);
     return item;
   }
 
@@ -148,9 +158,9 @@ class LayoutSearch {
       if (budget_ == 0) return false;
       --budget_;
       const std::size_t at = offset + i * field.width;
-      if (payload_[at] == 0 || std::any_of(payload_.begin() + static_cast<std::ptrdiff_t>(at + 1),
-                                           payload_.begin() + static_cast<std::ptrdiff_t>(at + field.width),
-                                           [](std::uint8_t byte) { return byte != 0; }))
+      const auto character = itemsAt(payload_, at, 1, field.width);
+      if (!character || character->empty() || character->front() == 0 ||
+          std::any_of(character->begin() + 1, character->end(), [](std::uint8_t byte) { return byte != 0; }))
         return false;
       if (!accepts(field, textItem(field, at))) return false;
     }
@@ -181,11 +191,13 @@ std::string shownText(std::span<const std::uint8_t> bytes) {
 void addPlacement(const PayloadContext& context, const SimDefinitions& defs, const Placement& placed) {
   const SimFieldEntry& field = *placed.field;
   const std::size_t width = field.width;
-  const std::span<const std::uint8_t> bytes = context.payload.subspan(placed.offset, placed.count * width);
+  const std::span<const std::uint8_t> bytes =
+      itemsAt(context.payload, placed.offset, placed.count, width).value_or(std::span<const std::uint8_t>());
+  ByteReader reader(bytes);
   std::string value;
   switch (field.kind) {
     case kSimFieldNumber: {
-      const std::uint32_t number = readUBE(bytes, 0, width);
+      const std::uint32_t number = reader.uBE(width).value_or(0);
       value = numberText(number, static_cast<int>(2 * width));
       if (std::optional<std::string> text = listText(defs, field.checkKey, number)) value += " \"" + *text + '"';
       break;
@@ -193,12 +205,12 @@ void addPlacement(const PayloadContext& context, const SimDefinitions& defs, con
     case kSimFieldText: value = shownText(bytes); break;
     case kSimFieldNumbers:
       value = std::to_string(placed.count) + (placed.count == 1 ? " value:" : " values:");
-      for (std::size_t i = 0; i < placed.count; ++i)
-        value += (i == 0 ? " " : ", ") + hexText(readUBE(bytes, i * width, width), static_cast<int>(2 * width));
+      for (std::size_t i = 0; const std::optional<std::uint32_t> number = reader.uBE(width); ++i)
+        value += (i == 0 ? " " : ", ") + hexText(*number, static_cast<int>(2 * width));
       break;
     default: {
       std::vector<std::uint8_t> characters;
-      for (std::size_t i = 0; i < placed.count; ++i) characters.push_back(bytes[i * width]);
+      for (std::size_t i = 0; i < placed.count && i * width < bytes.size(); ++i) characters.push_back(bytes[i * width]);
       value = shownText(characters) + " (" + std::to_string(placed.count) + " characters)";
       break;
     }

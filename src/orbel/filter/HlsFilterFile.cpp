@@ -58,7 +58,7 @@ std::vector<unsigned char> LoadHlsFilterFile(const tk::CString& path, tk::CWnd* 
     return {};
   }
   HlsFileContents contents = parseHlsFilterFile(*file);
-  if (contents.fault != HlsFault::None) {
+  if (contents.fault) {
     tell(owner, "File format error: " + path);
     return {};
   }

@@ -28,14 +28,125 @@ void writeEmbeddedMessage(std::span<std::uint8_t> out, std::span<const std::uint
   writeU16BE(out, total - 2, 0);
 }
 
-HlsFileContents refuse(HlsFault fault, std::string reason) {
-  HlsFileContents contents;
-  contents.fault = fault;
-  contents.reason = std::move(reason);
-  return contents;
+std::string bytesText(std::size_t n) { return std::to_string(n) + (n == 1 ? " byte" : " bytes"); }
+
+ReadRefusal refuse(ReadFault fault, std::string reason) { return {fault, std::move(reason)}; }
+
+// The "HLSF" header, when the file starts with one: it must count exactly the
+// bytes after it. Leaves `file` at the first frame; `present` says whether
+// there was a header.
+std::optional<ReadRefusal> readFileHeader(ByteReader& file, bool& present) {
+  ByteReader header = file;
+  const std::optional<std::span<const std::uint8_t>> magic = header.bytes(std::size(kHlsFileMagic));
+  const std::optional<std::uint32_t> stated = header.u32LE();
+  present = magic && stated && std::equal(magic->begin(), magic->end(), std::begin(kHlsFileMagic));
+  if (!present) return std::nullopt;
+  if (*stated != header.remaining())
+    return refuse(sizeFault(*stated, header.remaining()), "the file header announces " + bytesText(*stated) +
+                                                              " after it, " + bytesText(header.remaining()) +
+                                                              " follow");
+  file = header;
+  return std::nullopt;
 }
 
-std::string bytesText(std::size_t n) { return std::to_string(n) + (n == 1 ? " byte" : " bytes"); }
+// Every frame from `file`'s position to its end, their data joined into the
+// contents' message.
+std::optional<ReadRefusal> readFrames(ByteReader& file, HlsFileContents& contents) {
+  const std::size_t size = file.remaining();
+  contents.message.reserve(size);
+  // The first frame's header says how many frames follow and of which kind.
+  ByteReader first = file;
+  const std::optional<std::span<const std::uint8_t>> firstMark = first.bytes(2);
+  const bool firstLength = first.skip(2);
+  const std::optional<std::uint8_t> count = first.u8();
+  const std::optional<std::uint8_t> firstNumber = first.u8();
+  const std::optional<std::uint8_t> kind = first.u8();
+  if (size < kHlsFrameHeaderSize + kFrameOverhead || !firstMark || !firstLength || !count || !firstNumber || !kind)
+    return refuse(ReadFault::Truncated, bytesText(size) + " of frames, a filter file needs at least " +
+                                            std::to_string(kHlsFrameHeaderSize + kFrameOverhead));
+  if (!std::equal(firstMark->begin(), firstMark->end(), std::begin(kHlsFrameMark)))
+    return refuse(ReadFault::Malformed, "the first frame does not start with F3 64");
+  if (*count < 1) return refuse(ReadFault::Malformed, "the first frame announces no frames");
+  if (*firstNumber != 1)
+    return refuse(ReadFault::Malformed, "the first frame is numbered " + std::to_string(*firstNumber));
+
+  for (std::size_t number = 1; number <= *count; ++number) {
+    const std::size_t at = file.offset();
+    const std::string frame = "frame " + std::to_string(number) + " at offset " + std::to_string(at);
+    // A frame needs at least one byte of data after its header.
+    const bool dataFollows = file.remaining() > kHlsFrameHeaderSize;
+    const std::optional<std::span<const std::uint8_t>> mark = file.bytes(2);
+    const std::optional<std::uint16_t> frameLength = file.u16BE();
+    const std::optional<std::uint8_t> frameCount = file.u8();
+    const std::optional<std::uint8_t> frameNumber = file.u8();
+    const std::optional<std::uint8_t> frameKind = file.u8();
+    if (!dataFollows || !mark || !frameLength || !frameCount || !frameNumber || !frameKind)
+      return refuse(ReadFault::Truncated, frame + ": the file ends within its header or before its data");
+    if (!std::equal(mark->begin(), mark->end(), std::begin(kHlsFrameMark)))
+      return refuse(ReadFault::Malformed, frame + ": does not start with F3 64");
+    if (*frameLength < 5)
+      return refuse(ReadFault::Malformed, frame + ": frame length " + std::to_string(*frameLength) + " is below 5");
+    const std::size_t chunk = *frameLength - 5u;
+    const std::size_t left = file.remaining();
+    const std::optional<std::span<const std::uint8_t>> data = file.bytes(chunk);
+    if (!data)
+      return refuse(ReadFault::Truncated, frame + ": " + bytesText(chunk) + " of data announced, " + bytesText(left) +
+                                              " left");
+    if (*frameCount != *count)
+      return refuse(ReadFault::Malformed, frame + ": announces " + std::to_string(*frameCount) +
+                                              " frames, the first frame " + std::to_string(*count));
+    if (*frameNumber != number)
+      return refuse(ReadFault::Malformed, frame + ": numbered " + std::to_string(*frameNumber));
+    if (*frameKind != *kind)
+      return refuse(ReadFault::Malformed, frame + ": kind " + std::to_string(*frameKind) +
+                                              ", the first frame has kind " + std::to_string(*kind));
+    contents.frames.push_back({at, *count, static_cast<std::uint8_t>(number), *kind, chunk});
+    contents.message.insert(contents.message.end(), data->begin(), data->end());
+  }
+  if (!file.atEnd()) return refuse(ReadFault::Malformed, bytesText(file.remaining()) + " after the last frame");
+  return std::nullopt;
+}
+
+// Checks the embedded message, stored with every multi-byte field big-endian,
+// and turns its header and trailer words little-endian in place.
+std::optional<ReadRefusal> readEmbeddedMessage(std::vector<std::uint8_t>& message) {
+  const std::size_t length = message.size();
+  ByteReader in(message);
+  const std::optional<std::uint16_t> statedLength = in.u16BE();
+  const std::optional<std::span<const std::uint8_t>> routing = in.bytes(4);
+  const std::optional<std::uint32_t> group = in.u32BE();
+  const std::optional<std::uint32_t> primitive = in.u32BE();
+  const std::optional<std::uint32_t> reserved = in.u32BE();
+  const std::optional<std::uint16_t> payloadLength = in.u16BE();
+  if (length < kFrameOverhead || !statedLength || !routing || !group || !primitive || !reserved || !payloadLength)
+    return refuse(ReadFault::Truncated, "the frames carry " + bytesText(length) + ", a message has at least " +
+                                            std::to_string(kFrameOverhead));
+  const bool payloadFits = in.skip(*payloadLength);
+  const std::optional<std::uint16_t> peerLength = in.u16BE();
+  const std::optional<std::uint16_t> spareBits = in.u16BE();
+  if (*statedLength != length || !payloadFits || !peerLength || !spareBits || !in.atEnd())
+    return refuse(ReadFault::Malformed, "the message length " + std::to_string(*statedLength) + " and payload length " +
+                                            std::to_string(*payloadLength) + " do not match the " + bytesText(length) +
+                                            " the frames carry");
+  const std::uint8_t expectedRouting[] = {kStartMark, 0, kHlsFilterModule.task, kHlsFilterModule.subModule};
+  const bool routedToFilter = std::equal(routing->begin(), routing->end(), std::begin(expectedRouting));
+
+  const std::span<std::uint8_t> out(message);
+  writeU16LE(out, 0, *statedLength);
+  writeU32LE(out, 6, *group);
+  writeU32LE(out, 10, *primitive);
+  writeU32LE(out, 14, *reserved);
+  writeU16LE(out, kHeaderSize, *payloadLength);
+  writeU16LE(out, length - 4, *peerLength);
+  writeU16LE(out, length - 2, *spareBits);
+  if (!routedToFilter) return refuse(ReadFault::Malformed, "the message is not routed FF 00 09 00");
+  if (*group != kGroup || *primitive != kPrimitive)
+    return refuse(ReadFault::Malformed, "group " + std::to_string(*group) + ", primitive " +
+                                            std::to_string(*primitive) + ": not the filter message (13002, 12031)");
+  if (*reserved != 0 || *peerLength != 0 || *spareBits != 0)
+    return refuse(ReadFault::Malformed, "the reserved word or the trailer words are not zero");
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -68,99 +179,22 @@ std::optional<std::vector<std::uint8_t>> encodeHlsFilterFile(std::span<const std
 }
 
 HlsFileContents parseHlsFilterFile(std::span<const std::uint8_t> file) {
-  if (file.size() > kMaxHlsFileSize)
-    return refuse(HlsFault::Malformed, "a file of " + bytesText(file.size()) + ", at most " +
-                                           std::to_string(kMaxHlsFileSize) + " can be read");
   HlsFileContents contents;
-  std::span<const std::uint8_t> frames = file;
-  std::size_t base = 0;  // where the frames start in the file
-  if (file.size() >= kHlsFileHeaderSize &&
-      std::equal(std::begin(kHlsFileMagic), std::end(kHlsFileMagic), file.begin())) {
-    const std::uint64_t stated = readU32LE(file, 4);
-    if (stated + kHlsFileHeaderSize != file.size())
-      return refuse(stated + kHlsFileHeaderSize > file.size() ? HlsFault::Truncated : HlsFault::Malformed,
-                    "the file header announces " + bytesText(stated) + " after it, " +
-                        bytesText(file.size() - kHlsFileHeaderSize) + " follow");
-    contents.fileHeader = true;
-    base = kHlsFileHeaderSize;
-    frames = file.subspan(base);
+  std::optional<ReadRefusal> refusal;
+  if (file.size() > kMaxHlsFileSize) {
+    refusal = refuse(ReadFault::Malformed, "a file of " + bytesText(file.size()) + ", at most " +
+                                               std::to_string(kMaxHlsFileSize) + " can be read");
+  } else {
+    ByteReader reader(file);
+    refusal = readFileHeader(reader, contents.fileHeader);
+    if (!refusal) refusal = readFrames(reader, contents);
+    if (!refusal) refusal = readEmbeddedMessage(contents.message);
   }
-
-  const std::size_t size = frames.size();
-  contents.message.reserve(size);
-  if (size < kHlsFrameHeaderSize + kFrameOverhead)
-    return refuse(HlsFault::Truncated, bytesText(size) + " of frames, a filter file needs at least " +
-                                           std::to_string(kHlsFrameHeaderSize + kFrameOverhead));
-  if (frames[0] != kHlsFrameMark[0] || frames[1] != kHlsFrameMark[1])
-    return refuse(HlsFault::Malformed, "the first frame does not start with F3 64");
-  const std::uint8_t count = frames[4];
-  const std::uint8_t kind = frames[6];
-  if (count < 1) return refuse(HlsFault::Malformed, "the first frame announces no frames");
-  if (frames[5] != 1) return refuse(HlsFault::Malformed, "the first frame is numbered " + std::to_string(frames[5]));
-
-  std::size_t offset = 0;
-  for (std::size_t number = 1; number <= count; ++number) {
-    const std::string frame = "frame " + std::to_string(number) + " at offset " + std::to_string(base + offset);
-    if (offset + kHlsFrameHeaderSize >= size)
-      return refuse(HlsFault::Truncated, frame + ": the file ends within its header or before its data");
-    const std::size_t frameLength = readU16BE(frames, offset + 2);
-    if (frames[offset] != kHlsFrameMark[0] || frames[offset + 1] != kHlsFrameMark[1])
-      return refuse(HlsFault::Malformed, frame + ": does not start with F3 64");
-    if (frameLength < 5)
-      return refuse(HlsFault::Malformed, frame + ": frame length " + std::to_string(frameLength) + " is below 5");
-    const std::size_t chunk = frameLength - 5;
-    if (offset + kHlsFrameHeaderSize + chunk > size)
-      return refuse(HlsFault::Truncated, frame + ": " + bytesText(chunk) + " of data announced, " +
-                                             bytesText(size - offset - kHlsFrameHeaderSize) + " left");
-    if (frames[offset + 4] != count)
-      return refuse(HlsFault::Malformed, frame + ": announces " + std::to_string(frames[offset + 4]) +
-                                             " frames, the first frame " + std::to_string(count));
-    if (frames[offset + 5] != number)
-      return refuse(HlsFault::Malformed, frame + ": numbered " + std::to_string(frames[offset + 5]));
-    if (frames[offset + 6] != kind)
-      return refuse(HlsFault::Malformed, frame + ": kind " + std::to_string(frames[offset + 6]) +
-                                             ", the first frame has kind " + std::to_string(kind));
-    contents.frames.push_back({base + offset, count, static_cast<std::uint8_t>(number), kind, chunk});
-    const auto data = frames.subspan(offset + kHlsFrameHeaderSize, chunk);
-    contents.message.insert(contents.message.end(), data.begin(), data.end());
-    offset += kHlsFrameHeaderSize + chunk;
-  }
-  if (offset != size) return refuse(HlsFault::Malformed, bytesText(size - offset) + " after the last frame");
-
-  std::vector<std::uint8_t>& message = contents.message;
-  const std::size_t length = message.size();
-  if (length < kFrameOverhead)
-    return refuse(HlsFault::Truncated, "the frames carry " + bytesText(length) + ", a message has at least " +
-                                           std::to_string(kFrameOverhead));
-  const std::size_t statedLength = readU16BE(message, 0);
-  const std::size_t payloadLength = readU16BE(message, kHeaderSize);
-  if (statedLength != length || payloadLength + kFrameOverhead != length)
-    return refuse(HlsFault::Malformed, "the message length " + std::to_string(statedLength) + " and payload length " +
-                                           std::to_string(payloadLength) + " do not match the " + bytesText(length) +
-                                           " the frames carry");
-
-  const std::span<std::uint8_t> out(message);
-  const std::uint32_t group = readUBE(message, 6, 4);
-  const std::uint32_t primitive = readUBE(message, 10, 4);
-  const std::uint32_t reserved = readUBE(message, 14, 4);
-  const std::uint16_t peerLength = readU16BE(message, length - 4);
-  const std::uint16_t spareBits = readU16BE(message, length - 2);
-  writeU16LE(out, 0, static_cast<std::uint16_t>(statedLength));
-  writeU32LE(out, 6, group);
-  writeU32LE(out, 10, primitive);
-  writeU32LE(out, 14, reserved);
-  writeU16LE(out, kHeaderSize, static_cast<std::uint16_t>(payloadLength));
-  writeU16LE(out, length - 4, peerLength);
-  writeU16LE(out, length - 2, spareBits);
-  if (message[2] != kStartMark || message[3] != 0 || message[4] != kHlsFilterModule.task ||
-      message[5] != kHlsFilterModule.subModule)
-    return refuse(HlsFault::Malformed, "the message is not routed FF 00 09 00");
-  if (group != kGroup || primitive != kPrimitive)
-    return refuse(HlsFault::Malformed, "group " + std::to_string(group) + ", primitive " + std::to_string(primitive) +
-                                           ": not the filter message (13002, 12031)");
-  if (reserved != 0 || peerLength != 0 || spareBits != 0)
-    return refuse(HlsFault::Malformed, "the reserved word or the trailer words are not zero");
-  return contents;
+  if (!refusal) return contents;
+  HlsFileContents refused;
+  refused.fault = refusal->fault;
+  refused.reason = std::move(refusal->reason);
+  return refused;
 }
 
 }  // namespace orbel

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "orbel/builders/ByteReader.h"
 #include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/StackModules.h"
 
@@ -41,11 +42,9 @@ struct HlsFrame {
   std::size_t chunkLength = 0;
 };
 
-enum class HlsFault { None, Truncated, Malformed };
-
 struct HlsFileContents {
-  HlsFault fault = HlsFault::None;
-  std::string reason;       // why the file was refused
+  std::optional<ReadFault> fault;  // set when the file was refused
+  std::string reason;              // why the file was refused
   bool fileHeader = false;  // frames may come without the "HLSF" header
   std::vector<HlsFrame> frames;
   std::vector<std::uint8_t> message;  // the embedded message, header words little-endian

@@ -32,27 +32,37 @@ void writeCompactSapList(std::span<std::uint8_t> out, std::span<const std::uint3
   for (std::size_t i = 0; i < ids.size(); ++i) writeUBE(out, kSapFilterHeaderSize + 4 * i, ids[i], 4);
 }
 
-std::variant<SapFilterContents, std::string> readSapFilterMessage(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kSapFilterHeaderSize)
-    return "truncated: " + std::to_string(bytes.size()) + " bytes, a SAP filter message has at least 4";
-  SapFilterContents contents;
-  contents.type = bytes[0];
-  if (contents.type != kSapFilterFullType && contents.type != kSapFilterCompactType)
-    return "message type " + std::to_string(contents.type) + " is neither 0x33 nor 3";
-  const std::size_t listLength = readU16BE(bytes, 2);
-  if (listLength % 4 != 0) return "the identifier list length " + std::to_string(listLength) + " is no multiple of 4";
-  const std::size_t count = listLength / 4;
-  const std::size_t expected =
-      contents.type == kSapFilterFullType ? sapFilterMessageSize(count) : compactSapListSize(count);
-  if (bytes.size() != expected)
-    return std::string(bytes.size() < expected ? "truncated" : "inconsistent") + ": " + std::to_string(count) +
-           " identifiers take " + std::to_string(expected) + " bytes, " + std::to_string(bytes.size()) + " are present";
-  contents.ids.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) contents.ids.push_back(readUBE(bytes, kSapFilterHeaderSize + 4 * i, 4));
-  if (contents.type == kSapFilterFullType) {
-    const auto attributes = bytes.subspan(kSapFilterHeaderSize + 4 * count);
-    contents.attributes.assign(attributes.begin(), attributes.end());
+std::variant<SapFilterContents, ReadRefusal> readSapFilterMessage(std::span<const std::uint8_t> bytes) {
+  ByteReader reader(bytes);
+  const std::optional<std::uint8_t> type = reader.u8();
+  const bool reserved = reader.skip(1);
+  const std::optional<std::uint16_t> listLength = reader.u16BE();
+  if (!type || !reserved || !listLength)
+    return ReadRefusal{ReadFault::Truncated,
+                       "truncated: " + std::to_string(bytes.size()) + " bytes, a SAP filter message has at least 4"};
+  const bool full = *type == kSapFilterFullType;
+  if (!full && *type != kSapFilterCompactType)
+    return ReadRefusal{ReadFault::Malformed, "message type " + std::to_string(*type) + " is neither 0x33 nor 3"};
+  if (*listLength % 4 != 0)
+    return ReadRefusal{ReadFault::Malformed,
+                       "the identifier list length " + std::to_string(*listLength) + " is no multiple of 4"};
+  const std::size_t count = *listLength / 4;
+  const std::optional<std::span<const std::uint8_t>> ids = reader.items(count, 4);
+  const std::optional<std::span<const std::uint8_t>> attributes =
+      full ? reader.bytes(count) : std::span<const std::uint8_t>();
+  if (!ids || !attributes || !reader.atEnd()) {
+    const std::size_t expected = full ? sapFilterMessageSize(count) : compactSapListSize(count);
+    return ReadRefusal{sizeFault(expected, bytes.size()),
+                       std::string(bytes.size() < expected ? "truncated" : "inconsistent") + ": " +
+                           std::to_string(count) + " identifiers take " + std::to_string(expected) + " bytes, " +
+                           std::to_string(bytes.size()) + " are present"};
   }
+  SapFilterContents contents;
+  contents.type = *type;
+  contents.ids.reserve(count);
+  ByteReader idReader(*ids);
+  while (const std::optional<std::uint32_t> id = idReader.u32BE()) contents.ids.push_back(*id);
+  contents.attributes.assign(attributes->begin(), attributes->end());
   return contents;
 }
 

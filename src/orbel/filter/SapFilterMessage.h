@@ -11,6 +11,8 @@
 #include <variant>
 #include <vector>
 
+#include "orbel/builders/ByteReader.h"
+
 namespace orbel {
 
 inline constexpr std::uint8_t kSapFilterFullType = 0x33;
@@ -41,9 +43,9 @@ struct SapFilterContents {
   std::vector<std::uint8_t> attributes;  // empty in the compact form
 };
 
-// Reads either form from exactly the bytes given; the error text says what
-// does not fit (unknown type, a list length that is no multiple of four or
-// does not match the bytes present).
-std::variant<SapFilterContents, std::string> readSapFilterMessage(std::span<const std::uint8_t> bytes);
+// Reads either form from exactly the bytes given; the refusal says what does
+// not fit (unknown type, a list length that is no multiple of four or does
+// not match the bytes present).
+std::variant<SapFilterContents, ReadRefusal> readSapFilterMessage(std::span<const std::uint8_t> bytes);
 
 }  // namespace orbel

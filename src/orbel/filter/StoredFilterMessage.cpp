@@ -1,13 +1,13 @@
 #include "orbel/filter/StoredFilterMessage.h"
 
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ByteReader.h"
 #include "orbel/builders/DiagMessage.h"
 #include "toolkit/Toolkit.h"
 
 namespace orbel {
 
 bool isValidStoredFilterMessage(std::span<const std::uint8_t> message) {
-  return message.size() >= kFrameOverhead && readU16LE(message, 0) == message.size();
+  return message.size() >= kFrameOverhead && ByteReader(message).u16LE() == message.size();
 }
 
 std::optional<std::vector<std::uint8_t>> readStoredFilterMessage() {

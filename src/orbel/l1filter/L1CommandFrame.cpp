@@ -47,10 +47,23 @@ void writeL1CommandFrame(std::span<std::uint8_t> out, const L1CommandFrame& fram
   writeU16LE(out, kL1FrameSpare, frame.spare);
 }
 
+std::optional<L1CommandFrame> readL1CommandFrame(ByteReader& in) {
+  if (in.remaining() < kL1FrameHeaderSize) return std::nullopt;
+  L1CommandFrame frame;
+  frame.header = *readHeader(in);
+  frame.messageOffset = *in.u16LE();
+  frame.messageLength = *in.u16LE();
+  frame.spare = *in.u16LE();
+  return frame;
+}
+
 std::optional<L1CommandFrame> readL1CommandFrame(std::span<const std::uint8_t> in) {
-  if (in.size() < kL1FrameHeaderSize) return std::nullopt;
-  return L1CommandFrame{*readHeader(in), readU16LE(in, kL1FrameMessageOffset), readU16LE(in, kL1FrameMessageLength),
-                        readU16LE(in, kL1FrameSpare)};
+  ByteReader reader(in);
+  return readL1CommandFrame(reader);
+}
+
+ReadFault faultOf(L1FrameError error) {
+  return error == L1FrameError::Truncated ? ReadFault::Truncated : ReadFault::Malformed;
 }
 
 const char* describeL1FrameError(L1FrameError error) {
@@ -68,7 +81,8 @@ const char* describeL1FrameError(L1FrameError error) {
 }
 
 L1FrameCheck ValidateL1CommandFrame(std::span<const std::uint8_t> frame) {
-  const std::optional<L1CommandFrame> header = readL1CommandFrame(frame);
+  ByteReader reader(frame);
+  const std::optional<L1CommandFrame> header = readL1CommandFrame(reader);
   if (!header) return {L1FrameError::Truncated, {}};
   const std::uint32_t primitive = header->header.primitiveId;
   if (primitive >> 24 != kL1FramePrimitiveBase >> 24) return {L1FrameError::NotLayer1, {}};
@@ -76,12 +90,13 @@ L1FrameCheck ValidateL1CommandFrame(std::span<const std::uint8_t> frame) {
   const std::size_t messageLength = header->messageLength;
   if (messageLength < kL1MessageHeaderSize) return {L1FrameError::MessageTooShort, {}};
   if (header->spare != 0) return {L1FrameError::SpareNotZero, {}};
-  if (frame.size() - kL1FrameHeaderSize < messageLength) return {L1FrameError::Truncated, {}};
-  const std::span<const std::uint8_t> message = frame.subspan(kL1FrameHeaderSize, messageLength);
-  const L1MessageHeader embedded = *readL1MessageHeader(message);
-  if (messageLength != kL1MessageHeaderSize + embedded.bodyLength()) return {L1FrameError::BodyLengthMismatch, {}};
-  if (primitive != kL1FramePrimitiveBase + embedded.commandCode()) return {L1FrameError::CodeMismatch, {}};
-  return {L1FrameError::None, message};
+  const std::optional<std::span<const std::uint8_t>> message = reader.bytes(messageLength);
+  if (!message) return {L1FrameError::Truncated, {}};
+  const std::optional<L1MessageHeader> embedded = readL1MessageHeader(*message);
+  if (!embedded || messageLength != kL1MessageHeaderSize + embedded->bodyLength())
+    return {L1FrameError::BodyLengthMismatch, {}};
+  if (primitive != kL1FramePrimitiveBase + embedded->commandCode()) return {L1FrameError::CodeMismatch, {}};
+  return {L1FrameError::None, *message};
 }
 
 CommandBuffer buildPortSettingFrame(bool ticked) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 
+#include "orbel/builders/ByteReader.h"
 #include "orbel/builders/CommandBuffer.h"
 #include "orbel/builders/StackModules.h"
 #include "orbel/builders/DiagMessage.h"
@@ -39,7 +40,9 @@ struct L1CommandFrame {
 };
 
 void writeL1CommandFrame(std::span<std::uint8_t> out, const L1CommandFrame& frame);
-// Nothing when fewer than 24 bytes are present.
+// Nothing when fewer than 24 bytes are present. The reader form moves past
+// the 24 bytes only when they are read.
+std::optional<L1CommandFrame> readL1CommandFrame(ByteReader& in);
 std::optional<L1CommandFrame> readL1CommandFrame(std::span<const std::uint8_t> in);
 
 enum class L1FrameError {
@@ -54,6 +57,8 @@ enum class L1FrameError {
 };
 
 const char* describeL1FrameError(L1FrameError error);
+// Truncated for a frame that ran out of bytes, Malformed for every other error.
+ReadFault faultOf(L1FrameError error);
 
 struct L1FrameCheck {
   L1FrameError error = L1FrameError::None;

@@ -24,17 +24,22 @@ void writeL1MessageHeader(std::span<std::uint8_t> out, const L1MessageHeader& he
   writeU32LE(out, 20, header.reserved20);
 }
 
-std::optional<L1MessageHeader> readL1MessageHeader(std::span<const std::uint8_t> in) {
-  if (in.size() < kL1MessageHeaderSize) return std::nullopt;
+std::optional<L1MessageHeader> readL1MessageHeader(ByteReader& in) {
+  if (in.remaining() < kL1MessageHeaderSize) return std::nullopt;
   L1MessageHeader header;
-  header.sync = readU32LE(in, 0);
-  header.bodyWords = readU16LE(in, 4);
-  header.reserved6 = readU16LE(in, 6);
-  header.reserved8 = readU32LE(in, 8);
-  header.reserved12 = readU32LE(in, 12);
-  header.codeWord = readU32LE(in, 16);
-  header.reserved20 = readU32LE(in, 20);
+  header.sync = *in.u32LE();
+  header.bodyWords = *in.u16LE();
+  header.reserved6 = *in.u16LE();
+  header.reserved8 = *in.u32LE();
+  header.reserved12 = *in.u32LE();
+  header.codeWord = *in.u32LE();
+  header.reserved20 = *in.u32LE();
   return header;
+}
+
+std::optional<L1MessageHeader> readL1MessageHeader(std::span<const std::uint8_t> in) {
+  ByteReader reader(in);
+  return readL1MessageHeader(reader);
 }
 
 }  // namespace orbel

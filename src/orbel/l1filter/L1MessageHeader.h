@@ -8,6 +8,8 @@
 #include <optional>
 #include <span>
 
+#include "orbel/builders/ByteReader.h"
+
 namespace orbel {
 
 inline constexpr std::size_t kL1MessageHeaderSize = 24;
@@ -49,7 +51,9 @@ struct L1MessageHeader {
 L1MessageHeader l1CommandHeader(L1CommandCode code, std::size_t bodyLength);
 
 void writeL1MessageHeader(std::span<std::uint8_t> out, const L1MessageHeader& header);
-// Nothing when fewer than 24 bytes are present.
+// Nothing when fewer than 24 bytes are present. The reader form moves past
+// the header only when it is read.
+std::optional<L1MessageHeader> readL1MessageHeader(ByteReader& in);
 std::optional<L1MessageHeader> readL1MessageHeader(std::span<const std::uint8_t> in);
 
 }  // namespace orbel

@@ -1,6 +1,7 @@
 #include "orbel/l1filter/PhyFaFilterConfig.h"
 
 #include "orbel/builders/ByteOrder.h"
+#include "orbel/builders/ByteReader.h"
 
 namespace orbel {
 namespace {
@@ -51,33 +52,37 @@ PhyFaFilterBytes toBytes(const PhyFaFilterConfig& config) {
   return bytes;
 }
 
-std::optional<PhyFaFilterConfig> readPhyFaFilterConfig(std::span<const std::uint8_t> in) {
-  using namespace phyfa;
-  if (in.size() != kPhyFaFilterConfigSize) return std::nullopt;
+std::variant<PhyFaFilterConfig, ReadFault> parsePhyFaFilterConfig(std::span<const std::uint8_t> in) {
+  if (in.size() != kPhyFaFilterConfigSize) return sizeFault(kPhyFaFilterConfigSize, in.size());
+  // The fields follow each other without gaps, in the order of the offsets.
+  ByteReader reader(in);
   PhyFaFilterConfig config;
-  for (std::size_t k = 0; k < kFilterSwitches; ++k) config.switches[k] = in[kSwitches + k];
-  for (std::size_t slot = 0; slot < kPrimitiveSlots; ++slot) {
-    config.tdPrimitiveIds[slot] = readU32LE(in, kTdPrimitiveIds + 4 * slot);
-    config.gsmPrimitiveIds[slot] = readU32LE(in, kGsmPrimitiveIds + 4 * slot);
-  }
-  config.tdStateFrom = in[kTdStateFrom];
-  config.tdStateTo = in[kTdStateTo];
-  config.tdReserved = readU16LE(in, kTdReserved);
-  config.tdOptionsA = readU16LE(in, kTdOptionsA);
-  config.tdOptionsB = readU16LE(in, kTdOptionsB);
-  config.gsmStateFrom = in[kGsmStateFrom];
-  config.gsmStateTo = in[kGsmStateTo];
-  config.gsmReserved = readU16LE(in, kGsmReserved);
-  config.gsmOptionsA = readU16LE(in, kGsmOptionsA);
-  config.gsmOptionsB = readU16LE(in, kGsmOptionsB);
-  config.reserved = {readU32LE(in, kReserved), readU32LE(in, kReserved + 4)};
-  config.tdTaskMask = readU32LE(in, kTdTaskMask);
-  config.gsmTaskMask = readU32LE(in, kGsmTaskMask);
-  config.commonTaskMask = readU32LE(in, kCommonTaskMask);
-  for (std::size_t slot = 0; slot < kTaskSlots; ++slot)
-    for (std::size_t word = 0; word < kTaskSlotWords; ++word)
-      config.taskBitmaps[slot][word] = readU32LE(in, kTaskBitmaps + 4 * (kTaskSlotWords * slot + word));
+  for (std::uint8_t& value : config.switches) value = *reader.u8();
+  for (std::uint32_t& id : config.tdPrimitiveIds) id = *reader.u32LE();
+  for (std::uint32_t& id : config.gsmPrimitiveIds) id = *reader.u32LE();
+  config.tdStateFrom = *reader.u8();
+  config.tdStateTo = *reader.u8();
+  config.tdReserved = *reader.u16LE();
+  config.tdOptionsA = *reader.u16LE();
+  config.tdOptionsB = *reader.u16LE();
+  config.gsmStateFrom = *reader.u8();
+  config.gsmStateTo = *reader.u8();
+  config.gsmReserved = *reader.u16LE();
+  config.gsmOptionsA = *reader.u16LE();
+  config.gsmOptionsB = *reader.u16LE();
+  for (std::uint32_t& word : config.reserved) word = *reader.u32LE();
+  config.tdTaskMask = *reader.u32LE();
+  config.gsmTaskMask = *reader.u32LE();
+  config.commonTaskMask = *reader.u32LE();
+  for (auto& slot : config.taskBitmaps)
+    for (std::uint32_t& word : slot) word = *reader.u32LE();
   return config;
+}
+
+std::optional<PhyFaFilterConfig> readPhyFaFilterConfig(std::span<const std::uint8_t> in) {
+  std::variant<PhyFaFilterConfig, ReadFault> parsed = parsePhyFaFilterConfig(in);
+  if (auto* config = std::get_if<PhyFaFilterConfig>(&parsed)) return *config;
+  return std::nullopt;
 }
 
 }  // namespace orbel

@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <variant>
+
+#include "orbel/builders/ByteReader.h"
 
 namespace orbel {
 
@@ -77,6 +80,8 @@ using PhyFaFilterBytes = std::array<std::uint8_t, kPhyFaFilterConfigSize>;
 
 PhyFaFilterBytes toBytes(const PhyFaFilterConfig& config);
 void writePhyFaFilterConfig(std::span<std::uint8_t, kPhyFaFilterConfigSize> out, const PhyFaFilterConfig& config);
+// The configuration in exactly 1128 bytes; fewer are Truncated, more Malformed.
+std::variant<PhyFaFilterConfig, ReadFault> parsePhyFaFilterConfig(std::span<const std::uint8_t> bytes);
 // Nothing unless exactly 1128 bytes are given.
 std::optional<PhyFaFilterConfig> readPhyFaFilterConfig(std::span<const std::uint8_t> bytes);
 

@@ -52,15 +52,22 @@ TEST(FilterDecoder, RecognisesSapFilterMessagesInTheCompactMessageAndOnTheirOwn)
   const DecodedMessage alone = decode(full);
   EXPECT_EQ(alone.title, "SAP filter message, 2 SAPs");
   EXPECT_EQ(valueOf(alone, "attribute of SAP 2080"), "12: 2 (attribute on)");
-  EXPECT_FALSE(decode(std::span(full).first(13)).error.empty());  // one attribute short: neither format
+  const DecodedMessage cut = decode(std::span(full).first(13));  // one attribute short: neither format
+  EXPECT_FALSE(cut.error.empty());
+  EXPECT_EQ(cut.fault, orbel::ReadFault::Truncated);
+  std::vector<std::uint8_t> longer = full;
+  longer.push_back(0);
+  EXPECT_EQ(decodeAny(longer, "sap-filter")->fault, orbel::ReadFault::Malformed);
 }
 
 TEST(FilterDecoder, SaysWhyAFileIsRefused) {
   std::vector<std::uint8_t> file = readBytes(goldenPath("empty_sap_filter.flt_HLS"));
   file[13] = 2;
   EXPECT_EQ(decode(file).error, "not an HLS filter file: the first frame is numbered 2");
+  EXPECT_EQ(decode(file).fault, orbel::ReadFault::Malformed);
   file.resize(20);
   EXPECT_EQ(decode(file).error.rfind("truncated: ", 0), 0u) << decode(file).error;
+  EXPECT_EQ(decode(file).fault, orbel::ReadFault::Truncated);
 }
 
 }  // namespace

@@ -68,44 +68,51 @@ TEST(HlsFilterFormat, RefusesEveryInconsistencyAndEveryTruncation) {
   auto both = [](auto a, auto b) { return [=](std::vector<std::uint8_t>& f) { a(f), b(f); }; };
   const auto grow = [](std::vector<std::uint8_t>& f) { f.push_back(0); };
   const auto headerPlus1 = [](std::vector<std::uint8_t>& f) { writeU32LE(f, 4, readU32LE(f, 4) + 1); };
-  const std::pair<const char*, std::function<void(std::vector<std::uint8_t>&)>> cases[] = {
-      {"header length one too large", headerPlus1},
-      {"header length one too small", [](auto& f) { writeU32LE(f, 4, readU32LE(f, 4) - 1); }},
-      {"extra byte", grow},
-      {"extra byte counted by the header", both(grow, headerPlus1)},
-      {"first frame mark", set(9, 0x65)},
-      {"second frame mark", set(kFrame2, 0xF4)},
-      {"no frames announced", set(12, 0)},
-      {"first frame numbered 2", set(13, 2)},
-      {"second frame numbered 3", set(kFrame2 + 5, 3)},
-      {"frame counts differ", set(kFrame2 + 4, 3)},
-      {"three frames announced, two present", both(set(12, 3), set(kFrame2 + 4, 3))},
-      {"frame kinds differ", set(kFrame2 + 6, 1)},
-      {"frame length below 5", set(kFrame2 + 3, 4)},
-      {"second frame longer than the file", add16(kFrame2 + 2, 1)},
-      {"first frame one byte short", add16(10, -1)},
-      {"message length off by one", add16(kMessage, 1)},
-      {"payload length off by one", add16(kMessage + 18, -1)},
-      {"start mark", set(kMessage + 2, 0xFE)},
-      {"routing bytes 09 01", set(kMessage + 5, 0x01)},
-      {"group", set(kMessage + 9, 0xCB)},
-      {"primitive", set(kMessage + 13, 0x00)},
-      {"reserved word", set(kMessage + 17, 1)},
-      {"peer-data length", set(kFrame2 - 2, 1)},
-      {"spare bits, split over the frames", set(kFrame2 + 7, 1)},
-      {"longer than 65535 bytes", [](auto& f) { f.resize(65536); }},
+  constexpr auto kTruncated = ReadFault::Truncated, kMalformed = ReadFault::Malformed;
+  struct Case {
+    const char* name;
+    std::function<void(std::vector<std::uint8_t>&)> edit;
+    ReadFault fault;
   };
-  for (const auto& [name, edit] : cases) {
+  const Case cases[] = {
+      {"header length one too large", headerPlus1, kTruncated},
+      {"header length one too small", [](auto& f) { writeU32LE(f, 4, readU32LE(f, 4) - 1); }, kMalformed},
+      {"extra byte", grow, kMalformed},
+      {"extra byte counted by the header", both(grow, headerPlus1), kMalformed},
+      {"first frame mark", set(9, 0x65), kMalformed},
+      {"second frame mark", set(kFrame2, 0xF4), kMalformed},
+      {"no frames announced", set(12, 0), kMalformed},
+      {"first frame numbered 2", set(13, 2), kMalformed},
+      {"second frame numbered 3", set(kFrame2 + 5, 3), kMalformed},
+      {"frame counts differ", set(kFrame2 + 4, 3), kMalformed},
+      {"three frames announced, two present", both(set(12, 3), set(kFrame2 + 4, 3)), kTruncated},
+      {"frame kinds differ", set(kFrame2 + 6, 1), kMalformed},
+      {"frame length below 5", set(kFrame2 + 3, 4), kMalformed},
+      {"second frame longer than the file", add16(kFrame2 + 2, 1), kTruncated},
+      {"first frame one byte short", add16(10, -1), kMalformed},
+      {"message length off by one", add16(kMessage, 1), kMalformed},
+      {"payload length off by one", add16(kMessage + 18, -1), kMalformed},
+      {"start mark", set(kMessage + 2, 0xFE), kMalformed},
+      {"routing bytes 09 01", set(kMessage + 5, 0x01), kMalformed},
+      {"group", set(kMessage + 9, 0xCB), kMalformed},
+      {"primitive", set(kMessage + 13, 0x00), kMalformed},
+      {"reserved word", set(kMessage + 17, 1), kMalformed},
+      {"peer-data length", set(kFrame2 - 2, 1), kMalformed},
+      {"spare bits, split over the frames", set(kFrame2 + 7, 1), kMalformed},
+      {"longer than 65535 bytes", [](auto& f) { f.resize(65536); }, kMalformed},
+  };
+  for (const auto& [name, edit, fault] : cases) {
     std::vector<std::uint8_t> file = good;
     edit(file);
     const HlsFileContents read = parseHlsFilterFile(file);
-    EXPECT_NE(read.fault, HlsFault::None) << name;
+    EXPECT_EQ(read.fault, fault) << name << ": " << read.reason;
     EXPECT_TRUE(read.message.empty() && read.frames.empty()) << name;
   }
   for (const char* name : {"empty_sap_filter.flt_HLS", "pattern_2025_no_header.flt_HLS"}) {
     const std::vector<std::uint8_t> whole = readBytes(goldenPath(name));
     for (std::size_t size = 0; size < whole.size(); ++size)
-      EXPECT_NE(parseHlsFilterFile(std::span(whole).first(size)).fault, HlsFault::None) << name << " cut to " << size;
+      EXPECT_EQ(parseHlsFilterFile(std::span(whole).first(size)).fault, ReadFault::Truncated)
+          << name << " cut to " << size;
   }
 }
 
