@@ -119,7 +119,9 @@ int main(int argc, char** argv) {
     }
     if (decode->parsed()) {
       if (file.empty() && hex.empty()) throw CLI::ValidationError("decode", "give a FILE or --hex");
-      cli::applyHostOptions({.simDefinitions = decodeSimDefinitions});
+      cli::HostOptions decodeHost;
+      decodeHost.simDefinitions = decodeSimDefinitions;
+      cli::applyHostOptions(decodeHost);
       return decodeCommand(file, hex, format);
     }
     const runner::ExportInfo& info = exportNamed(exportName);

@@ -30,9 +30,6 @@ std::string longText(const char* name) { return std::string(name) + std::string(
 class LifetimeDialog : public tk::CDialog {
  public:
   LifetimeDialog() : CDialog({"probe", "LifetimeDlg", "Lifetime"}, nullptr) {
-    addControl(name);
-    addControl(list);
-    addControl(tree);
     name.setText(longText("name"));
     list.insertColumn("Row", 120);
     for (const char* row : {"one", "two", "three"}) list.insertItem(longText(row));
