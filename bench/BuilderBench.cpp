@@ -11,8 +11,8 @@
 
 #include "RatioReport.h"
 #include "orbel/builders/Exports.h"
-#include "orbel/builders/ItemEncoder.h"
 #include "orbel/builders/ModuleLifetime.h"
+#include "orbel/wire/ItemEncoder.h"
 
 namespace {
 

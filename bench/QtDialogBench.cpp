@@ -12,9 +12,9 @@
 #include <cstdio>
 
 #include "RatioReport.h"
-#include "orbel/diag/CDiagEnqCntDlg.h"
-#include "orbel/diag/CDiagEnqTmrDlg.h"
 #include "orbel/builders/ModuleLifetime.h"
+#include "orbel/diag/enquiry/CDiagEnqCntDlg.h"
+#include "orbel/diag/enquiry/CDiagEnqTmrDlg.h"
 #include "toolkit-qt/DialogWindow.h"
 #include "toolkit-qt/QtToolkit.h"
 #include "toolkit/ListControl.h"

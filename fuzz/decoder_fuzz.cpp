@@ -9,7 +9,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "orbel/decode/MessageDecoder.h"
+#include "decode/MessageDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);

@@ -15,10 +15,10 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "orbel/builders/ByteOrder.h"
-#include "orbel/decode/FormatDecoder.h"
+#include "decode/FormatDecoder.h"
 #include "orbel/filter/HlsFilterFile.h"
 #include "orbel/filter/HlsFilterFormat.h"
+#include "orbel/wire/ByteOrder.h"
 #include "toolkit/ScriptedToolkit.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <span>
 
 #include "FuzzCheck.h"
-#include "orbel/builders/ByteOrder.h"
-#include "orbel/decode/L1Formats.h"
+#include "decode/L1Formats.h"
 #include "orbel/l1filter/L1CommandFrame.h"
+#include "orbel/wire/ByteOrder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);

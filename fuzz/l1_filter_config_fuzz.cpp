@@ -11,7 +11,7 @@
 #include <variant>
 
 #include "FuzzCheck.h"
-#include "orbel/decode/L1Formats.h"
+#include "decode/L1Formats.h"
 #include "orbel/l1filter/FilterConfigCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -13,8 +13,8 @@
 #include "FuzzCheck.h"
 #include "host/SimDefinitionFile.h"
 #include "host/SimFilterInfoMan.h"
-#include "orbel/builders/ByteOrder.h"
-#include "orbel/diag/SimCommandItems.h"
+#include "orbel/diag/sim/SimCommandItems.h"
+#include "orbel/wire/ByteOrder.h"
 
 namespace {
 

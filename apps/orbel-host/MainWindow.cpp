@@ -20,11 +20,11 @@
 #include <QVBoxLayout>
 #include <span>
 
-#include "HostSettings.h"
 #include "HostObjectsPanel.h"
+#include "HostSettings.h"
 #include "HostSettingsDialog.h"
-#include "orbel/decode/FormatDecoder.h"
-#include "orbel/decode/HexText.h"
+#include "decode/FormatDecoder.h"
+#include "orbel/wire/HexText.h"
 #include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
 #include "toolkit-qt/QtToolkit.h"

@@ -4,9 +4,9 @@
 #include <iomanip>
 #include <nlohmann/json.hpp>
 
-#include "orbel/decode/FormatDecoder.h"
-#include "orbel/decode/HexText.h"
-#include "orbel/decode/MessageDecoder.h"
+#include "decode/FormatDecoder.h"
+#include "decode/MessageDecoder.h"
+#include "orbel/wire/HexText.h"
 
 namespace orbel::cli {
 namespace {

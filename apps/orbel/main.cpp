@@ -7,8 +7,8 @@
 
 #include "HostSession.h"
 #include "Reports.h"
-#include "orbel/decode/HexText.h"
-#include "orbel/decode/FormatDecoder.h"
+#include "decode/FormatDecoder.h"
+#include "orbel/wire/HexText.h"
 
 namespace {
 

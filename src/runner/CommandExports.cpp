@@ -1,7 +1,7 @@
 // The command builders: enquiry, setting and cell-control commands, the
 // layer-1 info report configuration, and the barred-cell dialog class.
 #include "orbel/builders/Exports.h"
-#include "orbel/diag/IgnoreBarred.h"
+#include "orbel/diag/cell/IgnoreBarred.h"
 #include "runner/BuilderCall.h"
 #include "runner/ExportGroups.h"
 

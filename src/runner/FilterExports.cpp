@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/wire/ByteOrder.h"
 #include "runner/BuilderCall.h"
 #include "runner/ExportGroups.h"
 #include "runner/FilterHost.h"

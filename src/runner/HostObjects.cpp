@@ -4,7 +4,7 @@
 #include <set>
 #include <span>
 
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/wire/ByteOrder.h"
 #include "runner/FilterHost.h"
 
 namespace orbel::runner {

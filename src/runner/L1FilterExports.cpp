@@ -2,10 +2,10 @@
 // layer-1 command dialogs.
 #include <string>
 
-#include "orbel/builders/ByteOrder.h"
 #include "orbel/builders/L1FilterExports.h"
 #include "orbel/l1filter/PhyFaComSet.h"
 #include "orbel/l1filter/PhyFaLoopTest.h"
+#include "orbel/wire/ByteOrder.h"
 #include "runner/BuilderCall.h"
 #include "runner/ExportGroups.h"
 #include "toolkit/Types.h"

@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "host/FeatureManager.h"
-#include "host/ScopedHostState.h"
 #include "host/PsdlStrToInt.h"
+#include "host/ScopedHostState.h"
 #include "host/StringTable.h"
 #include "host/TdBand.h"
 

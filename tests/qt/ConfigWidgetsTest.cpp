@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "orbel/builders/ParamConfigExports.h"
-#include "orbel/decode/HexText.h"
+#include "orbel/wire/HexText.h"
 #include "qt/QtHost.h"
 #include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"

@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "orbel/builders/Exports.h"
-#include "orbel/decode/HexText.h"
+#include "orbel/wire/HexText.h"
 #include "qt/QtHost.h"
 #include "script/ScriptJson.h"
 #include "support/ScriptedHost.h"

@@ -11,8 +11,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "orbel/builders/ByteOrder.h"
 #include "orbel/builders/FilterExports.h"
+#include "orbel/wire/ByteOrder.h"
 #include "qt/QtHost.h"
 #include "script/ScriptJson.h"
 #include "support/ScopedFeatures.h"

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <fstream>
 
-#include "orbel/builders/ByteOrder.h"
 #include "orbel/l1filter/PhyFaComSet.h"
 #include "orbel/l1filter/PhyFaLoopTest.h"
+#include "orbel/wire/ByteOrder.h"
 #include "qt/QtHost.h"
 #include "support/ScriptedHost.h"
 

@@ -15,8 +15,8 @@
 #include <QTreeView>
 
 #include "orbel/builders/Exports.h"
-#include "orbel/decode/HexText.h"
 #include "orbel/ui/CDlgScrollable.h"
+#include "orbel/wire/HexText.h"
 #include "qt/QtHost.h"
 #include "support/ScriptedHost.h"
 #include "support/SimDefinitionsOverride.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "orbel/builders/ModuleLifetime.h"
-#include "orbel/decode/HexText.h"
+#include "orbel/wire/HexText.h"
 #include "toolkit/ScriptedToolkit.h"
 
 namespace orbel::test {

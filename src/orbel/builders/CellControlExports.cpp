@@ -4,11 +4,11 @@
 #include "orbel/builders/DialogBuilder.h"
 #include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/Exports.h"
-#include "orbel/diag/CDiagCmdDisableDlg.h"
-#include "orbel/diag/CDiagCmdLockCellDlg.h"
-#include "orbel/diag/CDiagCmdPhyInfoReqDlg.h"
-#include "orbel/diag/CDiagMeasIntervalDlg.h"
-#include "orbel/diag/CL1ConfigDlg.h"
+#include "orbel/diag/cell/CDiagCmdDisableDlg.h"
+#include "orbel/diag/cell/CDiagCmdLockCellDlg.h"
+#include "orbel/diag/cell/CDiagCmdPhyInfoReqDlg.h"
+#include "orbel/diag/cell/CDiagMeasIntervalDlg.h"
+#include "orbel/diag/cell/CL1ConfigDlg.h"
 
 unsigned char* OrbelGetLockCellBuffer(unsigned int* len, unsigned long presetFlags, unsigned char cellId,
                                       unsigned short frequency, bool b1, bool b2, bool b3, bool b4) {

@@ -1,13 +1,13 @@
 #include "orbel/builders/DialogBuilder.h"
 #include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/Exports.h"
-#include "orbel/diag/CDiagCmdFsmEnqDlg.h"
-#include "orbel/diag/CDiagCmdStaticEnqDlg.h"
-#include "orbel/diag/CDiagConstEnqDlg.h"
-#include "orbel/diag/CDiagEnqCntDlg.h"
-#include "orbel/diag/CDiagEnqTmrDlg.h"
-#include "orbel/diag/CDiagVarEnqDlg.h"
-#include "orbel/diag/EnquiryCommand.h"
+#include "orbel/diag/enquiry/CDiagCmdFsmEnqDlg.h"
+#include "orbel/diag/enquiry/CDiagCmdStaticEnqDlg.h"
+#include "orbel/diag/enquiry/CDiagConstEnqDlg.h"
+#include "orbel/diag/enquiry/CDiagEnqCntDlg.h"
+#include "orbel/diag/enquiry/CDiagEnqTmrDlg.h"
+#include "orbel/diag/enquiry/CDiagVarEnqDlg.h"
+#include "orbel/diag/enquiry/EnquiryCommand.h"
 
 // The enquiry builders. A pre-set value (timer and counter enquiries only)
 // shows nothing, so the pre-set path builds the message without constructing

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "orbel/builders/CommandBuffer.h"
 #include "orbel/builders/ExportGuard.h"
 #include "orbel/l1filter/DefaultFilterConfig.h"
+#include "orbel/wire/CommandBuffer.h"
 
 unsigned char* GetPhyFaFilterDefault(unsigned int* length) {
   if (length == nullptr) return nullptr;

@@ -1,8 +1,8 @@
 // The timer and counter setting builders.
 #include "orbel/builders/DialogBuilder.h"
 #include "orbel/builders/Exports.h"
-#include "orbel/diag/CDiagCmdCntSetDlg.h"
-#include "orbel/diag/CDiagCmdTmrSetDlg.h"
+#include "orbel/diag/setting/CDiagCmdCntSetDlg.h"
+#include "orbel/diag/setting/CDiagCmdTmrSetDlg.h"
 
 unsigned char* OrbelGetTmrSetBuffer(unsigned int* len) {
   return orbel::buildWithDialog<CDiagCmdTmrSetDlg>(len);

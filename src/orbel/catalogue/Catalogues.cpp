@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "orbel/catalogue/ModuleCatalogue.h"
-#include "orbel/builders/StackModules.h"
+#include "orbel/wire/StackModules.h"
 
 namespace orbel {
 namespace {

@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-#include "orbel/builders/DiagMessage.h"
+#include "orbel/wire/DiagMessage.h"
 
 namespace orbel {
 

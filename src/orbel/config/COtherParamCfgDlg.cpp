@@ -4,13 +4,13 @@
 #include <span>
 #include <string>
 
-#include "orbel/builders/StackModules.h"
 #include "host/FeatureManager.h"
-#include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/config/OtherParamTable.h"
-#include "orbel/decode/HexText.h"
+#include "orbel/wire/DiagMessage.h"
+#include "orbel/wire/HexText.h"
+#include "orbel/wire/StackModules.h"
 #include "toolkit/Toolkit.h"
 
 namespace {

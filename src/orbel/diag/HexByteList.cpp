@@ -1,6 +1,6 @@
 #include "orbel/diag/HexByteList.h"
 
-#include "orbel/decode/HexText.h"
+#include "orbel/wire/HexText.h"
 
 namespace orbel {
 

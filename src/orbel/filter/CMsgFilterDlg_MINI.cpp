@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "host/FeatureManager.h"
-#include "orbel/builders/ByteOrder.h"
-#include "orbel/builders/DiagMessage.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/filter/CompactFilter.h"
 #include "orbel/filter/HlsFilterFile.h"
 #include "orbel/filter/StoredFilterMessage.h"
 #include "orbel/ui/KovaFileDialog.h"
+#include "orbel/wire/ByteOrder.h"
+#include "orbel/wire/DiagMessage.h"
 #include "toolkit/Toolkit.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // exchange the filter with HLS filter files.
 #pragma once
 
-#include "orbel/builders/CommandBuffer.h"
+#include "orbel/wire/CommandBuffer.h"
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/Label.h"

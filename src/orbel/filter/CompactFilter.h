@@ -7,8 +7,8 @@
 #include <set>
 #include <span>
 
-#include "orbel/builders/CommandBuffer.h"
 #include "orbel/catalogue/StandardSapList.h"
+#include "orbel/wire/CommandBuffer.h"
 
 namespace orbel {
 

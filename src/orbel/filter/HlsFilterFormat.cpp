@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/wire/ByteOrder.h"
 
 namespace orbel {
 namespace {

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "orbel/builders/ByteReader.h"
-#include "orbel/builders/DiagMessage.h"
-#include "orbel/builders/StackModules.h"
+#include "orbel/wire/ByteReader.h"
+#include "orbel/wire/DiagMessage.h"
+#include "orbel/wire/StackModules.h"
 
 namespace orbel {
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "host/FeatureManager.h"
-#include "orbel/builders/ByteOrder.h"
 #include "orbel/builders/ExportGuard.h"
 #include "orbel/filter/SapFilterMessage.h"
+#include "orbel/wire/ByteOrder.h"
 
 namespace {
 

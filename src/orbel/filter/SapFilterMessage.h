@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "orbel/builders/ByteReader.h"
+#include "orbel/wire/ByteReader.h"
 
 namespace orbel {
 

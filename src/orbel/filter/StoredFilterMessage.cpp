@@ -1,7 +1,7 @@
 #include "orbel/filter/StoredFilterMessage.h"
 
-#include "orbel/builders/ByteReader.h"
-#include "orbel/builders/DiagMessage.h"
+#include "orbel/wire/ByteReader.h"
+#include "orbel/wire/DiagMessage.h"
 #include "toolkit/Toolkit.h"
 
 namespace orbel {

@@ -4,7 +4,7 @@
 #include <cassert>
 #include <cstdlib>
 
-#include "orbel/builders/ByteOrder.h"
+#include "orbel/wire/ByteOrder.h"
 
 namespace orbel {
 namespace {

@@ -10,11 +10,11 @@
 #include <optional>
 #include <span>
 
-#include "orbel/builders/ByteReader.h"
-#include "orbel/builders/CommandBuffer.h"
-#include "orbel/builders/StackModules.h"
-#include "orbel/builders/DiagMessage.h"
 #include "orbel/l1filter/L1MessageHeader.h"
+#include "orbel/wire/ByteReader.h"
+#include "orbel/wire/CommandBuffer.h"
+#include "orbel/wire/DiagMessage.h"
+#include "orbel/wire/StackModules.h"
 
 namespace orbel {
 

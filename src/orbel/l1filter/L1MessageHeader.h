@@ -8,7 +8,7 @@
 #include <optional>
 #include <span>
 
-#include "orbel/builders/ByteReader.h"
+#include "orbel/wire/ByteReader.h"
 
 namespace orbel {
 

@@ -1,7 +1,7 @@
 #include "orbel/l1filter/PhyFaFilterConfig.h"
 
-#include "orbel/builders/ByteOrder.h"
-#include "orbel/builders/ByteReader.h"
+#include "orbel/wire/ByteOrder.h"
+#include "orbel/wire/ByteReader.h"
 
 namespace orbel {
 namespace {

@@ -12,7 +12,7 @@
 #include <span>
 #include <variant>
 
-#include "orbel/builders/ByteReader.h"
+#include "orbel/wire/ByteReader.h"
 
 namespace orbel {
 

@@ -5,7 +5,7 @@
 
 #include "orbel/builders/ParamConfigExports.h"
 #include "orbel/config/COtherParamCfgDlg.h"
-#include "orbel/decode/HexText.h"
+#include "orbel/wire/HexText.h"
 #include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "FilterTestSupport.h"
-#include "orbel/builders/ByteOrder.h"
 #include "orbel/builders/FilterExports.h"
-#include "orbel/decode/HexText.h"
+#include "orbel/wire/ByteOrder.h"
+#include "orbel/wire/HexText.h"
 #include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 

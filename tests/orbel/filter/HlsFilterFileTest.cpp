@@ -5,10 +5,10 @@
 #include <functional>
 
 #include "FilterTestSupport.h"
-#include "orbel/builders/ByteOrder.h"
-#include "orbel/decode/HexText.h"
 #include "orbel/filter/HlsFilterFile.h"
 #include "orbel/filter/HlsFilterFormat.h"
+#include "orbel/wire/ByteOrder.h"
+#include "orbel/wire/HexText.h"
 #include "support/ScriptedHost.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <set>
 
 #include "orbel/catalogue/StandardSapList.h"
-#include "orbel/decode/HexText.h"
 #include "orbel/filter/SapFilterManager.h"
+#include "orbel/wire/HexText.h"
 #include "support/ScopedFeatures.h"
 
 namespace {

@@ -1,0 +1,119 @@
+#include "orbel/diag/enquiry/CatalogueEnquiryDlg.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+namespace orbel {
+namespace {
+
+constexpr char kAllInstances[] = "0xffff";
+
+// "MAC" gives "module.mac", the id scripts click.
+std::string moduleButtonId(std::string caption) {
+  std::transform(caption.begin(), caption.end(), caption.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return "module." + caption;
+}
+
+}  // namespace
+
+CatalogueEnquiryDlg::CatalogueEnquiryDlg(tk::DialogTemplate dialogTemplate, tk::CWnd* parent, Enquiry enquiry)
+    : CDialog(std::move(dialogTemplate), parent),
+      m_enquiry(std::move(enquiry)),
+      m_entryLabel("label.entry", m_enquiry.entryCaption),
+      m_instanceEdit("instance", m_enquiry.instanceTemplateText) {
+  if (m_enquiry.modules.size() != m_enquiry.catalogue.size())
+    throw std::logic_error(className() + ": one module caption per catalogue row is needed");
+  std::vector<tk::LayoutNode> moduleRows;
+  for (std::size_t row = 0; row < m_enquiry.catalogue.size(); ++row) {
+    const char* caption = m_enquiry.modules[row];
+    tk::RadioButton& radio = *m_moduleRadios.emplace_back(
+        std::make_unique<tk::RadioButton>(moduleButtonId(caption), caption, m_moduleGroup));
+    radio.onClicked = [this, row] { OnModuleRadio(static_cast<int>(row)); };
+    if (row % m_enquiry.modulesPerRow == 0) moduleRows.push_back(tk::row({}));
+    moduleRows.back().children.push_back(tk::item(radio));
+  }
+  if (moduleRows.back().children.size() < m_enquiry.modulesPerRow) moduleRows.back().children.push_back(tk::stretch());
+  m_entryList.onSelChange = [this] { OnSelchangeEntry(); };
+  m_instanceEdit.onChange = [this] { OnChangeInstance(); };
+
+  m_instanceEdit.enable(m_enquiry.instanceOpenInTemplate);
+  if (m_enquiry.okWaitsForInstance) okButton().enable(false);
+  setLayout({
+      tk::group("Module", std::move(moduleRows)),
+      tk::row({tk::item(m_entryLabel), tk::item(m_entryList)}),
+      tk::row({tk::item(m_instanceLabel), tk::item(m_instanceEdit)}),
+  });
+}
+
+CatalogueEnquiryDlg::~CatalogueEnquiryDlg() = default;
+
+unsigned char* CatalogueEnquiryDlg::buildEnquiry(unsigned int* len) {
+  if (len == nullptr) return nullptr;
+  if (m_enquiry.takesPresetValue && *len != 0) return buildPresetEnquiry(len, m_enquiry.catalogue, m_enquiry.primitive);
+  if (DoModal() != tk::IDOK) return nullptr;
+  return buildFieldsEnquiry(len, m_enquiry.catalogue, m_enquiry.primitive, m_fields);
+}
+
+bool CatalogueEnquiryDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_fields = {};
+  if (m_enquiry.startUp != StartUp::NothingChosen) OnModuleRadio(0);
+  if (m_enquiry.startUp == StartUp::FirstModuleAndInstance) m_instanceEdit.setText(m_fields.instanceText);
+  return true;
+}
+
+void CatalogueEnquiryDlg::OnOK() {
+  if (m_fields.instanceText.empty()) {
+    MessageBox(m_enquiry.noInstanceText);
+    return;
+  }
+  CDialog::OnOK();
+}
+
+int CatalogueEnquiryDlg::showModule() {
+  showModuleEntries(m_entryList, m_enquiry.catalogue, m_fields);
+  const bool open = std::ranges::find(m_enquiry.instanceRows, m_fields.moduleIndex) != m_enquiry.instanceRows.end();
+  switch (m_enquiry.instanceRule) {
+    case InstanceRule::KeptForEveryModule:
+      break;
+    case InstanceRule::ResetForEveryModule:
+      m_instanceEdit.enable(open);
+      showAllInstances();
+      break;
+    case InstanceRule::ResetWhenClosed:
+      m_instanceEdit.enable(open);
+      if (!open) showAllInstances();
+      break;
+  }
+  m_listFilled = true;
+  return 0;
+}
+
+void CatalogueEnquiryDlg::OnModuleRadio(int row) {
+  m_moduleGroup.check(*m_moduleRadios.at(static_cast<std::size_t>(row)));
+  m_fields.moduleIndex = row;
+  showModule();
+}
+
+void CatalogueEnquiryDlg::OnSelchangeEntry() {
+  m_fields.entryIndex = m_entryList.curSel();
+  if (m_enquiry.okWaitsForInstance) OkIsAvailable();
+}
+
+void CatalogueEnquiryDlg::OnChangeInstance() {
+  m_fields.instanceText = m_instanceEdit.text();
+  m_instanceChanged = true;
+  if (m_enquiry.okWaitsForInstance) OkIsAvailable();
+}
+
+bool CatalogueEnquiryDlg::OkIsAvailable() {
+  if (m_listFilled && m_instanceChanged) okButton().enable(true);
+  return true;
+}
+
+// The field's handler copies the text into the fields.
+void CatalogueEnquiryDlg::showAllInstances() { m_instanceEdit.setText(kAllInstances); }
+
+}  // namespace orbel

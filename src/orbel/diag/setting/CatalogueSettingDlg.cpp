@@ -1,0 +1,59 @@
+#include "orbel/diag/setting/CatalogueSettingDlg.h"
+
+#include <algorithm>
+
+namespace orbel {
+
+CatalogueSettingDlg::CatalogueSettingDlg(tk::DialogTemplate dialogTemplate, tk::CWnd* parent, const Setting& setting)
+    : CDialog(std::move(dialogTemplate), parent), m_setting(setting), m_entryLabel("label.entry", setting.entryCaption) {
+  m_entryList.onSelChange = [this] { OnSelchangeDiagCmdSetEntryIdCombx(); };
+  m_instanceEdit.onChange = [this] { OnChangeDiagCmdSetInstEdit(); };
+  m_valueEdit.onChange = [this] { OnChangeDiagCmdSetValueEdit(); };
+}
+
+CatalogueSettingDlg::~CatalogueSettingDlg() = default;
+
+std::vector<tk::LayoutNode> CatalogueSettingDlg::fieldRows() {
+  return {tk::row({tk::item(m_entryLabel), tk::item(m_entryList)}),
+          tk::row({tk::item(m_instanceLabel), tk::item(m_instanceEdit)}),
+          tk::row({tk::item(m_valueLabel), tk::item(m_valueEdit)})};
+}
+
+// Null `len` gives null (*len on entry is ignored); Cancel gives null.
+unsigned char* CatalogueSettingDlg::GetDiagCmd(unsigned int* len) {
+  if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
+  return buildFieldsSetting(len, m_setting.catalogue, m_setting.primitive, m_fields, m_setting.bounds);
+}
+
+// The instance is asked for first, then the new value.
+void CatalogueSettingDlg::OnOK() {
+  if (m_fields.instanceText.empty()) {
+    MessageBox("No instance id");
+    return;
+  }
+  if (m_fields.valueText.empty()) {
+    MessageBox(m_setting.noValueText);
+    return;
+  }
+  CDialog::OnOK();
+}
+
+int CatalogueSettingDlg::UpdateCombox() {
+  showModuleEntries(m_entryList, m_setting.catalogue, m_fields);
+  return 0;
+}
+
+void CatalogueSettingDlg::chooseModule(int row) {
+  m_fields.moduleIndex = row;
+  UpdateCombox();
+}
+
+void CatalogueSettingDlg::OnSelchangeDiagCmdSetEntryIdCombx() {
+  m_fields.entryIndex = std::max(m_entryList.curSel(), 0);  // no selection counts as the first entry
+}
+
+void CatalogueSettingDlg::OnChangeDiagCmdSetInstEdit() { m_fields.instanceText = m_instanceEdit.text(); }
+
+void CatalogueSettingDlg::OnChangeDiagCmdSetValueEdit() { m_fields.valueText = m_valueEdit.text(); }
+
+}  // namespace orbel
