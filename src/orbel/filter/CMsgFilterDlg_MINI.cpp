@@ -13,6 +13,7 @@
 #include "orbel/filter/StoredFilterMessage.h"
 #include "orbel/ui/KovaFileDialog.h"
 #include "orbel/wire/ByteOrder.h"
+#include "orbel/wire/ByteReader.h"
 #include "orbel/wire/DiagMessage.h"
 #include "toolkit/Toolkit.h"
 
@@ -154,11 +155,12 @@ void CMsgFilterDlg_MINI::OnSave() {
   // The payload length word is trusted only as far as the message reaches:
   // a stored message is checked for its total length alone.
   const std::span<const std::uint8_t> message = std::as_const(m_message).bytes();
-  if (message.size() > orbel::kFrameOverhead) {
-    const std::size_t payloadLength = orbel::readU16LE(message, orbel::kHeaderSize);
-    if (orbel::kFrameOverhead + payloadLength <= message.size()) {
+  orbel::ByteReader reader(message);
+  if (message.size() > orbel::kFrameOverhead && reader.skip(orbel::kHeaderSize)) {
+    const std::optional<std::uint16_t> payloadLength = reader.u16LE();
+    if (payloadLength && orbel::kFrameOverhead + *payloadLength <= message.size()) {
       orbel::SaveHlsFilterFile(fileDialog.GetPathName(), message.data() + orbel::kPayloadOffset,
-                               static_cast<int>(payloadLength), this);
+                               static_cast<int>(*payloadLength), this);
       return;
     }
   }
