@@ -1,7 +1,6 @@
 #include "orbel/diag/enquiry/CatalogueEnquiryDlg.h"
 
 #include <algorithm>
-#include <cctype>
 #include <stdexcept>
 
 namespace orbel {
@@ -9,39 +8,23 @@ namespace {
 
 constexpr char kAllInstances[] = "0xffff";
 
-// "MAC" gives "module.mac", the id scripts click.
-std::string moduleButtonId(std::string caption) {
-  std::transform(caption.begin(), caption.end(), caption.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return "module." + caption;
-}
-
 }  // namespace
 
 CatalogueEnquiryDlg::CatalogueEnquiryDlg(tk::DialogTemplate dialogTemplate, tk::CWnd* parent, Enquiry enquiry)
     : CDialog(std::move(dialogTemplate), parent),
       m_enquiry(std::move(enquiry)),
+      m_moduleButtons(m_enquiry.modules, m_enquiry.modulesPerRow, [this](int row) { OnModuleRadio(row); }),
       m_entryLabel("label.entry", m_enquiry.entryCaption),
       m_instanceEdit("instance", m_enquiry.instanceTemplateText) {
   if (m_enquiry.modules.size() != m_enquiry.catalogue.size())
     throw std::logic_error(className() + ": one module caption per catalogue row is needed");
-  std::vector<tk::LayoutNode> moduleRows;
-  for (std::size_t row = 0; row < m_enquiry.catalogue.size(); ++row) {
-    const char* caption = m_enquiry.modules[row];
-    tk::RadioButton& radio = *m_moduleRadios.emplace_back(
-        std::make_unique<tk::RadioButton>(moduleButtonId(caption), caption, m_moduleGroup));
-    radio.onClicked = [this, row] { OnModuleRadio(static_cast<int>(row)); };
-    if (row % m_enquiry.modulesPerRow == 0) moduleRows.push_back(tk::row({}));
-    moduleRows.back().children.push_back(tk::item(radio));
-  }
-  if (moduleRows.back().children.size() < m_enquiry.modulesPerRow) moduleRows.back().children.push_back(tk::stretch());
   m_entryList.onSelChange = [this] { OnSelchangeEntry(); };
   m_instanceEdit.onChange = [this] { OnChangeInstance(); };
 
   m_instanceEdit.enable(m_enquiry.instanceOpenInTemplate);
   if (m_enquiry.okWaitsForInstance) okButton().enable(false);
   setLayout({
-      tk::group("Module", std::move(moduleRows)),
+      m_moduleButtons.group(),
       tk::row({tk::item(m_entryLabel), tk::item(m_entryList)}),
       tk::row({tk::item(m_instanceLabel), tk::item(m_instanceEdit)}),
   });
@@ -92,7 +75,7 @@ int CatalogueEnquiryDlg::showModule() {
 }
 
 void CatalogueEnquiryDlg::OnModuleRadio(int row) {
-  m_moduleGroup.check(*m_moduleRadios.at(static_cast<std::size_t>(row)));
+  m_moduleButtons.check(row);
   m_fields.moduleIndex = row;
   showModule();
 }

@@ -4,15 +4,14 @@
 // Enquiry it passes.
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "orbel/diag/CEditEx.h"
+#include "orbel/diag/ModuleButtons.h"
 #include "orbel/diag/enquiry/EnquiryCommand.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/Label.h"
-#include "toolkit/RadioButton.h"
 
 namespace orbel {
 
@@ -68,8 +67,7 @@ class CatalogueEnquiryDlg : public tk::CDialog {
   void showAllInstances();
 
   Enquiry m_enquiry;
-  tk::RadioGroup m_moduleGroup;
-  std::vector<std::unique_ptr<tk::RadioButton>> m_moduleRadios;
+  ModuleButtons m_moduleButtons;
   tk::Label m_entryLabel;
   tk::ComboBox m_entryList{"entry"};
   tk::Label m_instanceLabel{"label.instance", "&Instance:"};

@@ -5,18 +5,32 @@
 namespace orbel {
 
 CatalogueSettingDlg::CatalogueSettingDlg(tk::DialogTemplate dialogTemplate, tk::CWnd* parent, const Setting& setting)
-    : CDialog(std::move(dialogTemplate), parent), m_setting(setting), m_entryLabel("label.entry", setting.entryCaption) {
+    : CDialog(std::move(dialogTemplate), parent),
+      m_setting(setting),
+      m_moduleButtons(setting.modules, setting.modulesPerRow, [this](int row) { chooseModule(row); }),
+      m_entryLabel("label.entry", setting.entryCaption) {
   m_entryList.onSelChange = [this] { OnSelchangeDiagCmdSetEntryIdCombx(); };
   m_instanceEdit.onChange = [this] { OnChangeDiagCmdSetInstEdit(); };
   m_valueEdit.onChange = [this] { OnChangeDiagCmdSetValueEdit(); };
+  setLayout({m_moduleButtons.group(), tk::row({tk::item(m_entryLabel), tk::item(m_entryList)}),
+             tk::row({tk::item(m_instanceLabel), tk::item(m_instanceEdit)}),
+             tk::row({tk::item(m_valueLabel), tk::item(m_valueEdit)})});
 }
 
 CatalogueSettingDlg::~CatalogueSettingDlg() = default;
 
-std::vector<tk::LayoutNode> CatalogueSettingDlg::fieldRows() {
-  return {tk::row({tk::item(m_entryLabel), tk::item(m_entryList)}),
-          tk::row({tk::item(m_instanceLabel), tk::item(m_instanceEdit)}),
-          tk::row({tk::item(m_valueLabel), tk::item(m_valueEdit)})};
+bool CatalogueSettingDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_fields.moduleIndex = 0;
+  m_fields.entryIndex = 0;
+  m_fields.valueText.clear();
+  if (m_setting.instanceStartText != nullptr)
+    m_instanceEdit.setText(m_setting.instanceStartText);  // the handler copies it into the instance text
+  else
+    m_fields.instanceText.clear();
+  m_moduleButtons.check(0);
+  UpdateCombox();
+  return true;
 }
 
 // Null `len` gives null (*len on entry is ignored); Cancel gives null.

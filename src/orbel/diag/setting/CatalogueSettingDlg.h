@@ -1,12 +1,14 @@
-// What the timer and counter setting dialogs share: the entry list of the
-// chosen module, the instance and new-value fields, the checks at OK and the
-// builder operation. Each dialog adds its module buttons and catalogue.
+// What the timer and counter setting dialogs share: one module button per
+// catalogue row, the entry list of the chosen module, the instance and
+// new-value fields, the checks at OK and the builder operation. Each dialog
+// differs only in the Setting it passes.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "orbel/diag/CEditEx.h"
+#include "orbel/diag/ModuleButtons.h"
 #include "orbel/diag/setting/SettingCommand.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Dialog.h"
@@ -24,13 +26,18 @@ class CatalogueSettingDlg : public tk::CDialog {
     ModuleCatalogue catalogue;
     PrimitiveId primitive;
     NumberTextBounds bounds;  // how much of each number text is read
+    std::vector<const char*> modules;  // button captions, one per catalogue row
+    std::size_t modulesPerRow;
     const char* entryCaption;
-    const char* noValueText;  // shown at OK when the new value is empty
+    const char* noValueText;        // shown at OK when the new value is empty
+    const char* instanceStartText;  // written into the instance field at start-up; null leaves it as it is
   };
 
   CatalogueSettingDlg(tk::DialogTemplate dialogTemplate, tk::CWnd* parent, const Setting& setting);
   ~CatalogueSettingDlg() override;
 
+  // The first module with all its fields empty.
+  bool OnInitDialog() override;
   void OnOK() override;
   // Refills the entry list for the chosen module and chooses its first entry.
   int UpdateCombox();
@@ -40,15 +47,12 @@ class CatalogueSettingDlg : public tk::CDialog {
   void OnChangeDiagCmdSetInstEdit();
   void OnChangeDiagCmdSetValueEdit();
 
-  // The template rows of the entry list and both fields, placed after the
-  // module buttons.
-  std::vector<tk::LayoutNode> fieldRows();
-
   CEditEx m_instanceEdit{"instance"};
   SettingFields m_fields;  // module, entry, instance text, new-value text
 
  private:
   Setting m_setting;
+  ModuleButtons m_moduleButtons;
   tk::Label m_entryLabel;
   tk::ComboBox m_entryList{"entry"};
   tk::Label m_instanceLabel{"label.instance", "&Instance:"};
