@@ -4,6 +4,7 @@ execute_process(COMMAND ${ORBEL} --help OUTPUT_VARIABLE help RESULT_VARIABLE sta
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "orbel --help failed: ${status}")
 endif()
+string(REPLACE "${ORBEL}" "orbel" help "${help}")
 # Roff treats a leading dot or quote as a request and a backslash as an escape.
 string(REPLACE "\\" "\\e" help "${help}")
 string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" help "${help}")
