@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ binutils
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev fonts-noto-cjk
+  dpkg-dev
 )
 
 missing=()

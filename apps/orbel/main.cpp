@@ -8,6 +8,7 @@
 #include "HostSession.h"
 #include "Reports.h"
 #include "decode/FormatDecoder.h"
+#include "orbel/Version.h"
 #include "orbel/wire/HexText.h"
 
 namespace {
@@ -76,6 +77,7 @@ void addHostOptions(CLI::App& command, cli::HostOptions& host) {
 int main(int argc, char** argv) {
   CLI::App app{"orbel: run, describe and decode the exports of the Orbel dialog library"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("orbel ") + ORBEL_VERSION_STRING, "show the version and exit");
 
   app.add_subcommand("exports", "list every export");
 

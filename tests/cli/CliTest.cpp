@@ -9,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "orbel/Version.h"
+
 namespace {
 
 struct Result {
@@ -69,6 +71,17 @@ TEST_F(Cli, ReportsMessagesScriptErrorsAndTheUntouchedLength) {
 
   result = orbel("run OrbelGetCountEnqueryBuffer --null-len --json");
   EXPECT_NE(result.output.find(R"("length": null)"), std::string::npos) << result.output;
+}
+
+// The CLI and the library take their version from the one project version.
+TEST_F(Cli, ShowsTheLibraryVersion) {
+  Result result = orbel("--version");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.output, std::string("orbel ") + ORBEL_VERSION_STRING + "\n");
+  EXPECT_STREQ(OrbelVersion(), ORBEL_VERSION_STRING);
+  EXPECT_EQ(std::to_string(ORBEL_VERSION_MAJOR) + "." + std::to_string(ORBEL_VERSION_MINOR) + "." +
+                std::to_string(ORBEL_VERSION_PATCH),
+            ORBEL_VERSION_STRING);
 }
 
 TEST_F(Cli, DecodesHexAndRefusesBadInput) {

@@ -1,7 +1,8 @@
 // orbel-gallery OUTDIR [--scripts DIR]: renders every dialog the exports
 // open to a PNG at its default size, on the offscreen platform, so that
 // anyone can look at all dialogs without a display. A script DIR/EXPORT.json
-// (the CLI's format; DIR defaults to the repository's examples/gallery) puts
+// (the CLI's format; DIR defaults to the repository's examples/gallery, or
+// share/orbel/gallery beside an installed gallery) puts
 // a dialog into a state worth showing first; its actions are applied up to,
 // not including, a click on OK or Cancel.
 #include <QApplication>
@@ -36,6 +37,12 @@ bool closes(const tk::ScriptAction& action) {
   return action.verb == tk::ScriptAction::Verb::Click && (action.control == "ok" || action.control == "cancel");
 }
 
+// The scripts of the build tree, else those installed with the program.
+QString defaultScriptFolder() {
+  if (QDir(ORBEL_GALLERY_SCRIPTS).exists()) return ORBEL_GALLERY_SCRIPTS;
+  return QDir(QCoreApplication::applicationDirPath()).filePath("../share/orbel/gallery");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,7 +56,7 @@ int main(int argc, char** argv) {
   const QString out = arguments[1];
   const qsizetype scriptsAt = arguments.indexOf("--scripts");
   const QString scripts =
-      scriptsAt > 0 && scriptsAt + 1 < arguments.size() ? arguments[scriptsAt + 1] : QString(ORBEL_GALLERY_SCRIPTS);
+      scriptsAt > 0 && scriptsAt + 1 < arguments.size() ? arguments[scriptsAt + 1] : defaultScriptFolder();
   QDir().mkpath(out);
 
   QTemporaryDir profileFolder;
