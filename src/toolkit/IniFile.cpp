@@ -50,7 +50,7 @@ std::string loadIniFile(const std::string& path, ProfileStore& store) {
   return parseIniText(read.bytes, path, store);
 }
 
-std::string saveIniFile(const std::string& path, const ProfileStore& store) {
+std::string formatIniText(const ProfileStore& store) {
   std::ostringstream out;
   const std::string* section = nullptr;
   for (const auto& [key, value] : store.values()) {
@@ -61,7 +61,11 @@ std::string saveIniFile(const std::string& path, const ProfileStore& store) {
     }
     out << key.second << '=' << value << '\n';
   }
-  return writeFileAtomically(path, out.str());
+  return out.str();
+}
+
+std::string saveIniFile(const std::string& path, const ProfileStore& store) {
+  return writeFileAtomically(path, formatIniText(store));
 }
 
 }  // namespace tk

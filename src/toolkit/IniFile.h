@@ -23,6 +23,8 @@ std::string loadIniFile(const std::string& path, ProfileStore& store);
 // Parses INI `text`; errors name `source` and the line. The store is changed
 // only on success.
 std::string parseIniText(std::string_view text, const std::string& source, ProfileStore& store);
+// The store as INI text, sections and keys in order; parseIniText reads it back.
+std::string formatIniText(const ProfileStore& store);
 std::string saveIniFile(const std::string& path, const ProfileStore& store);
 
 }  // namespace tk
