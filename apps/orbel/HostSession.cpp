@@ -21,8 +21,8 @@ std::string readStandardInput() {
   std::string text;
   char chunk[64 * 1024];
   while (std::cin.read(chunk, sizeof chunk) || std::cin.gcount() > 0) {
-    if (static_cast<std::size_t>(std::cin.gcount()) > kScriptSizeLimit - text.size())
-      throw DataError("the script on standard input is larger than the " + std::to_string(kScriptSizeLimit) +
+    if (static_cast<std::size_t>(std::cin.gcount()) > script::kScriptSizeLimit - text.size())
+      throw DataError("the script on standard input is larger than the " + std::to_string(script::kScriptSizeLimit) +
                       " bytes it may have");
     text.append(chunk, static_cast<std::size_t>(std::cin.gcount()));
   }
@@ -31,7 +31,7 @@ std::string readStandardInput() {
 
 std::string readScriptText(const std::string& path) {
   if (path == "-") return readStandardInput();
-  tk::FileRead read = tk::readRegularFile(path, kScriptSizeLimit);
+  tk::FileRead read = tk::readRegularFile(path, script::kScriptSizeLimit);
   if (read.ok()) return std::move(read.bytes);
   const std::string refusal = tk::describeRefusal(read, path, "script");
   if (read.status == tk::FileRead::Status::Missing) throw std::runtime_error(refusal);

@@ -3,7 +3,6 @@
 // and everything the dialogs showed or wrote.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -22,9 +21,6 @@ namespace orbel::cli {
 struct DataError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
-
-// The largest script file read; standard input is held to the same limit.
-inline constexpr std::size_t kScriptSizeLimit = 16 << 20;
 
 // Paths are taken as given; runSession makes them absolute against the
 // current folder before anything runs.

@@ -8,12 +8,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <future>
 #include <sstream>
 
+#include "support/GuardedFifo.h"
 #include "toolkit/AtomicFile.h"
 #include "toolkit/FileRead.h"
 #include "toolkit/IniFile.h"
@@ -45,28 +44,10 @@ class FileSafety : public ::testing::Test {
     text << in.rdbuf();
     return text.str();
   }
-  std::string fifo(const std::string& name) const {
-    EXPECT_EQ(::mkfifo(path(name).c_str(), 0600), 0);
-    return path(name);
-  }
   std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {})); }
 
   fs::path folder_;
 };
-
-// Runs `work`, which must not block on the FIFO at `fifoPath`. Should it
-// block, a writer is opened and closed so that it ends, and the test fails
-// instead of hanging.
-template <typename Work>
-auto withoutBlocking(const std::string& fifoPath, Work work) {
-  auto running = std::async(std::launch::async, work);
-  if (running.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
-    ADD_FAILURE() << "blocked on the FIFO " << fifoPath;
-    int writer = ::open(fifoPath.c_str(), O_WRONLY | O_NONBLOCK);
-    if (writer >= 0) ::close(writer);
-  }
-  return running.get();
-}
 
 TEST_F(FileSafety, ReaderNamesEachRefusalAndReadsUpToItsLimit) {
   struct Case {
@@ -93,8 +74,9 @@ TEST_F(FileSafety, ReaderNamesEachRefusalAndReadsUpToItsLimit) {
 }
 
 TEST_F(FileSafety, ReaderRefusesAFifoWithoutWaitingForAWriter) {
-  const std::string pipe = fifo("pipe");
-  EXPECT_EQ(withoutBlocking(pipe, [&] { return tk::readRegularFile(pipe, 100).status; }), Status::NotRegular);
+  orbel::test::GuardedFifo pipe(path("pipe"));
+  EXPECT_EQ(tk::readRegularFile(pipe.path(), 100).status, Status::NotRegular);
+  EXPECT_FALSE(pipe.blocked());
 }
 
 TEST_F(FileSafety, SaveThroughALinkReplacesTheLinksTarget) {
@@ -121,9 +103,10 @@ TEST_F(FileSafety, SaveKeepsTheModeOfTheFileItReplacesAndMasksANewOne) {
 }
 
 TEST_F(FileSafety, SaveRefusesTargetsThatAreNotRegularFiles) {
-  const std::string pipe = fifo("pipe");
-  EXPECT_EQ(withoutBlocking(pipe, [&] { return tk::writeFileAtomically(pipe, "x"); }), pipe + " is not a regular file");
-  EXPECT_TRUE(fs::is_fifo(pipe));
+  orbel::test::GuardedFifo pipe(path("pipe"));
+  EXPECT_EQ(tk::writeFileAtomically(pipe.path(), "x"), pipe.path() + " is not a regular file");
+  EXPECT_TRUE(fs::is_fifo(pipe.path()));
+  EXPECT_FALSE(pipe.blocked());
   fs::create_directories(folder_ / "sub");
   EXPECT_EQ(tk::writeFileAtomically(path("sub"), "x"), path("sub") + " is a folder");
   EXPECT_EQ(entries(), 2u);  // no temporary file left behind
@@ -188,14 +171,15 @@ TEST_F(FileSafety, ProfileThatCannotBeReadWholeLeavesTheStoreUntouched) {
   };
   fs::create_directories(folder_ / "sub");
   const std::string late = write("late.ini", "[A]\nkept=1\n\n[]\nlost=2\n");
-  const std::string pipe = fifo("pipe.ini");
+  orbel::test::GuardedFifo pipe(path("pipe.ini"));
   for (const Case& c : {Case{late, late + ":4: empty section name"},
                         Case{path("sub"), "profile " + path("sub") + " is a folder"},
-                        Case{pipe, "profile " + pipe + " is not a regular file"}}) {
+                        Case{pipe.path(), "profile " + pipe.path() + " is not a regular file"}}) {
     tk::ProfileStore store;
-    EXPECT_EQ(withoutBlocking(pipe, [&] { return tk::loadIniFile(c.file, store); }), c.error);
+    EXPECT_EQ(tk::loadIniFile(c.file, store), c.error);
     EXPECT_TRUE(store.values().empty()) << c.file;
   }
+  EXPECT_FALSE(pipe.blocked());
 }
 
 }  // namespace
