@@ -69,7 +69,8 @@ QString QtToolkit::profilePath() const { return QString::fromStdString(profilePa
 void QtToolkit::saveProfile() {
   if (!profileError_.empty()) return;  // saving would drop what could not be read
   const std::string error = tk::saveIniFile(profilePath_, profile_);
-  if (!error.empty()) messageBox(nullptr, "The profile could not be saved: " + error, "Orbel", tk::MB_OK | tk::MB_ICONERROR);
+  if (!error.empty())
+    messageBox(nullptr, "The profile could not be saved: " + error, "Orbel", tk::MB_OK | tk::MB_ICONERROR);
 }
 
 QWidget* QtToolkit::ownerOf(const tk::CDialog* dialog) const {

@@ -25,7 +25,9 @@ class FileDescriptor {
   int fd_;
 };
 
-FileRead::Status openFailure() { return errno == ENOENT || errno == ENOTDIR ? FileRead::Status::Missing : FileRead::Status::ReadError; }
+FileRead::Status openFailure() {
+  return errno == ENOENT || errno == ENOTDIR ? FileRead::Status::Missing : FileRead::Status::ReadError;
+}
 
 FileRead readWithin(const std::string& path, std::size_t limit) {
   FileRead read;

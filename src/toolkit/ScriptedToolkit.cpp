@@ -92,7 +92,8 @@ void ScriptedToolkit::reportUnusedEntries() {
                       " of the script never opened");
   }
   if (nextFile_ < script_.files.size())
-    errors_.push_back(std::to_string(script_.files.size() - nextFile_) + " file answer(s) of the script were never asked for");
+    errors_.push_back(std::to_string(script_.files.size() - nextFile_) +
+                      " file answer(s) of the script were never asked for");
   if (nextAnswer_ < script_.answers.size())
     errors_.push_back(std::to_string(script_.answers.size() - nextAnswer_) +
                       " question answer(s) of the script were never asked for");
