@@ -61,7 +61,7 @@ int decodeCommand(const std::string& file, const std::string& hex, const std::st
   } else {
     const tk::FileRead read = tk::readRegularFile(file, kDecodeFileLimit);
     if (read.status == tk::FileRead::Status::Missing) throw CLI::ValidationError("FILE", "cannot read " + file);
-    if (!read.ok()) throw DecodeDataError(tk::describeRefusal(read, file, "FILE"));
+    if (!read.ok()) throw DecodeDataError(tk::describeRefusal(read, file, "file"));
     bytes.assign(read.bytes.begin(), read.bytes.end());
   }
   std::optional<DecodedMessage> message = decodeAny(bytes, format);

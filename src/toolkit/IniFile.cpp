@@ -30,7 +30,7 @@ std::string parseIniText(std::string_view text, const std::string& source, Profi
     const std::string where = source + ":" + std::to_string(++number) + ": ";
     if (line.empty() || line[0] == ';' || line[0] == '#') continue;
     if (line.front() == '[') {
-      if (line.back() != ']' || line.size() < 2) return where + "unterminated section name";
+      if (line.back() != ']') return where + "unterminated section name";
       section = trim(line.substr(1, line.size() - 2));
       if (section.empty()) return where + "empty section name";
       continue;
