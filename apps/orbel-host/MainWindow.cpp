@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -29,6 +28,7 @@
 #include "script/ScriptJson.h"
 #include "toolkit-qt/QtToolkit.h"
 #include "toolkit/AtomicFile.h"
+#include "toolkit/FileRead.h"
 
 namespace orbel::host {
 namespace {
@@ -244,14 +244,14 @@ void MainWindow::runSelected() {
 }
 
 void MainWindow::decodeFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    result_->setPlainText(path + "\n\ncannot be read: " + file.errorString());
+  // A FIFO or device is refused before it is opened, so the window never waits on one.
+  const tk::FileRead read = tk::readRegularFile(path.toStdString(), kDecodeFileLimit);
+  if (!read.ok()) {
+    result_->setPlainText(QString::fromStdString(tk::describeRefusal(read, path.toStdString(), "File")));
     return;
   }
-  const QByteArray content = file.readAll();
-  const auto* first = reinterpret_cast<const std::uint8_t*>(content.constData());
-  result_->setPlainText(path + "\n\n" + describeBytes({first, static_cast<std::size_t>(content.size())}));
+  const auto* first = reinterpret_cast<const std::uint8_t*>(read.bytes.data());
+  result_->setPlainText(path + "\n\n" + describeBytes({first, read.bytes.size()}));
   logLine("decoded " + path);
 }
 

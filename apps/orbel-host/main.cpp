@@ -2,6 +2,7 @@
 // runs its exports with real dialogs.
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 #include "HostSettings.h"
@@ -18,6 +19,10 @@ int main(int argc, char** argv) {
   QDir().mkpath(folder);
 
   tkqt::QtToolkit toolkit(folder + "/profile.ini");
+  if (!toolkit.profileError().empty())
+    QMessageBox::critical(nullptr, "orbel-host",
+                          QString::fromStdString(toolkit.profileError()) +
+                              "\n\nThis session starts with an empty profile and does not save it.");
   tk::ToolkitInstallation installation(toolkit);
   orbel::startModule();
   orbel::host::applyHostSettings(orbel::host::loadHostSettings(toolkit.profile()));

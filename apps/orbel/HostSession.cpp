@@ -1,8 +1,7 @@
 #include "HostSession.h"
 
-#include <fstream>
+#include <filesystem>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
@@ -12,18 +11,38 @@
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
+#include "toolkit/FileRead.h"
 #include "toolkit/IniFile.h"
 
 namespace orbel::cli {
 namespace {
 
-std::string readText(const std::string& path) {
-  if (path == "-") return {std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+std::string readStandardInput() {
+  std::string text;
+  char chunk[64 * 1024];
+  while (std::cin.read(chunk, sizeof chunk) || std::cin.gcount() > 0) {
+    if (static_cast<std::size_t>(std::cin.gcount()) > script::kScriptSizeLimit - text.size())
+      throw DataError("the script on standard input is larger than the " + std::to_string(script::kScriptSizeLimit) +
+                      " bytes it may have");
+    text.append(chunk, static_cast<std::size_t>(std::cin.gcount()));
+  }
+  return text;
+}
+
+std::string readScriptText(const std::string& path) {
+  if (path == "-") return readStandardInput();
+  tk::FileRead read = tk::readRegularFile(path, script::kScriptSizeLimit);
+  if (read.ok()) return std::move(read.bytes);
+  const std::string refusal = tk::describeRefusal(read, path, "script");
+  if (read.status == tk::FileRead::Status::Missing) throw std::runtime_error(refusal);
+  throw DataError(refusal);
+}
+
+std::string absolute(const std::string& path) {
+  if (path.empty() || path == "-") return path;
+  std::error_code error;
+  std::filesystem::path made = std::filesystem::absolute(path, error);
+  return error ? path : made.string();
 }
 
 std::vector<int> parseNumberList(const std::string& list, const char* option) {
@@ -42,9 +61,13 @@ std::vector<int> parseNumberList(const std::string& list, const char* option) {
 
 tk::Script loadScript(const std::string& path) {
   if (path.empty()) return {};
-  auto parsed = script::parseScript(readText(path));
+  auto parsed = script::parseScript(readScriptText(path));
   if (auto* error = std::get_if<std::string>(&parsed)) throw std::runtime_error(path + ": " + *error);
-  return std::get<tk::Script>(std::move(parsed));
+  tk::Script script = std::get<tk::Script>(std::move(parsed));
+  // File answers name files as seen from where the CLI was started.
+  for (std::optional<std::string>& answer : script.files)
+    if (answer && !answer->empty()) *answer = absolute(*answer);
+  return script;
 }
 
 DialogState snapshot(const tk::CDialog& dialog) {
@@ -69,13 +92,18 @@ void applyHostOptions(const HostOptions& options) {
   if (!error.empty()) throw std::runtime_error(error);
 }
 
-SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& options) {
+SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& given) {
+  HostOptions options = given;
+  options.scriptPath = absolute(options.scriptPath);
+  options.profilePath = absolute(options.profilePath);
+  options.simDefinitions = absolute(options.simDefinitions);
+
   applyHostOptions(options);
   tk::Script script = loadScript(options.scriptPath);
   tk::ProfileStore profile;
   if (!options.profilePath.empty()) {
     std::string error = tk::loadIniFile(options.profilePath, profile);
-    if (!error.empty()) throw std::runtime_error(error);
+    if (!error.empty()) throw DataError(error);
   }
 
   SessionResult result;
@@ -89,8 +117,10 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
     runner::releaseHostSapFilterManager();
     stopModule();
   }
+  toolkit.reportUnusedEntries();
 
   result.errors = toolkit.errors();
+  result.fileErrors = toolkit.fileErrors();
   result.dialogs = toolkit.dialogsRun();
   result.messageBoxes = toolkit.messageBoxes();
   result.fileDialogs = toolkit.fileDialogs();
@@ -98,7 +128,7 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
     result.profileWrites.emplace_back(key.first + "/" + key.second, profile.values().at(key));
   if (!options.profilePath.empty() && !profile.written().empty()) {
     std::string error = tk::saveIniFile(options.profilePath, profile);
-    if (!error.empty()) throw std::runtime_error(error);
+    if (!error.empty()) result.fileErrors.push_back("the profile was not saved: " + error);
   }
   return result;
 }

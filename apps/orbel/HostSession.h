@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,15 @@
 
 namespace orbel::cli {
 
+// A file the session reads or writes cannot be used: a profile that cannot be
+// read whole, a script or profile that is a folder, not a regular file or too
+// large. The CLI reports it as a data error.
+struct DataError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Paths are taken as given; runSession makes them absolute against the
+// current folder before anything runs.
 struct HostOptions {
   std::string scriptPath;                // empty: no actions; "-": standard input
   std::string profilePath;               // empty: an in-memory profile
@@ -40,7 +50,8 @@ struct DialogState {
 
 struct SessionResult {
   runner::ExportOutcome outcome;
-  std::vector<std::string> errors;  // script faults
+  std::vector<std::string> errors;      // script faults
+  std::vector<std::string> fileErrors;  // files that could not be written: a dialog's save, the profile
   std::vector<std::string> dialogs;
   std::vector<tk::MessageBoxRecord> messageBoxes;
   std::vector<tk::FileDialogRecord> fileDialogs;
@@ -57,9 +68,14 @@ struct SessionResult {
 void applyHostOptions(const HostOptions& options);
 
 // Applies `options`, runs `info` with `call` and collects the result, then
-// releases the objects the host kept, so that each session starts afresh. Throws
-// std::runtime_error for a setting that cannot be used (unreadable script,
-// profile or SIM definition file, a bad number list).
+// releases the objects the host kept, so that each session starts afresh.
+// Script entries the run never used are script faults. The profile is read
+// whole before the run and saved after it only when the run wrote to it; a
+// failed save is among the result's file errors, beside what the run did.
+// Throws DataError for a script or profile that cannot be read (nothing has
+// run then, and nothing is saved), std::runtime_error for another setting
+// that cannot be used (a missing script, a SIM definition file, a bad number
+// list).
 SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCall& call, const HostOptions& options);
 
 }  // namespace orbel::cli

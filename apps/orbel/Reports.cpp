@@ -46,6 +46,7 @@ void printRunText(std::ostream& out, const SessionResult& result) {
     for (const auto& [field, value] : object.fields) out << "  " << field << ": " << value << '\n';
   }
   for (const std::string& error : result.errors) out << "script error: " << error << '\n';
+  for (const std::string& error : result.fileErrors) out << "file error: " << error << '\n';
 }
 
 void printRunJson(std::ostream& out, const runner::ExportInfo& info, const SessionResult& result) {
@@ -61,6 +62,8 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
   json host = json::object();
   for (const runner::HostObject& object : result.hostObjects)
     for (const auto& [field, value] : object.fields) host[object.name][field] = value;
+  json errors = result.errors;
+  for (const std::string& error : result.fileErrors) errors.push_back(error);
   json root{{"export", info.name},
             {"returned", returnedJson(result.outcome.returned)},
             {"length", result.outcome.length ? json(*result.outcome.length) : json(nullptr)},
@@ -70,7 +73,7 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
             {"files", files},
             {"profile", profile},
             {"host", host},
-            {"errors", result.errors}};
+            {"errors", errors}};
   out << root.dump(2) << '\n';
 }
 
@@ -94,6 +97,7 @@ void printDescription(std::ostream& out, const SessionResult& result) {
     }
   }
   for (const std::string& error : result.errors) out << "script error: " << error << '\n';
+  for (const std::string& error : result.fileErrors) out << "file error: " << error << '\n';
 }
 
 void printExports(std::ostream& out) {

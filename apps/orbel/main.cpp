@@ -1,15 +1,16 @@
 // orbel: the headless host. Lists the exports, runs them through the
 // scripted toolkit, describes their dialogs and decodes what they build.
 #include <CLI/CLI.hpp>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
-#include <iterator>
+#include <stdexcept>
 
 #include "HostSession.h"
 #include "Reports.h"
 #include "decode/FormatDecoder.h"
 #include "orbel/Version.h"
 #include "orbel/wire/HexText.h"
+#include "toolkit/FileRead.h"
 
 namespace {
 
@@ -17,6 +18,12 @@ using namespace orbel;
 
 constexpr int kUsageError = 1;
 constexpr int kScriptError = 2;
+constexpr int kDataError = 3;
+
+// A file or message that cannot be decoded or read as data.
+struct DecodeDataError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
 
 const runner::ExportInfo& exportNamed(const std::string& name) {
   const runner::ExportInfo* info = runner::findExport(name);
@@ -53,14 +60,15 @@ int decodeCommand(const std::string& file, const std::string& hex, const std::st
     if (!parsed) throw CLI::ValidationError("--hex", "not a string of hex byte pairs");
     bytes = std::move(*parsed);
   } else {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw CLI::ValidationError("FILE", "cannot read " + file);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const tk::FileRead read = tk::readRegularFile(file, kDecodeFileLimit);
+    if (read.status == tk::FileRead::Status::Missing) throw CLI::ValidationError("FILE", "cannot read " + file);
+    if (!read.ok()) throw DecodeDataError(tk::describeRefusal(read, file, "file"));
+    bytes.assign(read.bytes.begin(), read.bytes.end());
   }
   std::optional<DecodedMessage> message = decodeAny(bytes, format);
   if (!message) throw CLI::ValidationError("--as", "no format named " + format);
   std::cout << formatDecoded(*message, bytes);
-  return message->error.empty() ? 0 : kUsageError;
+  return message->error.empty() ? 0 : kDataError;
 }
 
 void addHostOptions(CLI::App& command, cli::HostOptions& host) {
@@ -124,7 +132,7 @@ int main(int argc, char** argv) {
       cli::HostOptions decodeHost;
       decodeHost.simDefinitions = decodeSimDefinitions;
       cli::applyHostOptions(decodeHost);
-      return decodeCommand(file, hex, format);
+      return decodeCommand(file.empty() ? file : std::filesystem::absolute(file).string(), hex, format);
     }
     const runner::ExportInfo& info = exportNamed(exportName);
     runner::ExportCall call = makeCall(info, args, len, nullLen);
@@ -135,9 +143,17 @@ int main(int argc, char** argv) {
       cli::printRunJson(std::cout, info, result);
     else
       cli::printRunText(std::cout, result);
+    // A file that could not be written outweighs a script fault: data was lost.
+    if (!result.fileErrors.empty()) return kDataError;
     return result.errors.empty() ? 0 : kScriptError;
   } catch (const CLI::ParseError& error) {
     return app.exit(error) == 0 ? 0 : kUsageError;  // --help is not an error
+  } catch (const cli::DataError& error) {
+    std::cerr << "orbel: " << error.what() << '\n';
+    return kDataError;
+  } catch (const DecodeDataError& error) {
+    std::cerr << "orbel: " << error.what() << '\n';
+    return kDataError;
   } catch (const std::exception& error) {
     std::cerr << "orbel: " << error.what() << '\n';
     return kUsageError;

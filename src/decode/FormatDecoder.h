@@ -3,6 +3,7 @@
 // decodes it. A diagnostic message is the fallback.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -19,6 +20,10 @@ struct FormatDecoder {
 };
 
 std::span<const FormatDecoder> formatDecoders();
+
+// The largest file the hosts read to decode: far above any message or file
+// the library builds.
+inline constexpr std::size_t kDecodeFileLimit = 1 << 20;
 
 // Decodes with the named format, or with the first that recognises `bytes`.
 // Nothing when `format` names no format.

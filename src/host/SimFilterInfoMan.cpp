@@ -1,12 +1,11 @@
 #include "host/SimFilterInfoMan.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <utility>
 
 #include "host/SimDefinitionFile.h"
+#include "toolkit/FileRead.h"
 
 CSimFilterInfoMan* CSimFilterInfoMan::CreateInstance(bool create) {
   static std::unique_ptr<CSimFilterInfoMan> instance;
@@ -25,15 +24,17 @@ CSimFilterInfoMan::CSimFilterInfoMan() {
 }
 
 std::string CSimFilterInfoMan::LoadDefinitionFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return path + ": cannot be read";
-  // One byte more than the limit is enough to refuse an oversized file.
-  std::string text;
-  text.resize(kSimDefinitionFileLimit + 1);
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (in.bad()) return path + ": cannot be read";
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  return LoadDefinitionText(text, path);
+  // A FIFO or device is refused before it is opened, an oversized file before it is read.
+  const tk::FileRead read = tk::readRegularFile(path, kSimDefinitionFileLimit);
+  switch (read.status) {
+    case tk::FileRead::Status::Ok: break;
+    case tk::FileRead::Status::Folder: return path + ": is a folder";
+    case tk::FileRead::Status::NotRegular: return path + ": is not a regular file";
+    case tk::FileRead::Status::TooLarge:
+      return path + ": more than the " + std::to_string(kSimDefinitionFileLimit) + " bytes a definition file may have";
+    default: return path + ": cannot be read";
+  }
+  return LoadDefinitionText(read.bytes, path);
 }
 
 std::string CSimFilterInfoMan::LoadDefinitionText(std::string_view text, std::string source) {

@@ -5,12 +5,16 @@
 // "cancel" or the numeric code).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <variant>
 
 #include "toolkit/Script.h"
 
 namespace orbel::script {
+
+// The largest script a host reads, from a file or from standard input.
+inline constexpr std::size_t kScriptSizeLimit = 16 << 20;
 
 // The script, or an error text that names what is wrong and where.
 std::variant<tk::Script, std::string> parseScript(const std::string& json);

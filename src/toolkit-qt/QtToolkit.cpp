@@ -4,12 +4,13 @@
 #include <QClipboard>
 #include <QDebug>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 
 #include "toolkit-qt/DialogWindow.h"
+#include "toolkit/IniFile.h"
 
 namespace tkqt {
 namespace {
@@ -53,26 +54,24 @@ int answerOf(int button) {
   }
 }
 
-constexpr char kProfileSeparator = '/';
-
 }  // namespace
 
 QtToolkit::QtToolkit(const QString& profilePath)
-    : settings_(std::make_unique<QSettings>(profilePath, QSettings::IniFormat)) {
-  for (const QString& key : settings_->allKeys()) {
-    const qsizetype slash = key.indexOf(kProfileSeparator);
-    const QString section = slash < 0 ? QStringLiteral("General") : key.left(slash);
-    profile_.restore(section.toStdString(), key.mid(slash + 1).toStdString(), settings_->value(key).toString().toStdString());
-  }
-  profile_.onWrite = [this](const tk::ProfileStore::Key& key, const std::string& text) {
-    settings_->setValue(QString::fromStdString(key.first + kProfileSeparator + key.second), QString::fromStdString(text));
-    settings_->sync();
-  };
+    : profilePath_(QFileInfo(profilePath).absoluteFilePath().toStdString()) {
+  profileError_ = tk::loadIniFile(profilePath_, profile_);
+  profile_.onWrite = [this](const tk::ProfileStore::Key&, const std::string&) { saveProfile(); };
 }
 
 QtToolkit::~QtToolkit() = default;
 
-QString QtToolkit::profilePath() const { return settings_->fileName(); }
+QString QtToolkit::profilePath() const { return QString::fromStdString(profilePath_); }
+
+void QtToolkit::saveProfile() {
+  if (!profileError_.empty()) return;  // saving would drop what could not be read
+  const std::string error = tk::saveIniFile(profilePath_, profile_);
+  if (!error.empty())
+    messageBox(nullptr, "The profile could not be saved: " + error, "Orbel", tk::MB_OK | tk::MB_ICONERROR);
+}
 
 QWidget* QtToolkit::ownerOf(const tk::CDialog* dialog) const {
   for (const tk::CDialog* at = dialog; at != nullptr; at = at->parent()) {

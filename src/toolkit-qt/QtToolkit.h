@@ -1,6 +1,8 @@
 // The Qt Widgets backend of the toolkit model: dialogs become QDialogs built
 // from their templates, message boxes, file dialogs and the clipboard are
-// Qt's, and the application profile is an INI file kept with QSettings.
+// Qt's, and the application profile is the toolkit's INI file: read whole at
+// start, saved atomically after each write, never saved over a profile that
+// could not be read, and a failed save is shown to the user.
 #pragma once
 
 #include <QString>
@@ -12,7 +14,6 @@
 #include "toolkit/Toolkit.h"
 
 class QWidget;
-class QSettings;
 
 namespace tkqt {
 
@@ -22,6 +23,10 @@ class QtToolkit : public tk::Toolkit {
  public:
   // `profilePath`: the INI file of the application profile.
   explicit QtToolkit(const QString& profilePath);
+
+  // Why the profile could not be read, empty when it was. The host shows it;
+  // the profile is then kept in memory only, so the file is not lost.
+  const std::string& profileError() const { return profileError_; }
   ~QtToolkit() override;
 
   int runModal(tk::CDialog& dialog) override;
@@ -57,7 +62,10 @@ class QtToolkit : public tk::Toolkit {
  private:
   QWidget* ownerOf(const tk::CDialog* dialog) const;
 
-  std::unique_ptr<QSettings> settings_;
+  void saveProfile();
+
+  std::string profilePath_;
+  std::string profileError_;
   tk::ProfileStore profile_;
   SessionRecorder recorder_;
   QWidget* hostWindow_ = nullptr;

@@ -85,4 +85,18 @@ std::optional<std::string> ScriptedToolkit::chooseFile(const FileDialogRequest& 
   return answer;
 }
 
+void ScriptedToolkit::reportUnusedEntries() {
+  for (std::size_t i = nextDialog_; i < script_.dialogs.size(); ++i) {
+    const std::string& expected = script_.dialogs[i].expect;
+    errors_.push_back("dialog " + std::to_string(i + 1) + (expected.empty() ? "" : " (" + expected + ")") +
+                      " of the script never opened");
+  }
+  if (nextFile_ < script_.files.size())
+    errors_.push_back(std::to_string(script_.files.size() - nextFile_) +
+                      " file answer(s) of the script were never asked for");
+  if (nextAnswer_ < script_.answers.size())
+    errors_.push_back(std::to_string(script_.answers.size() - nextAnswer_) +
+                      " question answer(s) of the script were never asked for");
+}
+
 }  // namespace tk

@@ -52,6 +52,13 @@ class ScriptedToolkit : public Toolkit {
   // tests use it to reach the failure handling of the library's entry points.
   void failWith(std::exception_ptr fault) { fault_ = std::move(fault); }
 
+  // Adds an error for each script entry left over at the end of a run: a
+  // dialog script for a dialog that never opened, file answers or question
+  // answers never asked for. Such a script did not run as written.
+  void reportUnusedEntries();
+
+  void fileSaveFailed(const std::string& error) override { fileErrors_.push_back(error); }
+
   // Called for each modal dialog after its script's actions, before a dialog
   // still open is closed as Cancel.
   void onActionsDone(std::function<void(const CDialog&)> observer) { actionsDone_ = std::move(observer); }
@@ -59,6 +66,8 @@ class ScriptedToolkit : public Toolkit {
   // Script faults: refused actions, unknown controls, unexpected dialogs,
   // missing answers. A run with errors did not do what the script said.
   const std::vector<std::string>& errors() const { return errors_; }
+  // Files the user chose that could not be written.
+  const std::vector<std::string>& fileErrors() const { return fileErrors_; }
   const std::vector<std::string>& dialogsRun() const { return dialogsRun_; }
   const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
   const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
@@ -76,6 +85,7 @@ class ScriptedToolkit : public Toolkit {
   std::function<void(const CDialog&)> actionsDone_;
   std::exception_ptr fault_;
   std::vector<std::string> errors_;
+  std::vector<std::string> fileErrors_;
   std::vector<std::string> dialogsRun_;
   std::vector<MessageBoxRecord> messageBoxes_;
   std::vector<FileDialogRecord> fileDialogs_;

@@ -45,9 +45,21 @@ class Toolkit {
   virtual int messageBox(CDialog* owner, const std::string& text, const std::string& caption, unsigned style) = 0;
   // The chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+  // A file the user chose could not be written; the dialog has told the user.
+  // A toolkit that reports faults to its host records it; the default does not.
+  virtual void fileSaveFailed(const std::string& error) { (void)error; }
   virtual void setClipboard(const std::string& text) = 0;
   virtual void notifyHost(const HostNotification& notification) = 0;
   virtual ProfileStore& profile() = 0;
+
+  // The folder where the next file dialog opens: the folder of the last
+  // confirmed one, empty before any. Kept here so that no dialog has to move
+  // the process's current folder, which relative paths depend on.
+  const std::string& fileDialogFolder() const { return fileDialogFolder_; }
+  void setFileDialogFolder(std::string folder) { fileDialogFolder_ = std::move(folder); }
+
+ private:
+  std::string fileDialogFolder_;
 };
 
 // Installs `toolkit` for the process (null uninstalls); returns the previous one.

@@ -2,11 +2,13 @@
 // decode names what they mean.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "orbel/Version.h"
@@ -18,9 +20,12 @@ struct Result {
   int status;
 };
 
-Result orbel(const std::string& arguments) {
+// Runs the CLI from `folder` (the current one when empty). A run that hangs
+// is ended after 30 seconds and fails its test instead of blocking it.
+Result orbel(const std::string& arguments, const std::string& folder = {}) {
   Result result{{}, -1};
-  FILE* pipe = ::popen((std::string("'" ORBEL_CLI "' ") + arguments + " 2>&1").c_str(), "r");
+  const std::string from = folder.empty() ? std::string() : "cd '" + folder + "' && ";
+  FILE* pipe = ::popen((from + "timeout 30 '" ORBEL_CLI "' " + arguments + " 2>&1").c_str(), "r");
   if (pipe == nullptr) return result;
   char buffer[4096];
   while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) result.output.append(buffer, n);
@@ -90,7 +95,7 @@ TEST_F(Cli, DecodesHexAndRefusesBadInput) {
   EXPECT_NE(result.output.find("RLC timer enquiry"), std::string::npos) << result.output;
   EXPECT_NE(result.output.find("\"Timer Poll\""), std::string::npos);
 
-  EXPECT_EQ(orbel("decode --hex '1C 00 FF'").status, 1);
+  EXPECT_EQ(orbel("decode --hex '1C 00 FF'").status, 3);  // a malformed message is a data error
   EXPECT_EQ(orbel("decode --hex 'zz'").status, 1);
   EXPECT_EQ(orbel("run NoSuchExport").status, 1);
   EXPECT_EQ(orbel("run OrbelGetTmrEnqueryBuffer --arg x=1").status, 1);
@@ -335,6 +340,89 @@ TEST_F(Cli, BuildsTheOtherParameterCommandAndPrintsTheAmrRecord) {
   EXPECT_NE(result.output.find(R"("itemFlags": "0 1 0 0 0 0 0 0 0")"), std::string::npos);
   EXPECT_NE(result.output.find(R"("firstNumber": "-5")"), std::string::npos);
   EXPECT_NE(result.output.find(R"("path": ")" + (folder_ / "voice.AmrVp").string() + '"'), std::string::npos);
+}
+
+// A relative profile is read and written in the folder the CLI started in,
+// whatever folder a file dialog confirmed in between.
+TEST_F(Cli, RelativeProfileStaysInTheStartingFolder) {
+  std::filesystem::create_directories(folder_ / "filters");
+  file("s.json", R"({"dialogs":[{"do":[{"click":"filter.option2"},{"click":"save"},{"click":"ok"}]}],)"
+                 R"("files":["filters/opt2.flt_HLS"]})");
+  file("p.ini", "[Other]\nkept=1\n");
+  Result saved = orbel("run GetFilterMsgMini --script s.json --profile p.ini --features 124", folder_.string());
+  EXPECT_EQ(saved.status, 0) << saved.output;
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "filters" / "opt2.flt_HLS"));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "filters" / "p.ini"));
+  std::ifstream profile(folder_ / "p.ini");
+  const std::string text{std::istreambuf_iterator<char>(profile), std::istreambuf_iterator<char>()};
+  EXPECT_NE(text.find("kept=1"), std::string::npos) << text;
+  EXPECT_NE(text.find("FilterType=2"), std::string::npos) << text;
+}
+
+// Files that cannot be used as data end the run with exit code 3 and a
+// message naming the file, before anything runs or is saved; none blocks.
+TEST_F(Cli, RefusesFoldersFifosDevicesAndUnreadableProfilesAsDataErrors) {
+  struct Case {
+    std::string arguments;
+    std::string message;
+  };
+  std::filesystem::create_directories(folder_ / "dir");
+  const std::string dir = (folder_ / "dir").string();
+  const std::string pipe = (folder_ / "pipe").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string broken = file("broken.ini", "[Settings]\nFilterType=3\n[]\nlost=1\n");
+  const std::string run = "run GetFilterMsgMini --arg filterType=4 --arg interactive=false ";
+  for (const Case& c : {Case{run + "--profile " + dir, "profile " + dir + " is a folder"},
+                        Case{run + "--profile " + pipe, "profile " + pipe + " is not a regular file"},
+                        Case{run + "--profile " + broken, broken + ":3: empty section name"},
+                        Case{run + "--script " + dir, "script " + dir + " is a folder"},
+                        Case{run + "--script /dev/zero", "script /dev/zero is not a regular file"},
+                        Case{"decode " + dir, dir + " is a folder"},
+                        Case{"decode " + pipe, pipe + " is not a regular file"},
+                        Case{"decode /dev/zero", "/dev/zero is not a regular file"}}) {
+    Result result = orbel(c.arguments);
+    EXPECT_EQ(result.status, 3) << c.arguments << '\n' << result.output;
+    EXPECT_NE(result.output.find(c.message), std::string::npos) << result.output;
+    EXPECT_EQ(result.output.find("returned"), std::string::npos) << result.output;
+  }
+  std::ifstream profile(broken);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(profile), std::istreambuf_iterator<char>()),
+            "[Settings]\nFilterType=3\n[]\nlost=1\n");
+}
+
+// A file that cannot be written, by a dialog or as the profile, still shows
+// what the run did, lists the failure among the errors and exits with 3.
+TEST_F(Cli, ReportsFailedSavesBesideTheRunsResult) {
+  const std::string missing = (folder_ / "no" / "such").string();
+  const std::string script = file("s.json", R"({"dialogs":[{"do":[{"click":"filter.option2"},{"click":"save"},)"
+                                            R"({"click":"ok"}]}],"files":[")" + missing + R"(/f.flt_HLS"]})");
+  Result result = orbel("run GetFilterMsgMini --script " + script + " --features 124 --json --profile " + missing +
+                        "/p.ini");
+  EXPECT_EQ(result.status, 3) << result.output;
+  EXPECT_NE(result.output.find(R"("returned": ")"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("cannot create a temporary file beside " + missing + "/f.flt_HLS"), std::string::npos);
+  EXPECT_NE(result.output.find("the profile was not saved: cannot create a temporary file beside " + missing),
+            std::string::npos);
+}
+
+// Script entries left over at the end did not happen: the script did not run
+// as written.
+TEST_F(Cli, ScriptEntriesThatWereNeverUsedAreScriptErrors) {
+  struct Case {
+    std::string script;
+    std::string error;
+  };
+  const std::string ok = R"({"do":[{"click":"module.rlc"},{"click":"ok"}]})";
+  for (const Case& c : {Case{R"({"dialogs":[)" + ok + R"(,{"expect":"Other","do":[]}]})",
+                             "dialog 2 (Other) of the script never opened"},
+                        Case{R"({"dialogs":[)" + ok + R"(],"files":["a","b"]})",
+                             "2 file answer(s) of the script were never asked for"},
+                        Case{R"({"dialogs":[)" + ok + R"(],"answers":["yes"]})",
+                             "1 question answer(s) of the script were never asked for"}}) {
+    Result result = orbel("run OrbelGetTmrEnqueryBuffer --json --script " + file("s.json", c.script));
+    EXPECT_EQ(result.status, 2) << c.script << '\n' << result.output;
+    EXPECT_NE(result.output.find(c.error), std::string::npos) << result.output;
+  }
 }
 
 }  // namespace

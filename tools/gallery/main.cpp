@@ -10,8 +10,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "host/FeatureManager.h"
 #include "orbel/builders/ModuleLifetime.h"
@@ -19,15 +17,18 @@
 #include "script/ScriptJson.h"
 #include "toolkit-qt/DialogWindow.h"
 #include "toolkit-qt/QtToolkit.h"
+#include "toolkit/FileRead.h"
 
 namespace {
 
 tk::Script loadScript(const QString& path) {
-  std::ifstream in(path.toStdString());
-  if (!in) return {};
-  std::stringstream text;
-  text << in.rdbuf();
-  auto parsed = orbel::script::parseScript(text.str());
+  const tk::FileRead read = tk::readRegularFile(path.toStdString(), orbel::script::kScriptSizeLimit);
+  if (read.status == tk::FileRead::Status::Missing) return {};
+  if (!read.ok()) {
+    std::fprintf(stderr, "%s\n", tk::describeRefusal(read, path.toStdString(), "script").c_str());
+    return {};
+  }
+  auto parsed = orbel::script::parseScript(read.bytes);
   if (auto* script = std::get_if<tk::Script>(&parsed)) return *script;
   std::fprintf(stderr, "%s: %s\n", qPrintable(path), std::get<std::string>(parsed).c_str());
   return {};

@@ -1,13 +1,12 @@
 #include "orbel/filter/HlsFilterFile.h"
 
-#include <cstdio>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
 
 #include "orbel/filter/HlsFilterFormat.h"
 #include "toolkit/AtomicFile.h"
+#include "toolkit/FileRead.h"
 #include "toolkit/Toolkit.h"
 
 namespace orbel {
@@ -21,22 +20,6 @@ void tell(tk::CWnd* owner, const std::string& text) {
   }
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// Up to `limit` + 1 bytes of the file, enough to tell that it is too long;
-// nothing when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> readAtMost(const std::string& path, std::size_t limit) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return std::nullopt;
-  std::vector<std::uint8_t> bytes(limit + 1);
-  const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
-  if (std::ferror(file.get())) return std::nullopt;
-  bytes.resize(got);
-  return bytes;
-}
-
 }  // namespace
 
 void SaveHlsFilterFile(const tk::CString& path, const unsigned char* payload, int length, tk::CWnd* owner) {
@@ -48,16 +31,26 @@ void SaveHlsFilterFile(const tk::CString& path, const unsigned char* payload, in
     return;
   }
   const std::string_view bytes(reinterpret_cast<const char*>(file->data()), file->size());
-  if (!tk::writeFileAtomically(path, bytes).empty()) tell(owner, "Can not open the file " + path);
+  const std::string error = tk::writeFileAtomically(path, bytes);
+  if (error.empty()) return;
+  tell(owner, "Can not open the file " + path);
+  if (tk::Toolkit* toolkit = tk::installedToolkit()) toolkit->fileSaveFailed(error);
 }
 
 std::vector<unsigned char> LoadHlsFilterFile(const tk::CString& path, tk::CWnd* owner) {
-  std::optional<std::vector<std::uint8_t>> file = readAtMost(path, kMaxHlsFileSize);
-  if (!file) {
+  // One byte more than the format allows, so that the parser names an
+  // oversized file as such; a FIFO or device is refused before it is opened.
+  const tk::FileRead read = tk::readRegularFile(path, kMaxHlsFileSize + 1);
+  if (read.status == tk::FileRead::Status::TooLarge) {
+    tell(owner, "File format error: " + path);
+    return {};
+  }
+  if (!read.ok()) {
     tell(owner, "Can not open the file " + path);
     return {};
   }
-  HlsFileContents contents = parseHlsFilterFile(*file);
+  const std::vector<std::uint8_t> file(read.bytes.begin(), read.bytes.end());
+  HlsFileContents contents = parseHlsFilterFile(file);
   if (contents.fault) {
     tell(owner, "File format error: " + path);
     return {};

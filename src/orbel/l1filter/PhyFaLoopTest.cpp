@@ -1,14 +1,13 @@
 #include "orbel/l1filter/PhyFaLoopTest.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/l1filter/L1CommandFrame.h"
 #include "orbel/ui/KovaFileDialog.h"
+#include "toolkit/FileRead.h"
 
 namespace {
 
@@ -17,24 +16,19 @@ struct LoadedFile {
   const char* failure = nullptr;  // the message to show, or null
 };
 
-// The whole file, or why it cannot be sent. Its size is checked before a
-// byte is read, so an oversized file is never loaded.
+// The whole file, or why it cannot be sent. Anything but a regular file is
+// refused before it is opened for reading, and an oversized file is never
+// loaded.
 LoadedFile loadLoopTestFile(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return {{}, "open file fail"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {{}, "open file fail"};
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) return {{}, "read file fail"};
-  if (size == 0) return {{}, "file is empty"};
-  if (static_cast<std::size_t>(size) > orbel::kLoopTestMaxFileSize) return {{}, "file is too big(should <= 10K)"};
-  LoadedFile file;
-  file.bytes.resize(static_cast<std::size_t>(size));
-  in.seekg(0);
-  in.read(reinterpret_cast<char*>(file.bytes.data()), size);
-  if (in.gcount() != size) return {{}, "read file fail"};
-  return file;
+  tk::FileRead read = tk::readRegularFile(path, orbel::kLoopTestMaxFileSize);
+  switch (read.status) {
+    case tk::FileRead::Status::Ok: break;
+    case tk::FileRead::Status::TooLarge: return {{}, "file is too big(should <= 10K)"};
+    case tk::FileRead::Status::ReadError: return {{}, "read file fail"};
+    default: return {{}, "open file fail"};
+  }
+  if (read.bytes.empty()) return {{}, "file is empty"};
+  return {std::vector<std::uint8_t>(read.bytes.begin(), read.bytes.end()), nullptr};
 }
 
 }  // namespace

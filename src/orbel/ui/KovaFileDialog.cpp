@@ -20,7 +20,8 @@ int KovaFileDialog::DoModal() {
   tk::Toolkit* toolkit = tk::installedToolkit();
   if (toolkit == nullptr) return tk::IDCANCEL;
   std::error_code error;
-  const std::string folder = std::filesystem::current_path(error).string();
+  std::string folder = toolkit->fileDialogFolder();
+  if (folder.empty()) folder = std::filesystem::current_path(error).string();
   std::optional<std::string> chosen =
       toolkit->chooseFile({!open_, title_, filter_, defaultExt_, fileName_, folder});
   if (!chosen || chosen->empty()) return tk::IDCANCEL;
@@ -33,7 +34,7 @@ int KovaFileDialog::DoModal() {
   std::string chosenFolder = pathName_;
   std::string name;
   CPathResolver::splitFullPath(chosenFolder, name);
-  if (!chosenFolder.empty()) std::filesystem::current_path(chosenFolder, error);  // best effort, as the platform does
+  if (!chosenFolder.empty()) toolkit->setFileDialogFolder(chosenFolder);
   return tk::IDOK;
 }
 

@@ -1,7 +1,8 @@
 // The file dialog of every file operation of the library: the toolkit's
-// open/save dialog that opens in the process's current folder and, when the
-// user confirms, makes the chosen file's folder the current folder, so each
-// file dialog opens where the last one was confirmed.
+// open/save dialog. The first opens in the process's current folder; each
+// later one opens where the last one was confirmed, a folder the toolkit
+// keeps. The process's current folder never moves, so relative paths given at
+// start-up keep their meaning. The chosen path is absolute.
 #pragma once
 
 #include <string>

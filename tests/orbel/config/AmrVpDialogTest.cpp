@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 class AmrVpDialog : public ::testing::Test {
  protected:
-  void TearDown() override { fs::current_path(start_); }  // a confirmed file dialog moves it
+  void TearDown() override { EXPECT_EQ(fs::current_path(), start_); }  // no file dialog moves it
 
   // Runs the export on a record the caller filled before; the record afterwards as text.
   std::string run(std::vector<tk::ScriptAction> actions, std::vector<std::optional<std::string>> files) {

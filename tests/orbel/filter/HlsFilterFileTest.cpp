@@ -9,6 +9,7 @@
 #include "orbel/filter/HlsFilterFormat.h"
 #include "orbel/wire/ByteOrder.h"
 #include "orbel/wire/HexText.h"
+#include "support/GuardedFifo.h"
 #include "support/ScriptedHost.h"
 
 namespace {
@@ -136,8 +137,15 @@ TEST_F(HlsFilterFileTest, SavesLoadsAndTellsTheUserWhatWentWrong) {
   SaveHlsFilterFile(path("a.flt_HLS"), nullptr, 4);
   EXPECT_FALSE(std::filesystem::exists(path("a.flt_HLS")));
   SaveHlsFilterFile(path("no/folder.flt_HLS"), payload.data(), 4);
+  ASSERT_EQ(host.toolkit().fileErrors().size(), 1u);  // the host learns of the lost save too
+  EXPECT_NE(host.toolkit().fileErrors()[0].find(path("no/folder.flt_HLS")), std::string::npos);
   EXPECT_TRUE(LoadHlsFilterFile(path("missing.flt_HLS")).empty());
   EXPECT_TRUE(LoadHlsFilterFile(folder_.string()).empty());
+  {
+    GuardedFifo pipe(path("pipe.flt_HLS"));
+    EXPECT_TRUE(LoadHlsFilterFile(pipe.path()).empty());
+    EXPECT_FALSE(pipe.blocked());
+  }
   std::vector<std::uint8_t> big(65536);  // not read modulo 65536 as the 43 bytes after it
   const std::vector<std::uint8_t> small = readBytes(goldenPath("empty_sap_filter.flt_HLS"));
   big.insert(big.end(), small.begin(), small.end());
@@ -149,6 +157,7 @@ TEST_F(HlsFilterFileTest, SavesLoadsAndTellsTheUserWhatWentWrong) {
                                                        "Can not open the file " + path("no/folder.flt_HLS"),
                                                        "Can not open the file " + path("missing.flt_HLS"),
                                                        "Can not open the file " + folder_.string(),
+                                                       "Can not open the file " + path("pipe.flt_HLS"),
                                                        "File format error: " + path("big.flt_HLS")}));
 }
 

@@ -12,6 +12,7 @@
 #include "orbel/l1filter/PhyFaLoopTest.h"
 #include "orbel/wire/ByteOrder.h"
 #include "orbel/wire/HexText.h"
+#include "support/GuardedFifo.h"
 #include "support/ScriptedHost.h"
 
 namespace {
@@ -99,7 +100,7 @@ class PhyFaLoopTestTest : public ::testing::Test {
     fs::create_directories(folder_);
   }
   void TearDown() override {
-    fs::current_path(start_);  // browsing moves the current folder
+    EXPECT_EQ(fs::current_path(), start_);  // browsing never moves the current folder
     fs::remove_all(folder_);
   }
 
@@ -147,6 +148,7 @@ TEST_F(PhyFaLoopTestTest, AnUntickedBoxSendsTheOtherCode) {
 
 TEST_F(PhyFaLoopTestTest, RefusesFilesItCannotSendAndStaysOpen) {
   fs::create_directories(folder_ / "sub");
+  test::GuardedFifo pipe((folder_ / "pipe").string());
   struct Case {
     std::string path;
     const char* message;
@@ -156,6 +158,8 @@ TEST_F(PhyFaLoopTestTest, RefusesFilesItCannotSendAndStaysOpen) {
       {file(0), "file is empty"},
       {(folder_ / "missing").string(), "open file fail"},
       {(folder_ / "sub").string(), "open file fail"},
+      {pipe.path(), "open file fail"},
+      {"/dev/zero", "open file fail"},
       {"", "open file fail"},
   };
   for (const Case& c : cases) {
@@ -167,6 +171,7 @@ TEST_F(PhyFaLoopTestTest, RefusesFilesItCannotSendAndStaysOpen) {
     EXPECT_EQ(run.frame.size(), 1176u);
     EXPECT_TRUE(host.toolkit().errors().empty());
   }
+  EXPECT_FALSE(pipe.blocked());
 }
 
 TEST_F(PhyFaLoopTestTest, BrowseFillsThePathFromAnOpenFileDialog) {
@@ -180,7 +185,7 @@ TEST_F(PhyFaLoopTestTest, BrowseFillsThePathFromAnOpenFileDialog) {
   EXPECT_EQ(request.filter, "all file(*.*)|*.*||");
   EXPECT_EQ(request.defaultExt, "");
   EXPECT_EQ(readU32LE(run.frame, 48), 2u);
-  EXPECT_EQ(fs::current_path(), folder_);
+  EXPECT_EQ(host.toolkit().fileDialogs()[1].request.folder, folder_.string());  // where the first was confirmed
 }
 
 TEST(L1FrameCheck, RefusesEveryInconsistency) {

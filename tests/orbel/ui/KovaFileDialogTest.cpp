@@ -1,4 +1,5 @@
-// Each file dialog opens where the last one was confirmed.
+// Each file dialog opens where the last one was confirmed, and none moves the
+// process's current folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -25,7 +26,7 @@ class KovaFileDialogTest : public ::testing::Test {
   fs::path start_, root_;
 };
 
-TEST_F(KovaFileDialogTest, ConfirmingMovesTheCurrentFolderAndAddsTheDefaultExtension) {
+TEST_F(KovaFileDialogTest, ConfirmingMovesTheNextDialogsFolderNotTheCurrentFolder) {
   tk::Script script;
   script.files = {(root_ / "filters" / "mine").string(), std::nullopt};
   orbel::test::ScriptedHost host(script);
@@ -33,14 +34,14 @@ TEST_F(KovaFileDialogTest, ConfirmingMovesTheCurrentFolderAndAddsTheDefaultExten
   orbel::KovaFileDialog save(false, "flt_HLS", "", "HLS filter (*.flt_HLS)|*.flt_HLS||");
   ASSERT_EQ(save.DoModal(), tk::IDOK);
   EXPECT_EQ(save.GetPathName(), (root_ / "filters" / "mine.flt_HLS").string());
-  EXPECT_EQ(fs::current_path(), root_ / "filters");
+  EXPECT_EQ(fs::current_path(), start_);
   EXPECT_TRUE(host.toolkit().fileDialogs()[0].request.save);
   EXPECT_EQ(host.toolkit().fileDialogs()[0].request.folder, start_.string());
 
   orbel::KovaFileDialog open(true, "flt_HLS", "", "HLS filter (*.flt_HLS)|*.flt_HLS||");
   EXPECT_EQ(open.DoModal(), tk::IDCANCEL);  // cancelled: the folder stays
   EXPECT_EQ(host.toolkit().fileDialogs()[1].request.folder, (root_ / "filters").string());
-  EXPECT_EQ(fs::current_path(), root_ / "filters");
+  EXPECT_EQ(fs::current_path(), start_);
 }
 
 TEST(PathResolver, SplitsAFullPathIntoFolderAndName) {

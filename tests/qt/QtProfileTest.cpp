@@ -1,0 +1,55 @@
+// The Qt host keeps its profile in the toolkit's INI file: a profile that
+// cannot be read is reported and never saved over, and a failed save is shown.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "toolkit-qt/QtToolkit.h"
+#include "toolkit/IniFile.h"
+
+namespace {
+
+std::string contents(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(QtProfile, UnreadableProfileIsReportedAndNeverSavedOver) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("profile.ini");
+  const std::string corrupt = "[Host]\nFeatures=124\n[]\nkept=1\n";
+  std::ofstream(path.toStdString()) << corrupt;
+  tkqt::QtToolkit toolkit(path);
+  EXPECT_EQ(toolkit.profileError(), path.toStdString() + ":3: empty section name");
+  toolkit.profile().writeInt("Settings", "WorkMode", 1);
+  EXPECT_EQ(contents(path), corrupt);
+}
+
+TEST(QtProfile, SavesEachWriteAtomicallyAndShowsAFailedSave) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("profile.ini");
+  {
+    tkqt::QtToolkit toolkit(path);
+    EXPECT_EQ(toolkit.profileError(), "");
+    toolkit.profile().writeString("Host", "Features", "124,130");
+  }
+  tk::ProfileStore read;
+  ASSERT_EQ(tk::loadIniFile(path.toStdString(), read), "");
+  EXPECT_EQ(read.getString("Host", "Features"), "124,130");
+
+  tkqt::QtToolkit unsaved(folder.filePath("gone/profile.ini"));
+  std::vector<std::string> shown;
+  unsaved.onMessageBox([&shown](const std::string& text, unsigned) -> std::optional<int> {
+    shown.push_back(text);
+    return tk::IDOK;
+  });
+  unsaved.profile().writeInt("Settings", "WorkMode", 1);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].rfind("The profile could not be saved: cannot create a temporary file beside", 0), 0u) << shown[0];
+}
+
+}  // namespace
