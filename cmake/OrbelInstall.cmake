@@ -24,6 +24,7 @@ set(ORBEL_PUBLIC_HEADERS
   orbel/config/COtherParamCfgDlg.h
   orbel/config/SaveAmrVpParam.h
   orbel/diag/CEditEx.h
+  orbel/diag/ModuleButtons.h
   orbel/diag/NumberText.h
   orbel/diag/cell/IgnoreBarred.h
   orbel/diag/enquiry/CDiagEnqCntDlg.h
