@@ -12,15 +12,23 @@ TimeRecorder::TimeRecorder() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorT
 
 void TimeRecorder::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {
-    if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-    Total& total = totals_[run.benchmark_name()];
-    total.seconds += run.real_accumulated_time;
-    total.iterations += static_cast<double>(run.iterations);
+    if (run.error_occurred || run.iterations == 0) continue;
+    // run_name leaves out the aggregate's suffix, so single runs and their median share a key.
+    const std::string name = run.run_name.str();
+    if (run.run_type == Run::RT_Iteration) {
+      Total& total = totals_[name];
+      total.seconds += run.real_accumulated_time;
+      total.iterations += static_cast<double>(run.iterations);
+    } else if (run.aggregate_name == "median") {
+      // An aggregate keeps the repetitions' accumulated time and the iterations of one repetition.
+      medians_[name] = run.real_accumulated_time / static_cast<double>(run.iterations);
+    }
   }
   ConsoleReporter::ReportRuns(runs);
 }
 
 double TimeRecorder::secondsPerIteration(const std::string& name) const {
+  if (auto median = medians_.find(name); median != medians_.end()) return median->second;
   auto found = totals_.find(name);
   return found == totals_.end() || found->second.iterations == 0 ? 0 : found->second.seconds / found->second.iterations;
 }

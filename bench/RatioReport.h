@@ -14,8 +14,10 @@
 
 namespace orbel::bench {
 
-// The console output as usual (coloured on a terminal only), plus the mean
-// time per iteration of each benchmark over all its repetitions.
+// The console output as usual (coloured on a terminal only), plus the time
+// per iteration of each benchmark: the median of its repetitions when they
+// were aggregated, else the mean over the runs reported. It works whether the
+// single runs, the aggregates or both are reported.
 class TimeRecorder : public benchmark::ConsoleReporter {
  public:
   TimeRecorder();
@@ -29,6 +31,7 @@ class TimeRecorder : public benchmark::ConsoleReporter {
     double iterations = 0;
   };
   std::map<std::string, Total> totals_;
+  std::map<std::string, double> medians_;
 };
 
 struct Comparison {
@@ -39,7 +42,7 @@ struct Comparison {
   double goalMicroseconds = 0;  // per iteration; 0 for none
 };
 
-// "label: 1.8x baseline (goal: within 3x)" for each pair that ran.
+// "label: 1.8x baseline (goal: within 3x)" for each pair that ran; "(medians)" when repetitions were aggregated.
 void printComparisons(const TimeRecorder& recorder, std::span<const Comparison> comparisons);
 
 // Mallocs a block of the size of `bytes`, copies them into it and frees it.

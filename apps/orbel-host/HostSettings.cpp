@@ -32,7 +32,7 @@ std::set<int> splitNumbers(const std::string& text) {
   std::string item;
   while (std::getline(in, item, ',')) {
     std::erase(item, ' ');
-    if (std::optional<std::int64_t> value = runner::parseArgValue(item); value && *value >= 0 && *value <= 0xFFFF)
+    if (std::optional<runner::ArgValue> value = runner::parseWholeNumber(item, false); value && *value <= 0xFFFF)
       numbers.insert(static_cast<int>(*value));
   }
   return numbers;

@@ -187,7 +187,9 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     const QString fallback = QString::fromStdString(runner::formatArgument(parameter, parameter.fallback));
     edit->setPlaceholderText("default: " + fallback + " (" + text(parameter.meaning) + ")");
     QString accepted = parameter.flag ? QString("true or false")
-                                      : QString("%1 to %2, decimal or 0x hex").arg(parameter.min).arg(parameter.max);
+                                      : QString("%1 to %2, decimal or 0x hex")
+                                            .arg(QString::fromStdString(parameter.min.text()))
+                                            .arg(QString::fromStdString(parameter.max.text()));
     if (parameter.inOut) accepted += "; the export stores its new value here after OK";
     edit->setToolTip(text(parameter.meaning) + "\n" + accepted);
     arguments_->addRow(text(parameter.name) + ":", edit);
@@ -198,22 +200,16 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
 runner::ExportCall MainWindow::callFromForm(std::string& error) const {
   runner::ExportCall call;
   if (length_ != nullptr) {
-    std::optional<std::int64_t> value = runner::parseArgValue(length_->text().toStdString());
-    if (!value || *value < 0 || *value > 0xFFFFFFFF) error = "*len must be a number from 0 to 0xFFFFFFFF";
+    std::optional<runner::ArgValue> value = runner::parseWholeNumber(length_->text().toStdString(), false);
+    if (!value || *value > runner::ArgValue::fromUnsigned(0xFFFFFFFF)) error = "*len must be a number from 0 to 0xFFFFFFFF";
     call.initialLength = static_cast<std::uint32_t>(value.value_or(0));
     call.nullLength = nullLength_->isChecked();
   }
   for (const auto& [name, edit] : argumentEdits_) {
     const std::string given = edit->text().trimmed().toStdString();
     if (given.empty()) continue;
-    std::optional<std::int64_t> value = runner::parseArgValue(given);
-    if (!value) {
-      error = name + ": a number (decimal or 0x hex), true or false";
-      continue;
-    }
-    if (std::string wrong = runner::checkArgument(*runner::findParameter(*selected_, name), *value); !wrong.empty())
-      error = wrong;
-    call.args[name] = *value;
+    std::optional<runner::ArgValue> value = runner::readArgument(*runner::findParameter(*selected_, name), given, error);
+    if (value) call.args[name] = *value;
   }
   return call;
 }
@@ -288,7 +284,7 @@ void MainWindow::saveRecording(const runner::ExportInfo& info, const runner::Exp
   QString replay = "orbel run " + name + " --script " + path;
   if (call.nullLength) replay += " --null-len";
   else if (call.initialLength != 0) replay += QString(" --len %1").arg(call.initialLength);
-  for (const auto& [argument, value] : call.args) replay += QString(" --arg %1=%2").arg(QString::fromStdString(argument)).arg(value);
+  for (const auto& [argument, value] : call.args) replay += QString(" --arg %1=%2").arg(QString::fromStdString(argument), QString::fromStdString(value.text()));
   logLine("recorded; replay with: " + replay);
 }
 

@@ -51,9 +51,9 @@ std::vector<int> parseNumberList(const std::string& list, const char* option) {
   std::string item;
   while (std::getline(in, item, ',')) {
     if (item.empty()) continue;
-    std::optional<std::int64_t> value = runner::parseArgValue(item);
-    if (!value || *value < 0 || *value > 0xFFFF)
-      throw std::runtime_error(std::string(option) + ": \"" + item + "\" is not a switch or module number");
+    std::optional<runner::ArgValue> value = runner::parseWholeNumber(item, false);
+    if (!value || *value > 0xFFFF)
+      throw std::runtime_error(std::string(option) + ": from 0 to 65535 (not \"" + item + "\")");
     numbers.push_back(static_cast<int>(*value));
   }
   return numbers;

@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
+#include <limits>
 #include <stdexcept>
 
 #include "HostSession.h"
@@ -31,6 +33,16 @@ const runner::ExportInfo& exportNamed(const std::string& name) {
   return *info;
 }
 
+// *len on entry, in the notation of every number the CLI reads.
+std::optional<std::uint32_t> lengthOnEntry(const std::optional<std::string>& text) {
+  if (!text) return std::nullopt;
+  constexpr auto kLargest = std::numeric_limits<std::uint32_t>::max();
+  std::optional<runner::ArgValue> value = runner::parseWholeNumber(*text, false);
+  if (!value || *value > runner::ArgValue::fromUnsigned(kLargest))
+    throw CLI::ValidationError("--len", "from 0 to " + std::to_string(kLargest) + " (not \"" + *text + "\")");
+  return static_cast<std::uint32_t>(*value);
+}
+
 runner::ExportCall makeCall(const runner::ExportInfo& info, const std::vector<std::string>& args,
                             std::optional<std::uint32_t> len, bool nullLen) {
   runner::ExportCall call;
@@ -40,10 +52,9 @@ runner::ExportCall makeCall(const runner::ExportInfo& info, const std::vector<st
     if (equals == std::string::npos) throw CLI::ValidationError("--arg", "expected NAME=VALUE, got " + arg);
     const runner::Parameter* parameter = runner::findParameter(info, name);
     if (parameter == nullptr) throw CLI::ValidationError("--arg", std::string(info.name) + " has no parameter " + name);
-    std::optional<std::int64_t> value = runner::parseArgValue(arg.substr(equals + 1));
-    if (!value) throw CLI::ValidationError("--arg", arg + ": a number (decimal or 0x hex), true or false");
-    if (std::string wrong = runner::checkArgument(*parameter, *value); !wrong.empty())
-      throw CLI::ValidationError("--arg", wrong);
+    std::string wrong;
+    std::optional<runner::ArgValue> value = runner::readArgument(*parameter, arg.substr(equals + 1), wrong);
+    if (!value) throw CLI::ValidationError("--arg", wrong);
     call.args[name] = *value;
   }
   if ((len || nullLen) && !info.takesLength)
@@ -92,7 +103,7 @@ int main(int argc, char** argv) {
   std::string exportName;
   cli::HostOptions host;
   std::vector<std::string> args;
-  std::optional<std::uint32_t> len;
+  std::optional<std::string> len;
   bool nullLen = false;
   bool json = false;
 
@@ -135,7 +146,7 @@ int main(int argc, char** argv) {
       return decodeCommand(file.empty() ? file : std::filesystem::absolute(file).string(), hex, format);
     }
     const runner::ExportInfo& info = exportNamed(exportName);
-    runner::ExportCall call = makeCall(info, args, len, nullLen);
+    runner::ExportCall call = makeCall(info, args, lengthOnEntry(len), nullLen);
     cli::SessionResult result = cli::runSession(info, call, host);
     if (describe->parsed())
       cli::printDescription(std::cout, result);

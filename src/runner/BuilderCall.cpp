@@ -21,7 +21,7 @@ Returned takeOverBuffer(unsigned char* buffer, std::size_t length) {
   return bytes;
 }
 
-std::int64_t arg(const ExportCall& call, const Parameter& parameter) {
+ArgValue arg(const ExportCall& call, const Parameter& parameter) {
   auto found = call.args.find(std::string(parameter.name));
   return found == call.args.end() ? parameter.fallback : found->second;
 }

@@ -18,7 +18,7 @@ ExportOutcome callBuilder(const ExportCall& call, const std::function<unsigned c
 Returned takeOverBuffer(unsigned char* buffer, std::size_t length);
 
 // The value given for `parameter`, or its fallback when none was given.
-std::int64_t arg(const ExportCall& call, const Parameter& parameter);
+ArgValue arg(const ExportCall& call, const Parameter& parameter);
 
 // The row of a builder that takes only the length pointer.
 template <unsigned char* (*Builder)(unsigned int*)>

@@ -1,6 +1,5 @@
 #include "runner/ExportTable.h"
 
-#include <charconv>
 
 #include "runner/ExportGroups.h"
 
@@ -37,38 +36,31 @@ const ExportInfo* findExport(std::string_view name) {
   return nullptr;
 }
 
-std::optional<std::int64_t> parseArgValue(std::string_view text) {
-  if (text == "true") return 1;
-  if (text == "false") return 0;
-  bool negative = text.starts_with('-');
-  if (negative) text.remove_prefix(1);
-  int base = 10;
-  if (text.starts_with("0x") || text.starts_with("0X")) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  std::int64_t value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return negative ? -value : value;
-}
-
 const Parameter* findParameter(const ExportInfo& info, std::string_view name) {
   for (const Parameter& parameter : info.parameters)
     if (parameter.name == name) return &parameter;
   return nullptr;
 }
 
-std::string checkArgument(const Parameter& parameter, std::int64_t value) {
-  if (value >= parameter.min && value <= parameter.max) return {};
+std::optional<ArgValue> readArgument(const Parameter& parameter, std::string_view text, std::string& error) {
+  std::optional<ArgValue> value;
+  if (text == "true" || text == "false")
+    value = text == "true" ? 1 : 0;
+  else
+    value = parseWholeNumber(text, parameter.min < ArgValue(0));
+  if (value && *value >= parameter.min && *value <= parameter.max) return value;
   const std::string name(parameter.name);
-  if (parameter.flag) return name + ": true or false";
-  return name + ": from " + std::to_string(parameter.min) + " to " + std::to_string(parameter.max);
+  if (parameter.flag)
+    error = name + ": true or false";
+  else
+    error = name + ": from " + parameter.min.text() + " to " + parameter.max.text();
+  if (!value) error += " (not \"" + std::string(text) + "\")";
+  return std::nullopt;
 }
 
-std::string formatArgument(const Parameter& parameter, std::int64_t value) {
+std::string formatArgument(const Parameter& parameter, ArgValue value) {
   if (parameter.flag) return value != 0 ? "true" : "false";
-  return std::to_string(value);
+  return value.text();
 }
 
 }  // namespace orbel::runner

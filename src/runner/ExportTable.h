@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "runner/ArgValue.h"
 #include "runner/ExportSignature.h"
 
 namespace orbel::runner {
@@ -24,7 +25,7 @@ namespace orbel::runner {
 using Returned = std::variant<std::monostate, std::vector<std::uint8_t>, std::int64_t, bool>;
 
 struct ExportCall {
-  std::map<std::string, std::int64_t> args;  // by parameter name; booleans as 0 and 1
+  std::map<std::string, ArgValue> args;  // by parameter name; booleans as 0 and 1
   std::uint32_t initialLength = 0;           // *len on entry
   bool nullLength = false;                   // pass a null length pointer
 };
@@ -41,9 +42,9 @@ struct ExportOutcome {
 struct Parameter {
   std::string_view name;
   std::string_view meaning;
-  std::int64_t fallback = 0;
-  std::int64_t min = 0;
-  std::int64_t max = 1;
+  ArgValue fallback = 0;
+  ArgValue min = 0;
+  ArgValue max = 1;
   bool flag = false;   // true or false
   bool inOut = false;  // the export stores a new value through it, reported in `out` under its name
 };
@@ -54,11 +55,14 @@ constexpr Parameter parameterOf(std::string_view name, std::string_view meaning,
   if constexpr (std::is_same_v<T, bool>) {
     return {name, meaning, fallback ? 1 : 0, 0, 1, true};
   } else {
-    constexpr auto kMax = static_cast<std::uintmax_t>(std::numeric_limits<T>::max());
-    constexpr auto kLargest = static_cast<std::uintmax_t>(std::numeric_limits<std::int64_t>::max());
-    return {name, meaning, static_cast<std::int64_t>(fallback),
-            static_cast<std::int64_t>(std::numeric_limits<T>::min()),
-            static_cast<std::int64_t>(kMax < kLargest ? kMax : kLargest)};
+    static_assert(sizeof(T) <= sizeof(std::uint64_t));
+    const auto value = [](T number) {
+      if constexpr (std::is_signed_v<T>)
+        return ArgValue(static_cast<std::int64_t>(number));
+      else
+        return ArgValue::fromUnsigned(number);
+    };
+    return {name, meaning, value(fallback), value(std::numeric_limits<T>::min()), value(std::numeric_limits<T>::max())};
   }
 }
 
@@ -89,13 +93,13 @@ ExportInfo exportRow(Signature signature, std::string_view group, std::string_vi
 std::span<const ExportInfo> exportTable();
 const ExportInfo* findExport(std::string_view name);
 
-// "12", "0x1F", "-3", "true", "false"; nothing for anything else.
-std::optional<std::int64_t> parseArgValue(std::string_view text);
-
 const Parameter* findParameter(const ExportInfo& info, std::string_view name);
-// Empty when `value` fits the parameter, else what is wrong ("cellId: from 0 to 255").
-std::string checkArgument(const Parameter& parameter, std::int64_t value);
+// The value of `text` for `parameter` in the notation of parseWholeNumber
+// ("12", "0x1F", "-3" when the parameter is signed; "true" or "false" too for
+// a flag), or what is wrong with it, naming the parameter and its range
+// ("cellId: from 0 to 255").
+std::optional<ArgValue> readArgument(const Parameter& parameter, std::string_view text, std::string& error);
 // "true"/"false" for a flag, the decimal number otherwise.
-std::string formatArgument(const Parameter& parameter, std::int64_t value);
+std::string formatArgument(const Parameter& parameter, ArgValue value);
 
 }  // namespace orbel::runner

@@ -1,6 +1,8 @@
 #include "script/ScriptJson.h"
 
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 #include "toolkit/Types.h"
@@ -27,6 +29,18 @@ const json& member(const json& object, const char* key, json::value_t type, cons
   if (found->type() != type && !(type == json::value_t::number_integer && found->is_number_unsigned()))
     throw ScriptError{where + ": \"" + key + "\" has the wrong type"};
   return *found;
+}
+
+// A whole number that fits the int the toolkit keeps; JSON admits any size,
+// and a cut value would act on another item than the script names.
+int intValue(const json& value, const std::string& what) {
+  constexpr std::int64_t kLeast = std::numeric_limits<int>::min();
+  constexpr std::int64_t kMost = std::numeric_limits<int>::max();
+  const bool fits = value.is_number_unsigned() ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(kMost)
+                                               : value.get<std::int64_t>() >= kLeast && value.get<std::int64_t>() <= kMost;
+  if (!fits)
+    throw ScriptError{what + " is out of range: from " + std::to_string(kLeast) + " to " + std::to_string(kMost)};
+  return static_cast<int>(value.get<std::int64_t>());
 }
 
 // The keys each verb takes besides its own (which names the control).
@@ -86,7 +100,9 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
     if (!known) throw ScriptError{where + ": unexpected \"" + key + "\""};
   }
   const auto text = [&](const char* key) { return member(object, key, json::value_t::string, where).get<std::string>(); };
-  const auto number = [&](const char* key) { return member(object, key, json::value_t::number_integer, where).get<int>(); };
+  const auto number = [&](const char* key) {
+    return intValue(member(object, key, json::value_t::number_integer, where), where + ": \"" + key + '"');
+  };
   switch (action.verb) {
     case Verb::Type:
     case Verb::Set: action.text = text("text"); break;
@@ -125,7 +141,7 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
 }
 
 int parseAnswer(const json& value, const std::string& where) {
-  if (value.is_number_integer()) return value.get<int>();
+  if (value.is_number_integer()) return intValue(value, where + ": the answer");
   if (value.is_string())
     for (const Answer& answer : kAnswers)
       if (value.get<std::string>() == answer.name) return answer.code;

@@ -10,14 +10,28 @@ void Edit::setText(std::string text) { replaceText(std::move(text)); }
 
 bool Edit::type(std::string_view chars) {
   if (!acceptsUserAction()) return false;
+  if (!textAdmitted_) textAdmitted_ = admitsText(text_);
   for (char c : chars) {
-    if (c == kBackspace) {
-      if (!text_.empty()) replaceText(text_.substr(0, text_.size() - 1));
-    } else if (admitsChar(text_, c)) {
-      replaceText(text_ + c);
-    }
+    if (c == kBackspace ? !text_.empty() : admitsChar(text_, c)) typeOne(c);
   }
   return true;
+}
+
+// The text changes in place; a change the check refuses is undone in place.
+void Edit::typeOne(char c) {
+  bool admitted = false;
+  if (c == kBackspace) {
+    char removed = text_.back();
+    text_.pop_back();
+    admitted = textAdmitted_ ? admitsShortened(text_) : admitsText(text_);
+    if (!admitted) text_.push_back(removed);
+  } else {
+    text_.push_back(c);
+    admitted = textAdmitted_ ? admitsExtended(text_) : admitsText(text_);
+    if (!admitted) text_.pop_back();
+  }
+  textAdmitted_ = textAdmitted_ || admitted;
+  notifyChange();
 }
 
 bool Edit::paste(std::string text) {
@@ -30,9 +44,20 @@ bool Edit::admitsChar(const std::string&, char) const { return true; }
 
 bool Edit::admitsText(const std::string&) const { return true; }
 
+bool Edit::admitsExtended(const std::string& text) const { return admitsText(text); }
+
+bool Edit::admitsShortened(const std::string& text) const { return admitsText(text); }
+
 void Edit::replaceText(std::string next) {
   std::string before = std::exchange(text_, std::move(next));
-  if (!admitsText(text_)) text_ = std::move(before);  // the edit control's undo
+  if (admitsText(text_))
+    textAdmitted_ = true;
+  else
+    text_ = std::move(before);  // the edit control's undo
+  notifyChange();
+}
+
+void Edit::notifyChange() {
   changed();
   if (onChange) onChange();
 }

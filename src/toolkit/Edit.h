@@ -1,6 +1,7 @@
 // Single-line edit field. A subclass may filter typed characters and check
 // the whole text after every change; a text that fails the check is undone
-// before the dialog hears of the change.
+// before the dialog hears of the change. Typing costs one step per character:
+// a typed character only extends or shortens the text already checked.
 #pragma once
 
 #include <functional>
@@ -36,11 +37,23 @@ class Edit : public Control {
   virtual bool admitsChar(const std::string& current, char c) const;
   // Whether the field may hold `text` after a change.
   virtual bool admitsText(const std::string& text) const;
+  // Whether the field may hold `text`, an admitted text with one character
+  // typed at its end. Subclasses whose check can look at that character only
+  // override it; the default checks the whole text.
+  virtual bool admitsExtended(const std::string& text) const;
+  // Whether the field may hold `text`, an admitted text without its last
+  // character. The default checks the whole text.
+  virtual bool admitsShortened(const std::string& text) const;
 
  private:
   void replaceText(std::string next);
+  void typeOne(char c);
+  void notifyChange();
 
   std::string text_;
+  // Whether text_ is known to pass admitsText; a text given at construction
+  // is checked on the first typing.
+  bool textAdmitted_ = false;
 };
 
 }  // namespace tk

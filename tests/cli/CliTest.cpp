@@ -425,4 +425,38 @@ TEST_F(Cli, ScriptEntriesThatWereNeverUsedAreScriptErrors) {
   }
 }
 
+// Every number the CLI reads has one notation: --len, --arg and the switch lists alike.
+TEST_F(Cli, ReadsEveryNumberInOneNotationAndNamesTheRangeOfARefusedOne) {
+  const std::string script = file("cancel.json", R"({"dialogs":[{"do":[{"click":"cancel"}]}]})");
+  EXPECT_EQ(orbel("run OrbelGetTmrEnqueryBuffer --len 017 --json").output,
+            orbel("run OrbelGetTmrEnqueryBuffer --len 17 --json").output);  // a leading 0 is decimal
+  EXPECT_EQ(orbel("run OrbelGetLockCellBuffer --arg presetFlags=18446744073709551615 --script " + script).status, 0);
+  struct Refusal {
+    const char* arguments;
+    const char* message;
+  };
+  const Refusal refusals[] = {
+      {"run GetFilterMsgMini --arg workMode=--5", "workMode: from -2147483648 to 2147483647"},
+      {"run GetFilterMsgMini --arg workMode=-0x-5", "workMode: from -2147483648 to 2147483647"},
+      {"run OrbelGetLockCellBuffer --arg presetFlags=-1", "presetFlags: from 0 to 18446744073709551615"},
+      {"run OrbelGetTmrEnqueryBuffer --len=-1", "--len: from 0 to 4294967295"},
+      {"run OrbelGetTmrEnqueryBuffer --len 4294967296", "--len: from 0 to 4294967295"},
+      {"describe GetFilterMsgMini --features=--5", "--features: from 0 to 65535"},
+      {"describe GetFilterMsgMini --modules 0x-5", "--modules: from 0 to 65535"},
+  };
+  for (const Refusal& refusal : refusals) {
+    Result result = orbel(refusal.arguments);
+    EXPECT_EQ(result.status, 1) << refusal.arguments << ": " << result.output;
+    EXPECT_NE(result.output.find(refusal.message), std::string::npos) << refusal.arguments << ": " << result.output;
+  }
+}
+
+// A script number that does not fit is refused, not cut to the item it wraps to.
+TEST_F(Cli, RefusesAScriptIndexBeyondTheIntRange) {
+  const std::string script = file("huge.json", R"({"dialogs":[{"do":[{"select":"entry","index":4294967297}]}]})");
+  Result result = orbel("run OrbelGetTmrEnqueryBuffer --script " + script);
+  EXPECT_NE(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find("\"index\" is out of range"), std::string::npos) << result.output;
+}
+
 }  // namespace

@@ -61,4 +61,30 @@ TEST(ScriptJson, RefusesMalformedScriptsNamingThePlace) {
   }
 }
 
+// A number that does not fit the toolkit's int is refused, not cut: 4294967297 once selected item 1.
+TEST(ScriptJson, RefusesWholeNumbersOutsideTheIntRangeInEveryNumberField) {
+  const std::string range = "out of range: from -2147483648 to 2147483647";
+  for (const auto& [text, place] : std::vector<std::pair<std::string, std::string>>{
+           {R"({"dialogs":[{"do":[{"select":"e","index":4294967297}]}]})", "do[0]: \"index\""},
+           {R"({"dialogs":[{"do":[{"check":"c","state":-2147483649}]}]})", "do[0]: \"state\""},
+           {R"({"dialogs":[{"do":[{"selectItem":"l","row":2147483648}]}]})", "do[0]: \"row\""},
+           {R"({"dialogs":[{"do":[{"expand":"t","path":["a"],"state":18446744073709551615}]}]})", "do[0]: \"state\""},
+           {R"({"dialogs":[{"do":[{"scroll":"p","request":"thumb","position":9223372036854775807}]}]})",
+            "do[0]: \"position\""},
+           {R"({"dialogs":[{"do":[{"resize":"p","height":-9223372036854775808}]}]})", "do[0]: \"height\""},
+           {R"({"answers":[1,4294967297]})", "answers[1]: the answer"},
+       }) {
+    auto parsed = parseScript(text);
+    ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << text;
+    EXPECT_NE(std::get<std::string>(parsed).find(place + " is " + range), std::string::npos)
+        << std::get<std::string>(parsed);
+  }
+  for (const char* edge : {R"({"dialogs":[{"do":[{"select":"e","index":2147483647}]}]})",
+                           R"({"dialogs":[{"do":[{"select":"e","index":-2147483648}]}]})"})
+    EXPECT_TRUE(std::holds_alternative<tk::Script>(parseScript(edge))) << edge;
+  auto fraction = parseScript(R"({"dialogs":[{"do":[{"select":"e","index":1.5}]}]})");
+  ASSERT_TRUE(std::holds_alternative<std::string>(fraction));
+  EXPECT_NE(std::get<std::string>(fraction).find("wrong type"), std::string::npos);
+}
+
 }  // namespace

@@ -186,8 +186,10 @@ std::optional<CatalogueLookup> lookupEntry(ModuleCatalogue catalogue, std::int64
   const ModuleCatalogueRow& found = catalogue[static_cast<std::size_t>(row)];
   if (entry < 0 || entry >= found.count) return std::nullopt;
   const CatalogueEntry& item = found.entries[entry];
-  return CatalogueLookup{found.moduleId, entryName(item), item.identifier};
+  return CatalogueLookup{found.moduleId, &item, item.identifier};
 }
+
+std::string_view CatalogueLookup::name() const { return entryName(*entry); }
 
 std::optional<std::string_view> findEntryName(ModuleCatalogue catalogue, ModuleId module, std::uint16_t identifier) {
   for (const ModuleCatalogueRow& row : catalogue) {

@@ -41,8 +41,11 @@ std::string_view entryName(const CatalogueEntry& entry);
 
 struct CatalogueLookup {
   ModuleId moduleId;
-  std::string_view name;
+  const CatalogueEntry* entry;
   std::uint16_t identifier;
+
+  // Measured only when asked for: message builders need the identifier alone.
+  std::string_view name() const;
 };
 
 // The row's routing bytes and the entry's name and identifier; nothing when

@@ -28,6 +28,21 @@ bool CEditEx::admitsChar(const std::string& current, char c) const {
   return false;
 }
 
+// The notation is fixed by the first two characters, so a longer admitted
+// text stays admitted when its new last character is a digit of it.
+bool CEditEx::admitsExtended(const std::string& text) const {
+  if (text.size() <= 2) return admitsText(text);
+  switch (notationOf(text)) {
+    case Notation::Hexadecimal: return isHex(text.back());
+    case Notation::Octal: return isOctal(text.back());
+    case Notation::Decimal: return isDecimal(text.back());
+  }
+  return false;
+}
+
+// Every start of an admitted text is admitted once its notation is fixed.
+bool CEditEx::admitsShortened(const std::string& text) const { return text.size() < 2 ? admitsText(text) : true; }
+
 bool CEditEx::admitsText(const std::string& text) const {
   std::string_view digits = text;
   bool (*admitted)(char) = isDecimal;

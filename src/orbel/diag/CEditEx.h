@@ -12,4 +12,6 @@ class CEditEx : public tk::Edit {
  protected:
   bool admitsChar(const std::string& current, char c) const override;
   bool admitsText(const std::string& text) const override;
+  bool admitsExtended(const std::string& text) const override;
+  bool admitsShortened(const std::string& text) const override;
 };

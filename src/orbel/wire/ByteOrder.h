@@ -4,12 +4,25 @@
 // library built itself; bytes received from outside go through ByteReader.
 #pragma once
 
+#include <bit>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 namespace orbel {
+
+// The value with its bytes in little-endian (or big-endian) order in memory,
+// so that a writer stores it with one copy instead of byte by byte.
+inline std::uint32_t asLittleEndian(std::uint32_t value) {
+  if constexpr (std::endian::native == std::endian::little) return value;
+  return __builtin_bswap32(value);
+}
+inline std::uint32_t asBigEndian(std::uint32_t value) {
+  if constexpr (std::endian::native == std::endian::big) return value;
+  return __builtin_bswap32(value);
+}
 
 inline void writeU8(std::span<std::uint8_t> out, std::size_t at, std::uint8_t value) {
   assert(at < out.size());
@@ -24,13 +37,16 @@ inline void writeU16LE(std::span<std::uint8_t> out, std::size_t at, std::uint16_
 
 inline void writeU32LE(std::span<std::uint8_t> out, std::size_t at, std::uint32_t value) {
   assert(at + 4 <= out.size());
-  for (std::size_t i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  const std::uint32_t stored = asLittleEndian(value);
+  std::memcpy(out.data() + at, &stored, 4);
 }
 
 // Writes the low `width` bytes (1 to 4) of `value`, most significant first.
 inline void writeUBE(std::span<std::uint8_t> out, std::size_t at, std::uint32_t value, std::size_t width) {
   assert(width >= 1 && width <= 4 && at + width <= out.size());
-  for (std::size_t i = 0; i < width; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * (width - 1 - i)));
+  // The low `width` bytes moved to the top, so the first `width` bytes in big-endian order are the ones wanted.
+  const std::uint32_t stored = asBigEndian(value << (8 * (4 - width)));
+  std::memcpy(out.data() + at, &stored, width);
 }
 
 inline void writeU16BE(std::span<std::uint8_t> out, std::size_t at, std::uint16_t value) { writeUBE(out, at, value, 2); }

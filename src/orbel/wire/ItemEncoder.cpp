@@ -1,6 +1,6 @@
 #include "orbel/wire/ItemEncoder.h"
 
-#include <algorithm>
+#include <cstring>
 
 #include "orbel/wire/ByteOrder.h"
 #include "orbel/wire/DiagMessage.h"
@@ -11,6 +11,14 @@ namespace {
 constexpr std::size_t kHeaderItems = 4;
 
 bool isNumber(const PARAMETER_ITEM_STRUCT& item) { return item.kind == 0 || item.kind == 2; }
+
+// Stores the low `width` bytes (1 to 4) of `value` most significant first at
+// `out` with one 4-byte store. The bytes past `width` are scratch: the next
+// item or the 4-byte trailer, written after it, always covers them.
+void storeNumber(std::uint8_t* out, std::uint32_t value, std::size_t width) {
+  const std::uint32_t stored = asBigEndian(value << (8 * (4 - width)));
+  std::memcpy(out, &stored, 4);
+}
 
 ItemEncoding failure(ItemEncodeError error, std::size_t item) { return {CommandBuffer(), error, item}; }
 
@@ -41,16 +49,16 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   writeU32LE(out, 14, 0);
   writeU16LE(out, kHeaderSize, static_cast<std::uint16_t>(payloadLength));
 
-  std::size_t at = kPayloadOffset;
+  std::uint8_t* at = out.data() + kPayloadOffset;
   for (std::size_t i = kHeaderItems; i < items.size(); ++i) {
     const PARAMETER_ITEM_STRUCT& item = items[i];
     if (isNumber(item))
-      writeUBE(out, at, item.value, item.width);
+      storeNumber(at, item.value, item.width);
     else
-      std::copy_n(item.data, item.width, out.begin() + static_cast<std::ptrdiff_t>(at));
+      std::memcpy(at, item.data, item.width);
     at += item.width;
   }
-  writeU32LE(out, at, 0);  // peer-data length and spare bits
+  writeU32LE(out, static_cast<std::size_t>(at - out.data()), 0);  // peer-data length and spare bits
   return {std::move(buffer), ItemEncodeError::None, 0};
 }
 

@@ -36,7 +36,7 @@ TEST(ModuleCatalogue, SpotEntriesAsTheModulesKnowThem) {
     const std::optional<CatalogueLookup> found = lookupEntry(spot.catalogue, spot.row, spot.entry);
     ASSERT_TRUE(found) << spot.name;
     EXPECT_EQ(found->moduleId, spot.module) << spot.name;
-    EXPECT_EQ(found->name, spot.name);
+    EXPECT_EQ(found->name(), spot.name);
     EXPECT_EQ(found->identifier, spot.identifier) << spot.name;
   }
 }

@@ -1,0 +1,24 @@
+#include "runner/ArgValue.h"
+
+#include <charconv>
+
+namespace orbel::runner {
+
+std::optional<ArgValue> parseWholeNumber(std::string_view text, bool allowMinus) {
+  const bool negative = allowMinus && text.starts_with('-');
+  if (negative) text.remove_prefix(1);
+  int base = 10;
+  if (text.starts_with("0x") || text.starts_with("0X")) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  // An unsigned read takes digits only: a second sign ("--5", "0x-5") stops it.
+  std::uint64_t magnitude = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (!negative) return ArgValue::fromUnsigned(magnitude);
+  if (magnitude > std::uint64_t{1} << 63) return std::nullopt;
+  return ArgValue::negativeOf(magnitude);
+}
+
+}  // namespace orbel::runner
