@@ -24,6 +24,7 @@
 #include "HostSettings.h"
 #include "HostSettingsDialog.h"
 #include "decode/FormatDecoder.h"
+#include "host/FeatureManager.h"
 #include "orbel/wire/HexText.h"
 #include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
@@ -229,7 +230,10 @@ void MainWindow::runSelected() {
     return;
   }
   const bool recording = recordNext_->isChecked();
-  if (recording) toolkit_.recorder().start();
+  if (recording) {
+    const FeatureManager& host = FeatureManager::Instance();
+    toolkit_.recorder().start(host.features(), host.modules());
+  }
   logLine("run " + text(selected_->name));
   running_ = true;
   runner::ExportOutcome outcome = selected_->run(call);
@@ -260,7 +264,8 @@ void MainWindow::showOutcome(const runner::ExportInfo& info, const runner::Expor
   report += describeReturned(outcome.returned);
   if (outcome.length) report += QString("\nlength: %1\n").arg(*outcome.length);
   for (const auto& [name, value] : outcome.out)
-    report += QString("out %1: %2\n").arg(QString::fromStdString(name), QString::fromStdString(value));
+    report += QString("out %1: %2\n")
+                  .arg(QString::fromStdString(name), QString::fromStdString(runner::formatOutValue(value)));
   result_->setPlainText(report);
 }
 
@@ -271,7 +276,8 @@ void MainWindow::keepInOutValues(const runner::ExportOutcome& outcome) {
   for (const runner::Parameter& parameter : selected_->parameters) {
     if (!parameter.inOut) continue;
     for (const auto& [name, value] : outcome.out)
-      if (name == parameter.name) argumentEdits_.at(name)->setText(QString::fromStdString(value));
+      if (name == parameter.name)
+        argumentEdits_.at(name)->setText(QString::fromStdString(runner::formatOutValue(value)));
   }
 }
 

@@ -20,6 +20,14 @@ json returnedJson(const runner::Returned& returned) {
   return nullptr;
 }
 
+// Numbers as numbers, flags as booleans, buffers as hex digits, texts as texts.
+json outJson(const runner::OutValue& value) {
+  if (const auto* number = std::get_if<std::int64_t>(&value)) return *number;
+  if (const auto* flag = std::get_if<bool>(&value)) return *flag;
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value)) return toHex(*bytes, "");
+  return std::get<std::string>(value);
+}
+
 }  // namespace
 
 void printRunText(std::ostream& out, const SessionResult& result) {
@@ -36,7 +44,8 @@ void printRunText(std::ostream& out, const SessionResult& result) {
     out << "returned: null\n";
   }
   if (result.outcome.length) out << "length: " << *result.outcome.length << '\n';
-  for (const auto& [name, value] : result.outcome.out) out << "out " << name << ": " << value << '\n';
+  for (const auto& [name, value] : result.outcome.out)
+    out << "out " << name << ": " << runner::formatOutValue(value) << '\n';
   for (const tk::MessageBoxRecord& box : result.messageBoxes) out << "message box: \"" << box.text << "\"\n";
   for (const tk::FileDialogRecord& file : result.fileDialogs)
     out << (file.request.save ? "save" : "open") << " file: " << (file.answer ? *file.answer : "(cancelled)") << '\n';
@@ -52,7 +61,7 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
   json messages = json::array();
   for (const tk::MessageBoxRecord& box : result.messageBoxes) messages.push_back(box.text);
   json outValues = json::object();
-  for (const auto& [name, value] : result.outcome.out) outValues[name] = value;
+  for (const auto& [name, value] : result.outcome.out) outValues[name] = outJson(value);
   json files = json::array();
   for (const tk::FileDialogRecord& file : result.fileDialogs)
     files.push_back({{"save", file.request.save}, {"path", file.answer ? json(*file.answer) : json(nullptr)}});

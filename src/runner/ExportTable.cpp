@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "orbel/wire/HexText.h"
 #include "runner/ExportGroups.h"
 
 namespace orbel::runner {
@@ -69,6 +70,13 @@ std::string checkArgument(const Parameter& parameter, std::int64_t value) {
 std::string formatArgument(const Parameter& parameter, std::int64_t value) {
   if (parameter.flag) return value != 0 ? "true" : "false";
   return std::to_string(value);
+}
+
+std::string formatOutValue(const OutValue& value) {
+  if (const auto* number = std::get_if<std::int64_t>(&value)) return std::to_string(*number);
+  if (const auto* flag = std::get_if<bool>(&value)) return *flag ? "true" : "false";
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value)) return toHex(*bytes);
+  return std::get<std::string>(value);
 }
 
 }  // namespace orbel::runner

@@ -1,6 +1,8 @@
 #include "script/ScriptJson.h"
 
 #include <array>
+#include <cstdint>
+#include <set>
 #include <nlohmann/json.hpp>
 
 #include "toolkit/Types.h"
@@ -140,10 +142,43 @@ void expectOnly(const json& object, std::initializer_list<const char*> keys, con
   }
 }
 
+std::set<int> parseNumbers(const json& value, const std::string& where) {
+  if (!value.is_array()) throw ScriptError{where + ": a list of numbers"};
+  std::set<int> numbers;
+  for (const json& number : value) {
+    if (!number.is_number_integer() || number.get<std::int64_t>() < 0 || number.get<std::int64_t>() > 0xFFFF)
+      throw ScriptError{where + ": " + number.dump() + " is not a switch or module number"};
+    numbers.insert(number.get<int>());
+  }
+  return numbers;
+}
+
+tk::HostState parseHost(const json& host) {
+  if (!host.is_object()) throw ScriptError{"host: an object with \"features\", \"modules\" and \"profile\""};
+  expectOnly(host, {"features", "modules", "profile"}, "host");
+  tk::HostState state;
+  if (host.contains("features")) state.features = parseNumbers(host["features"], "host.features");
+  if (host.contains("modules")) state.modules = parseNumbers(host["modules"], "host.modules");
+  if (host.contains("profile")) {
+    const json& values = member(host, "profile", json::value_t::array, "host");
+    for (std::size_t v = 0; v < values.size(); ++v) {
+      const std::string where = "host.profile[" + std::to_string(v) + "]";
+      if (!values[v].is_object()) throw ScriptError{where + ": {\"section\", \"key\", \"value\"}"};
+      expectOnly(values[v], {"section", "key", "value"}, where);
+      const auto text = [&](const char* key) {
+        return member(values[v], key, json::value_t::string, where).get<std::string>();
+      };
+      state.profile.push_back({text("section"), text("key"), text("value")});
+    }
+  }
+  return state;
+}
+
 tk::Script parse(const json& root) {
   if (!root.is_object()) throw ScriptError{"a script is a JSON object"};
-  expectOnly(root, {"dialogs", "files", "answers"}, "script");
+  expectOnly(root, {"host", "dialogs", "files", "answers"}, "script");
   tk::Script script;
+  if (root.contains("host")) script.host = parseHost(root["host"]);
   if (root.contains("dialogs")) {
     const json& dialogs = member(root, "dialogs", json::value_t::array, "script");
     for (std::size_t d = 0; d < dialogs.size(); ++d) {
@@ -220,6 +255,19 @@ ordered actionJson(const tk::ScriptAction& action) {
   return object;
 }
 
+ordered hostJson(const tk::HostState& host) {
+  ordered object = ordered::object();
+  if (host.features) object["features"] = *host.features;
+  if (host.modules) object["modules"] = *host.modules;
+  if (!host.profile.empty()) {
+    ordered values = ordered::array();
+    for (const tk::ProfileValue& value : host.profile)
+      values.push_back({{"section", value.section}, {"key", value.key}, {"value", value.value}});
+    object["profile"] = values;
+  }
+  return object;
+}
+
 }  // namespace
 
 std::variant<tk::Script, std::string> parseScript(const std::string& text) {
@@ -241,7 +289,9 @@ std::string writeScript(const tk::Script& script) {
     for (const tk::ScriptAction& action : dialog.actions) actions.push_back(actionJson(action));
     dialogs.push_back({{"expect", dialog.expect}, {"do", actions}});
   }
-  ordered root{{"dialogs", dialogs}};
+  ordered root = ordered::object();
+  if (!script.host.empty()) root["host"] = hostJson(script.host);
+  root["dialogs"] = dialogs;
   if (!script.files.empty()) {
     ordered files = ordered::array();
     for (const auto& file : script.files) files.push_back(file ? ordered(*file) : ordered(nullptr));

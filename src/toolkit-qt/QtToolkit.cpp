@@ -67,6 +67,10 @@ QtToolkit::QtToolkit(const QString& profilePath)
   profile_.onWrite = [this](const tk::ProfileStore::Key& key, const std::string& text) {
     settings_->setValue(QString::fromStdString(key.first + kProfileSeparator + key.second), QString::fromStdString(text));
     settings_->sync();
+    recorder_.profileWritten(key.first, key.second);
+  };
+  profile_.onRead = [this](const tk::ProfileStore::Key& key, const std::string& text) {
+    recorder_.profileRead(key.first, key.second, text);
   };
 }
 
