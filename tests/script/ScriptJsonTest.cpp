@@ -40,6 +40,26 @@ TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
   EXPECT_EQ(writeScript(std::get<tk::Script>(again)), written);
 }
 
+// The host state a recording saw survives the file format; a script without
+// one leaves the host's own settings (no "host" written back).
+TEST(ScriptJson, CarriesTheRecordedHostState) {
+  const std::string text = R"({"host":{"features":[124,130],"modules":[25],)"
+                           R"("profile":[{"section":"Settings","key":"OtherParamConfig","value":"020BD8"}]},"dialogs":[]})";
+  auto parsed = parseScript(text);
+  ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
+  const tk::HostState& host = std::get<tk::Script>(parsed).host;
+  EXPECT_EQ(host.features, (std::set<int>{124, 130}));
+  EXPECT_EQ(host.modules, (std::set<int>{25}));
+  EXPECT_EQ(host.profile, (std::vector<tk::ProfileValue>{{"Settings", "OtherParamConfig", "020BD8"}}));
+  auto again = parseScript(writeScript(std::get<tk::Script>(parsed)));
+  EXPECT_EQ(std::get<tk::Script>(again).host.profile, host.profile);
+
+  const tk::Script noHost = std::get<tk::Script>(parseScript(R"({"host":{"features":[]}})"));
+  EXPECT_EQ(noHost.host.features, std::set<int>{});
+  EXPECT_EQ(noHost.host.modules, std::nullopt);
+  EXPECT_EQ(writeScript(tk::Script{}).find("host"), std::string::npos);
+}
+
 TEST(ScriptJson, RefusesMalformedScriptsNamingThePlace) {
   for (const auto& [text, fragment] : std::vector<std::pair<std::string, std::string>>{
            {"[", "not valid JSON"},
@@ -54,6 +74,11 @@ TEST(ScriptJson, RefusesMalformedScriptsNamingThePlace) {
            {R"({"dialogs":[{"do":[{"clickItem":"t"}]}]})", "either \"path\" or \"row\""},
            {R"({"dialogs":[{"do":[{"clickItem":"t","path":[]}]}]})", "\"path\" is empty"},
            {R"({"dialogs":[{"do":[{"clickItem":"t","path":[1]}]}]})", "texts only"},
+           {R"({"host":[]})", "host: an object"},
+           {R"({"host":{"switches":[1]}})", "host: unexpected \"switches\""},
+           {R"({"host":{"features":[-1]}})", "host.features: -1 is not"},
+           {R"({"host":{"modules":"25"}})", "host.modules: a list"},
+           {R"({"host":{"profile":[{"section":"S","key":"K"}]}})", "host.profile[0]: \"value\" is missing"},
        }) {
     auto parsed = parseScript(text);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << text;
