@@ -45,6 +45,36 @@ TEST(Gallery, ItsScriptsParseAndTheirDialogsRender) {
         << script.fileName().toStdString();
 }
 
+// --help prints the usage and draws nothing; an unknown option or a missing
+// folder is a usage error, for the gallery and the host alike.
+TEST(Gallery, AndHostAnswerHelpAndRefuseUnknownOptions) {
+  QTemporaryDir folder;
+  struct Case {
+    const char* program;
+    QStringList arguments;
+    int exitCode;
+    const char* output;
+  };
+  const Case cases[] = {
+      {ORBEL_GALLERY, {"--help"}, 0, "OUTDIR"},
+      {ORBEL_GALLERY, {"--bogus", folder.path()}, 1, "--bogus"},
+      {ORBEL_GALLERY, {}, 1, "OUTDIR"},
+      {ORBEL_GALLERY, {folder.path(), "--features", "12x"}, 1, "--features"},
+      {ORBEL_HOST, {"--help"}, 0, "--help"},
+      {ORBEL_HOST, {"--bogus"}, 1, "--bogus"},
+  };
+  for (const Case& c : cases) {
+    QProcess program;
+    program.setWorkingDirectory(folder.path());
+    program.start(c.program, c.arguments);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QString output = program.readAllStandardOutput() + program.readAllStandardError();
+    EXPECT_EQ(program.exitCode(), c.exitCode) << c.arguments.join(' ').toStdString() << '\n' << output.toStdString();
+    EXPECT_TRUE(output.contains(c.output)) << output.toStdString();
+  }
+  EXPECT_TRUE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
 TEST(Host, RunsTheChosenExportWithRealDialogsAndDecodesTheResult) {
   QtHost host;
   orbel::host::MainWindow window(host.toolkit());
