@@ -40,6 +40,7 @@ const VerbKeys kVerbKeys[] = {
     {Verb::Click, {}},
     {Verb::Type, {"text"}},
     {Verb::Set, {"text"}},
+    {Verb::Insert, {"text", "at", "replace"}},
     {Verb::Select, {"index", "text"}},
     {Verb::Check, {"state"}},
     {Verb::ClickItem, {"path", "row"}},
@@ -80,8 +81,8 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
     action.verb = candidate.verb;
     action.control = found->get<std::string>();
   }
-  if (form == nullptr) throw ScriptError{where + ": no verb (click, type, set, select, check, clickItem, selectItem, "
-                                                 "expand, setValue, scroll, resize)"};
+  if (form == nullptr) throw ScriptError{where + ": no verb (click, type, set, insert, select, check, clickItem, "
+                                                 "selectItem, expand, setValue, scroll, resize)"};
   for (const auto& [key, value] : object.items()) {
     bool known = key == tk::verbName(action.verb);
     for (const char* allowed : form->keys) known = known || key == allowed;
@@ -92,6 +93,11 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
   switch (action.verb) {
     case Verb::Type:
     case Verb::Set: action.text = text("text"); break;
+    case Verb::Insert:
+      action.text = text("text");
+      action.index = number("at");
+      action.state = object.contains("replace") ? number("replace") : 0;
+      break;
     case Verb::Select:
       expectOneOf(object, "index", "text", where);
       if (object.contains("index"))
@@ -223,6 +229,11 @@ ordered actionJson(const tk::ScriptAction& action) {
   switch (action.verb) {
     case Verb::Type:
     case Verb::Set: object["text"] = action.text; break;
+    case Verb::Insert:
+      object["text"] = action.text;
+      object["at"] = action.index.value_or(0);
+      if (action.state != 0) object["replace"] = action.state;
+      break;
     case Verb::Select:
       if (action.index)
         object["index"] = *action.index;

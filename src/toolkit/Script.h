@@ -18,6 +18,7 @@ struct ScriptAction {
     Click,       // button, check box, radio button
     Type,        // edit: `text` one character at a time ('\b' erases)
     Set,         // edit: the whole `text`, as a paste
+    Insert,      // edit: `text` typed at caret `index` over the `state` characters from there (a selection)
     Select,      // combo box, tab strip, property sheet: `index` or `text`
     Check,       // check box or radio button to `state`
     ClickItem,   // tree item's state image, list row's tick box
