@@ -28,6 +28,17 @@ json outJson(const runner::OutValue& value) {
   return std::get<std::string>(value);
 }
 
+// The file dialog options the caller gave, by name.
+json optionNames(const tk::FileDialogOptions& options) {
+  json names = json::array();
+  for (auto [given, name] : {std::pair{options.promptOverwrite, "promptOverwrite"},
+                             {options.promptCreate, "promptCreate"},
+                             {options.refuseReadOnly, "refuseReadOnly"},
+                             {options.hideReadOnly, "hideReadOnly"}})
+    if (given) names.push_back(name);
+  return names;
+}
+
 }  // namespace
 
 void printRunText(std::ostream& out, const SessionResult& result) {
@@ -64,7 +75,9 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
   for (const auto& [name, value] : result.outcome.out) outValues[name] = outJson(value);
   json files = json::array();
   for (const tk::FileDialogRecord& file : result.fileDialogs)
-    files.push_back({{"save", file.request.save}, {"path", file.answer ? json(*file.answer) : json(nullptr)}});
+    files.push_back({{"save", file.request.save},
+                     {"path", file.answer ? json(*file.answer) : json(nullptr)},
+                     {"options", optionNames(file.request.options)}});
   json profile = json::object();
   for (const auto& [key, value] : result.profileWrites) profile[key] = value;
   json host = json::object();

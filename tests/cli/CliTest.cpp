@@ -327,7 +327,8 @@ TEST_F(Cli, BuildsTheOtherParameterCommandAndPrintsTheAmrRecord) {
 
 // `out` in --json is typed as the variable the export stored into: numbers
 // as numbers, buffers as hex digits, texts (paths, end codes) as texts; the
-// text output prints the same values.
+// text output prints the same values. File dialogs list the options their
+// caller gave.
 TEST_F(Cli, OutValuesAreTypedInJsonAndReadableInText) {
   struct Case {
     std::string command;
@@ -343,7 +344,8 @@ TEST_F(Cli, OutValuesAreTypedInJsonAndReadableInText) {
        {R"("filterType": 3)", R"("workMode": 0)", R"("workModeState": 0)"},
        {"out filterType: 3"}},
       {"run GetAmrVpCfg --script " + amr,
-       {R"("itemFlags": "010000000000000001")", R"("rangeFlag": 0)", R"("path": ")" + (folder_ / "v.AmrVp").string()},
+       {R"("itemFlags": "010000000000000001")", R"("rangeFlag": 0)", R"("path": ")" + (folder_ / "v.AmrVp").string(),
+        R"("save": true)", R"("promptOverwrite")", R"("hideReadOnly")"},
        {"out itemFlags: 01 00 00 00 00 00 00 00 01", "out rangeFlag: 0"}},
       {"run PhyFaComSet --script " + port, {R"("DoModal": "IDOK")"}, {"out DoModal: IDOK"}},
   };
