@@ -79,7 +79,8 @@ class GroupRadioButton : public QRadioButton {
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     const int key = event->key();
-    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    const int step = forward ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
     if (step != 0 && onArrow && onArrow(step)) return;
     QRadioButton::keyPressEvent(event);
   }

@@ -47,7 +47,8 @@ TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
 // one leaves the host's own settings (no "host" written back).
 TEST(ScriptJson, CarriesTheRecordedHostState) {
   const std::string text = R"({"host":{"features":[124,130],"modules":[25],)"
-                           R"("profile":[{"section":"Settings","key":"OtherParamConfig","value":"020BD8"}]},"dialogs":[]})";
+                           R"("profile":[{"section":"Settings","key":"OtherParamConfig","value":"020BD8"}]},)"
+                           R"("dialogs":[]})";
   auto parsed = parseScript(text);
   ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
   const tk::HostState& host = std::get<tk::Script>(parsed).host;
