@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "toolkit-qt/Adapters.h"
+#include "toolkit-qt/DialogWindow.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Label.h"
