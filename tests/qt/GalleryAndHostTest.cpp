@@ -59,11 +59,11 @@ TEST(Gallery, AndHostAnswerHelpAndRefuseUnknownOptions) {
   };
   const Case cases[] = {
       {ORBEL_GALLERY, {"--help"}, 0, "OUTDIR"},
-      {ORBEL_GALLERY, {"--bogus", folder.path()}, 1, "--bogus"},
+      {ORBEL_GALLERY, {"--bogus", folder.path()}, 1, "bogus"},
       {ORBEL_GALLERY, {}, 1, "OUTDIR"},
       {ORBEL_GALLERY, {folder.path(), "--features", "12x"}, 1, "--features"},
       {ORBEL_HOST, {"--help"}, 0, "--help"},
-      {ORBEL_HOST, {"--bogus"}, 1, "--bogus"},
+      {ORBEL_HOST, {"--bogus"}, 1, "bogus"},
   };
   for (const Case& c : cases) {
     QProcess program;
