@@ -13,16 +13,19 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <span>
 
 #include "HostObjectsPanel.h"
 #include "HostSettings.h"
 #include "HostSettingsDialog.h"
 #include "decode/FormatDecoder.h"
+#include "host/FeatureManager.h"
 #include "orbel/wire/HexText.h"
 #include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
@@ -37,9 +40,21 @@ constexpr const char* kGroups[] = {"commands", "filters", "scenarios", "configur
 
 QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
+constexpr std::size_t kDumpBytesPerLine = 16;
+
+// The hex dump, 16 bytes a line, each line led by the offset of its first byte.
+QString hexDump(std::span<const std::uint8_t> bytes) {
+  QString dump;
+  for (std::size_t at = 0; at < bytes.size(); at += kDumpBytesPerLine) {
+    const auto line = bytes.subspan(at, std::min(kDumpBytesPerLine, bytes.size() - at));
+    dump += QString("%1  %2\n").arg(at, 4, 16, QChar('0')).arg(QString::fromStdString(toHex(line)));
+  }
+  return dump;
+}
+
 // "N bytes", the hex dump and every field the decoder names.
 QString describeBytes(std::span<const std::uint8_t> bytes) {
-  QString report = QString("%1 bytes\n%2\n\n").arg(bytes.size()).arg(QString::fromStdString(toHex(bytes)));
+  QString report = QString("%1 bytes\n%2\n").arg(bytes.size()).arg(hexDump(bytes));
   if (std::optional<DecodedMessage> decoded = decodeAny(bytes))
     report += QString::fromStdString(formatDecoded(*decoded, bytes));
   return report;
@@ -62,8 +77,10 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
     auto* top = new QTreeWidgetItem(exports_, {QString(group)});
     top->setFlags(Qt::ItemIsEnabled);
     for (const runner::ExportInfo& info : runner::exportTable())
-      if (info.group == group)
-        new QTreeWidgetItem(top, {text(info.name), text(info.summary)});
+      if (info.group == group) {
+        auto* row = new QTreeWidgetItem(top, {text(info.name), text(info.summary)});
+        row->setToolTip(1, text(info.summary));  // the column cuts long descriptions off
+      }
     top->setExpanded(true);
     top->setHidden(top->childCount() == 0);
   }
@@ -75,21 +92,30 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
 
   auto* argumentBox = new QWidget;
   arguments_ = new QFormLayout(argumentBox);
+  // The form scrolls rather than take the result pane's room in a small window.
+  auto* argumentScroll = new QScrollArea;
+  argumentScroll->setWidget(argumentBox);
+  argumentScroll->setWidgetResizable(true);
+  argumentScroll->setFrameShape(QFrame::NoFrame);
+  argumentScroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   auto* run = new QPushButton("&Run");
   connect(run, &QPushButton::clicked, this, [this] { runSelected(); });
   result_ = new QPlainTextEdit;
   result_->setReadOnly(true);
   result_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  result_->setLineWrapMode(QPlainTextEdit::NoWrap);  // decoded fields stay on their lines; the pane scrolls
+  result_->setMinimumHeight(result_->fontMetrics().lineSpacing() * 10);
   log_ = new QListWidget;
 
   auto* right = new QWidget;
   auto* rightLayout = new QVBoxLayout(right);
-  rightLayout->addWidget(argumentBox);
+  rightLayout->addWidget(argumentScroll);
   rightLayout->addWidget(run, 0, Qt::AlignLeft);
   auto* outputs = new QSplitter(Qt::Vertical);
   outputs->addWidget(result_);
   outputs->addWidget(log_);
-  outputs->setStretchFactor(0, 3);
+  outputs->setStretchFactor(0, 4);
+  outputs->setStretchFactor(1, 1);
   rightLayout->addWidget(outputs, 1);
 
   hostObjects_ = new HostObjectsPanel;
@@ -119,7 +145,13 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
     logLine(QString("notification %1: %2").arg(notification.code).arg(QString::fromStdString(notification.text)));
   });
   showArguments(nullptr);
-  statusBar()->showMessage("Profile: " + toolkit_.profilePath());
+  // Permanent widgets: menus' status tips do not wipe them out.
+  recordingState_ = new QLabel("Recording the next run");
+  recordingState_->setStyleSheet("color: #b00020; font-weight: bold");
+  recordingState_->setVisible(false);
+  statusBar()->addPermanentWidget(recordingState_);
+  statusBar()->addPermanentWidget(new QLabel("Profile: " + toolkit_.profilePath()), 1);
+  connect(recordNext_, &QAction::toggled, recordingState_, &QLabel::setVisible);
 }
 
 void MainWindow::buildMenus() {
@@ -158,10 +190,27 @@ QLineEdit* MainWindow::argumentEdit(const std::string& name) const {
   return found == argumentEdits_.end() ? nullptr : found->second;
 }
 
+QCheckBox* MainWindow::argumentCheck(const std::string& name) const {
+  auto found = argumentChecks_.find(name);
+  return found == argumentChecks_.end() ? nullptr : found->second;
+}
+
+// Keeps what the form holds for the selected export, for when it is chosen again.
+void MainWindow::keepFormValues() {
+  if (selected_ == nullptr) return;
+  std::map<std::string, QString>& kept = formValues_[std::string(selected_->name)];
+  for (const auto& [name, edit] : argumentEdits_) kept[name] = edit->text();
+  for (const auto& [name, box] : argumentChecks_) kept[name] = box->isChecked() ? "true" : "false";
+  if (length_ != nullptr) kept["*len"] = length_->text();
+  if (nullLength_ != nullptr) kept["*len null"] = nullLength_->isChecked() ? "true" : "false";
+}
+
 void MainWindow::showArguments(const runner::ExportInfo* info) {
+  keepFormValues();
   selected_ = info;
   while (arguments_->rowCount() > 0) arguments_->removeRow(0);
   argumentEdits_.clear();
+  argumentChecks_.clear();
   length_ = nullptr;
   nullLength_ = nullptr;
   if (info == nullptr) {
@@ -173,6 +222,7 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
   arguments_->addRow(signature);
   if (info->takesLength) {
     length_ = new QLineEdit("0");
+    connect(length_, &QLineEdit::returnPressed, this, [this] { runSelected(); });
     length_->setToolTip("Value of *len on entry: a non-zero value is a pre-set value for the enquiries");
     nullLength_ = new QCheckBox("pass a null pointer");
     auto* row = new QHBoxLayout;
@@ -180,21 +230,43 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     row->addWidget(nullLength_);
     arguments_->addRow("*len on entry:", row);
   }
-  // An empty field calls the export with the parameter's default, as
-  // `orbel run` does without --arg.
+  // A flag is a check box that starts at the parameter's default; an empty
+  // number field calls the export with the default, as `orbel run` does
+  // without --arg. Enter in a field runs the export.
   for (const runner::Parameter& parameter : info->parameters) {
+    const std::string name(parameter.name);
+    QString tip = text(parameter.meaning);
+    if (parameter.inOut) tip += "\nThe export stores its new value here after OK";
+    if (parameter.flag) {
+      auto* box = new QCheckBox(text(parameter.meaning));
+      box->setChecked(parameter.fallback != 0);
+      box->setToolTip(tip);
+      arguments_->addRow(text(parameter.name) + ":", box);
+      argumentChecks_[name] = box;
+      continue;
+    }
     auto* edit = new QLineEdit;
     const QString fallback = QString::fromStdString(runner::formatArgument(parameter, parameter.fallback));
     edit->setPlaceholderText("default: " + fallback + " (" + text(parameter.meaning) + ")");
-    QString accepted = parameter.flag ? QString("true or false")
-                                      : QString("%1 to %2, decimal or 0x hex")
-                                            .arg(QString::fromStdString(parameter.min.text()))
-                                            .arg(QString::fromStdString(parameter.max.text()));
-    if (parameter.inOut) accepted += "; the export stores its new value here after OK";
-    edit->setToolTip(text(parameter.meaning) + "\n" + accepted);
+    edit->setToolTip(tip + QString("\n%1 to %2, decimal or 0x hex")
+                               .arg(QString::fromStdString(parameter.min.text()))
+                               .arg(QString::fromStdString(parameter.max.text())));
+    connect(edit, &QLineEdit::returnPressed, this, [this] { runSelected(); });
     arguments_->addRow(text(parameter.name) + ":", edit);
-    argumentEdits_[std::string(parameter.name)] = edit;
+    argumentEdits_[name] = edit;
   }
+  restoreFormValues();
+}
+
+void MainWindow::restoreFormValues() {
+  auto found = formValues_.find(std::string(selected_->name));
+  if (found == formValues_.end()) return;
+  for (const auto& [name, value] : found->second) {
+    if (QLineEdit* edit = argumentEdit(name)) edit->setText(value);
+    if (QCheckBox* box = argumentCheck(name)) box->setChecked(value == "true");
+  }
+  if (length_ != nullptr && found->second.contains("*len")) length_->setText(found->second.at("*len"));
+  if (nullLength_ != nullptr) nullLength_->setChecked(found->second["*len null"] == "true");
 }
 
 runner::ExportCall MainWindow::callFromForm(std::string& error) const {
@@ -205,6 +277,7 @@ runner::ExportCall MainWindow::callFromForm(std::string& error) const {
     call.initialLength = static_cast<std::uint32_t>(value.value_or(0));
     call.nullLength = nullLength_->isChecked();
   }
+  for (const auto& [name, box] : argumentChecks_) call.args[name] = box->isChecked() ? 1 : 0;
   for (const auto& [name, edit] : argumentEdits_) {
     const std::string given = edit->text().trimmed().toStdString();
     if (given.empty()) continue;
@@ -225,7 +298,10 @@ void MainWindow::runSelected() {
     return;
   }
   const bool recording = recordNext_->isChecked();
-  if (recording) toolkit_.recorder().start();
+  if (recording) {
+    const FeatureManager& host = FeatureManager::Instance();
+    toolkit_.recorder().start(host.features(), host.modules());
+  }
   logLine("run " + text(selected_->name));
   running_ = true;
   runner::ExportOutcome outcome = selected_->run(call);
@@ -256,7 +332,8 @@ void MainWindow::showOutcome(const runner::ExportInfo& info, const runner::Expor
   report += describeReturned(outcome.returned);
   if (outcome.length) report += QString("\nlength: %1\n").arg(*outcome.length);
   for (const auto& [name, value] : outcome.out)
-    report += QString("out %1: %2\n").arg(QString::fromStdString(name), QString::fromStdString(value));
+    report += QString("out %1: %2\n")
+                  .arg(QString::fromStdString(name), QString::fromStdString(runner::formatOutValue(value)));
   result_->setPlainText(report);
 }
 
@@ -267,7 +344,8 @@ void MainWindow::keepInOutValues(const runner::ExportOutcome& outcome) {
   for (const runner::Parameter& parameter : selected_->parameters) {
     if (!parameter.inOut) continue;
     for (const auto& [name, value] : outcome.out)
-      if (name == parameter.name) argumentEdits_.at(name)->setText(QString::fromStdString(value));
+      if (QLineEdit* edit = argumentEdit(name); edit != nullptr && name == parameter.name)
+        edit->setText(QString::fromStdString(runner::formatOutValue(value)));
   }
 }
 

@@ -14,6 +14,7 @@
 class QAction;
 class QCheckBox;
 class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -39,13 +40,17 @@ class MainWindow : public QMainWindow {
   QString resultText() const;
   // Shows a file's bytes and every field the decoder names (File menu).
   void decodeFile(const QString& path);
-  // The argument field of a parameter of the selected export; null when it has none.
+  // The argument field of a number parameter, or the box of a flag, of the
+  // selected export; null when it has no such parameter.
   QLineEdit* argumentEdit(const std::string& name) const;
+  QCheckBox* argumentCheck(const std::string& name) const;
   HostObjectsPanel& hostObjects() const { return *hostObjects_; }
 
  private:
   void buildMenus();
   void showArguments(const runner::ExportInfo* info);
+  void keepFormValues();
+  void restoreFormValues();
   runner::ExportCall callFromForm(std::string& error) const;
   void showOutcome(const runner::ExportInfo& info, const runner::ExportOutcome& outcome);
   void keepInOutValues(const runner::ExportOutcome& outcome);
@@ -59,10 +64,14 @@ class MainWindow : public QMainWindow {
   QLineEdit* length_ = nullptr;
   QCheckBox* nullLength_ = nullptr;
   std::map<std::string, QLineEdit*> argumentEdits_;
+  std::map<std::string, QCheckBox*> argumentChecks_;
+  // What the form held for each export this session, by export and field name.
+  std::map<std::string, std::map<std::string, QString>> formValues_;
   QPlainTextEdit* result_;
   QListWidget* log_;
   HostObjectsPanel* hostObjects_;
   QAction* recordNext_;
+  QLabel* recordingState_;
   const runner::ExportInfo* selected_ = nullptr;
   bool running_ = false;
 };

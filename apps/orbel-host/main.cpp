@@ -1,9 +1,11 @@
 // orbel-host: a Qt host that loads the library as a real host would and
 // runs its exports with real dialogs.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "HostSettings.h"
 #include "MainWindow.h"
@@ -15,6 +17,20 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("orbel-host");
   QApplication::setOrganizationName("Orbel");
+  // No options of its own: --help says so, anything else is a usage error.
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Runs the exports of the Orbel dialog library with real dialogs.");
+  const QCommandLineOption help({"h", "help"}, "show this help");
+  parser.addOption(help);
+  if (!parser.parse(QApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+    const QString error = parser.errorText().isEmpty() ? "takes no arguments" : parser.errorText();
+    std::fprintf(stderr, "orbel-host: %s\n%s", qPrintable(error), qPrintable(parser.helpText()));
+    return 1;
+  }
+  if (parser.isSet(help)) {
+    std::printf("%s", qPrintable(parser.helpText()));
+    return 0;
+  }
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   QDir().mkpath(folder);
 

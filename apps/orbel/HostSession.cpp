@@ -80,13 +80,23 @@ DialogState snapshot(const tk::CDialog& dialog) {
 
 }  // namespace
 
-void applyHostOptions(const HostOptions& options) {
+void applyHostOptions(const HostOptions& options, const tk::HostState& recorded, tk::ProfileStore* profile) {
   FeatureManager::State state;
   if (options.features)
     for (int number : parseNumberList(*options.features, "--features")) state.features.insert(number);
+  else if (recorded.features)
+    state.features = *recorded.features;
   if (options.modules)
     for (int number : parseNumberList(*options.modules, "--modules")) state.modules.insert(number);
+  else if (recorded.modules)
+    state.modules = *recorded.modules;
   FeatureManager::Instance().ApplyState(std::move(state));
+  if (profile != nullptr && !options.profilePath.empty()) {
+    std::string error = tk::loadIniFile(options.profilePath, *profile);
+    if (!error.empty()) throw DataError(error);
+  } else if (profile != nullptr) {
+    for (const tk::ProfileValue& value : recorded.profile) profile->restore(value.section, value.key, value.value);
+  }
   if (options.simDefinitions.empty()) return;
   std::string error = CSimFilterInfoMan::CreateInstance(true)->LoadDefinitionFile(options.simDefinitions);
   if (!error.empty()) throw std::runtime_error(error);
@@ -98,13 +108,9 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
   options.profilePath = absolute(options.profilePath);
   options.simDefinitions = absolute(options.simDefinitions);
 
-  applyHostOptions(options);
   tk::Script script = loadScript(options.scriptPath);
   tk::ProfileStore profile;
-  if (!options.profilePath.empty()) {
-    std::string error = tk::loadIniFile(options.profilePath, profile);
-    if (!error.empty()) throw DataError(error);
-  }
+  applyHostOptions(options, script.host, &profile);
 
   SessionResult result;
   tk::ScriptedToolkit toolkit(std::move(script), profile);

@@ -61,11 +61,14 @@ struct SessionResult {
 };
 
 // The one place the CLI sets the host's state: the feature switches and host
-// modules of `options` (none when not given) and the SIM definitions of the
-// file it names (those the host finds by itself when none). Throws
-// std::runtime_error for a bad number list or a definition file that cannot
-// be used, naming the faulty entry.
-void applyHostOptions(const HostOptions& options);
+// modules of `options`, else those `recorded` in the script, else none; the
+// SIM definitions of the file `options` names (those the host finds by
+// itself when none); and the profile: the file `options` names, else the
+// values `recorded` in the script, loaded into `profile`. Throws
+// std::runtime_error for a bad number list, a profile or a definition file
+// that cannot be used, naming the faulty entry.
+void applyHostOptions(const HostOptions& options, const tk::HostState& recorded = {},
+                      tk::ProfileStore* profile = nullptr);
 
 // Applies `options`, runs `info` with `call` and collects the result, then
 // releases the objects the host kept, so that each session starts afresh.

@@ -20,6 +20,25 @@ json returnedJson(const runner::Returned& returned) {
   return nullptr;
 }
 
+// Numbers as numbers, flags as booleans, buffers as hex digits, texts as texts.
+json outJson(const runner::OutValue& value) {
+  if (const auto* number = std::get_if<std::int64_t>(&value)) return *number;
+  if (const auto* flag = std::get_if<bool>(&value)) return *flag;
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value)) return toHex(*bytes, "");
+  return std::get<std::string>(value);
+}
+
+// The file dialog options the caller gave, by name.
+json optionNames(const tk::FileDialogOptions& options) {
+  json names = json::array();
+  for (auto [given, name] : {std::pair{options.promptOverwrite, "promptOverwrite"},
+                             {options.promptCreate, "promptCreate"},
+                             {options.refuseReadOnly, "refuseReadOnly"},
+                             {options.hideReadOnly, "hideReadOnly"}})
+    if (given) names.push_back(name);
+  return names;
+}
+
 }  // namespace
 
 void printRunText(std::ostream& out, const SessionResult& result) {
@@ -36,7 +55,8 @@ void printRunText(std::ostream& out, const SessionResult& result) {
     out << "returned: null\n";
   }
   if (result.outcome.length) out << "length: " << *result.outcome.length << '\n';
-  for (const auto& [name, value] : result.outcome.out) out << "out " << name << ": " << value << '\n';
+  for (const auto& [name, value] : result.outcome.out)
+    out << "out " << name << ": " << runner::formatOutValue(value) << '\n';
   for (const tk::MessageBoxRecord& box : result.messageBoxes) out << "message box: \"" << box.text << "\"\n";
   for (const tk::FileDialogRecord& file : result.fileDialogs)
     out << (file.request.save ? "save" : "open") << " file: " << (file.answer ? *file.answer : "(cancelled)") << '\n';
@@ -53,10 +73,12 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
   json messages = json::array();
   for (const tk::MessageBoxRecord& box : result.messageBoxes) messages.push_back(box.text);
   json outValues = json::object();
-  for (const auto& [name, value] : result.outcome.out) outValues[name] = value;
+  for (const auto& [name, value] : result.outcome.out) outValues[name] = outJson(value);
   json files = json::array();
   for (const tk::FileDialogRecord& file : result.fileDialogs)
-    files.push_back({{"save", file.request.save}, {"path", file.answer ? json(*file.answer) : json(nullptr)}});
+    files.push_back({{"save", file.request.save},
+                     {"path", file.answer ? json(*file.answer) : json(nullptr)},
+                     {"options", optionNames(file.request.options)}});
   json profile = json::object();
   for (const auto& [key, value] : result.profileWrites) profile[key] = value;
   json host = json::object();

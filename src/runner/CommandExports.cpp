@@ -32,13 +32,13 @@ ExportOutcome runLockCell(const ExportCall& call) {
 }
 
 // As the host uses the class: construct, run modally and, after OK, read
-// the chosen type (returned as a number, named in `out`).
+// the chosen type (returned, and stored in `out` as the host's variable).
 ExportOutcome runIgnoreBarred(const ExportCall& call) {
   IgnoreBarred dialog(static_cast<int>(arg(call, kEnableButtons)), static_cast<unsigned char>(arg(call, kCurrentType)));
   ExportOutcome outcome;
   if (dialog.DoModal() == tk::IDOK) {
     outcome.returned = std::int64_t{dialog.currentType};
-    outcome.out.emplace_back("currentType", IgnoreBarred::GetBarredType(dialog.currentType));
+    outcome.out.emplace_back("currentType", std::int64_t{dialog.currentType});
   }
   return outcome;
 }

@@ -1,6 +1,7 @@
 #include "runner/ExportTable.h"
 
 
+#include "orbel/wire/HexText.h"
 #include "runner/ExportGroups.h"
 
 namespace orbel::runner {
@@ -61,6 +62,13 @@ std::optional<ArgValue> readArgument(const Parameter& parameter, std::string_vie
 std::string formatArgument(const Parameter& parameter, ArgValue value) {
   if (parameter.flag) return value != 0 ? "true" : "false";
   return value.text();
+}
+
+std::string formatOutValue(const OutValue& value) {
+  if (const auto* number = std::get_if<std::int64_t>(&value)) return std::to_string(*number);
+  if (const auto* flag = std::get_if<bool>(&value)) return *flag ? "true" : "false";
+  if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value)) return toHex(*bytes);
+  return std::get<std::string>(value);
 }
 
 }  // namespace orbel::runner

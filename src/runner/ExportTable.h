@@ -30,11 +30,19 @@ struct ExportCall {
   bool nullLength = false;                   // pass a null length pointer
 };
 
+// A value an export stored for its caller, typed as the variable it went
+// into: a number, a flag, a buffer (an array of bytes) or a text (a path, the
+// name of an end code).
+using OutValue = std::variant<std::int64_t, bool, std::vector<std::uint8_t>, std::string>;
+
 struct ExportOutcome {
   Returned returned;
   std::optional<std::uint32_t> length;  // *len after the call, for exports that take one
-  std::vector<std::pair<std::string, std::string>> out;
+  std::vector<std::pair<std::string, OutValue>> out;
 };
+
+// Decimal, "true" or "false", hex byte pairs ("01 00 2F"), or the text itself.
+std::string formatOutValue(const OutValue& value);
 
 // A parameter that a caller sets by name (`--arg NAME=VALUE`, the Qt host's
 // form): the value the export is called with when it is not given, the

@@ -34,10 +34,10 @@ ExportOutcome runFilterMsgMini(const ExportCall& call) {
   // The message carries its length in its first word.
   const std::size_t length = message == nullptr ? 0 : readU16LE(std::span<const std::uint8_t>(message, 2), 0);
   outcome.returned = takeOverBuffer(message, length);
-  outcome.out = {{"fullSet", std::to_string(fullSet)},
-                 {"workModeState", std::to_string(workModeState)},
-                 {"workMode", std::to_string(workMode)},
-                 {"filterType", std::to_string(filterType)}};
+  outcome.out = {{"fullSet", std::int64_t{fullSet}},
+                 {"workModeState", std::int64_t{workModeState}},
+                 {"workMode", std::int64_t{workMode}},
+                 {"filterType", std::int64_t{filterType}}};
   return outcome;
 }
 
@@ -46,7 +46,7 @@ ExportOutcome runCreateMessage(const ExportCall& call) {
   ExportOutcome outcome;
   outcome.returned = std::vector<std::uint8_t>(buffer, buffer + length);
   delete[] buffer;
-  outcome.out = {{"length", std::to_string(length)}};
+  outcome.out = {{"length", static_cast<std::int64_t>(length)}};
   return outcome;
 }
 

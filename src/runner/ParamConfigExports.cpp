@@ -3,6 +3,7 @@
 #include "orbel/builders/ParamConfigExports.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "runner/BuilderCall.h"
@@ -29,12 +30,10 @@ ExportOutcome runAmrVpCfg(const ExportCall&) {
   SaveAmrVpParam param;  // the caller's record: zeroes and an empty path
   ExportOutcome outcome;
   outcome.returned = static_cast<std::int64_t>(GetAmrVpCfg(param));
-  std::string flags;
-  for (std::uint8_t flag : param.itemFlags) flags += (flags.empty() ? "" : " ") + std::to_string(flag);
-  outcome.out = {{"itemFlags", flags},
-                 {"rangeFlag", std::to_string(param.rangeFlag)},
-                 {"firstNumber", std::to_string(param.firstNumber)},
-                 {"secondNumber", std::to_string(param.secondNumber)},
+  outcome.out = {{"itemFlags", std::vector<std::uint8_t>(std::begin(param.itemFlags), std::end(param.itemFlags))},
+                 {"rangeFlag", std::int64_t{param.rangeFlag}},
+                 {"firstNumber", std::int64_t{param.firstNumber}},
+                 {"secondNumber", std::int64_t{param.secondNumber}},
                  {"path", param.path}};
   return outcome;
 }

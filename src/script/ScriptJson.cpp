@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <set>
 #include <nlohmann/json.hpp>
 
 #include "toolkit/Types.h"
@@ -52,6 +53,7 @@ const VerbKeys kVerbKeys[] = {
     {Verb::Click, {}},
     {Verb::Type, {"text"}},
     {Verb::Set, {"text"}},
+    {Verb::Insert, {"text", "at", "replace"}},
     {Verb::Select, {"index", "text"}},
     {Verb::Check, {"state"}},
     {Verb::ClickItem, {"path", "row"}},
@@ -92,8 +94,8 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
     action.verb = candidate.verb;
     action.control = found->get<std::string>();
   }
-  if (form == nullptr) throw ScriptError{where + ": no verb (click, type, set, select, check, clickItem, selectItem, "
-                                                 "expand, setValue, scroll, resize)"};
+  if (form == nullptr) throw ScriptError{where + ": no verb (click, type, set, insert, select, check, clickItem, "
+                                                 "selectItem, expand, setValue, scroll, resize)"};
   for (const auto& [key, value] : object.items()) {
     bool known = key == tk::verbName(action.verb);
     for (const char* allowed : form->keys) known = known || key == allowed;
@@ -106,6 +108,11 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
   switch (action.verb) {
     case Verb::Type:
     case Verb::Set: action.text = text("text"); break;
+    case Verb::Insert:
+      action.text = text("text");
+      action.index = number("at");
+      action.state = object.contains("replace") ? number("replace") : 0;
+      break;
     case Verb::Select:
       expectOneOf(object, "index", "text", where);
       if (object.contains("index"))
@@ -156,10 +163,43 @@ void expectOnly(const json& object, std::initializer_list<const char*> keys, con
   }
 }
 
+std::set<int> parseNumbers(const json& value, const std::string& where) {
+  if (!value.is_array()) throw ScriptError{where + ": a list of numbers"};
+  std::set<int> numbers;
+  for (const json& number : value) {
+    if (!number.is_number_integer() || number.get<std::int64_t>() < 0 || number.get<std::int64_t>() > 0xFFFF)
+      throw ScriptError{where + ": " + number.dump() + " is not a switch or module number"};
+    numbers.insert(number.get<int>());
+  }
+  return numbers;
+}
+
+tk::HostState parseHost(const json& host) {
+  if (!host.is_object()) throw ScriptError{"host: an object with \"features\", \"modules\" and \"profile\""};
+  expectOnly(host, {"features", "modules", "profile"}, "host");
+  tk::HostState state;
+  if (host.contains("features")) state.features = parseNumbers(host["features"], "host.features");
+  if (host.contains("modules")) state.modules = parseNumbers(host["modules"], "host.modules");
+  if (host.contains("profile")) {
+    const json& values = member(host, "profile", json::value_t::array, "host");
+    for (std::size_t v = 0; v < values.size(); ++v) {
+      const std::string where = "host.profile[" + std::to_string(v) + "]";
+      if (!values[v].is_object()) throw ScriptError{where + ": {\"section\", \"key\", \"value\"}"};
+      expectOnly(values[v], {"section", "key", "value"}, where);
+      const auto text = [&](const char* key) {
+        return member(values[v], key, json::value_t::string, where).get<std::string>();
+      };
+      state.profile.push_back({text("section"), text("key"), text("value")});
+    }
+  }
+  return state;
+}
+
 tk::Script parse(const json& root) {
   if (!root.is_object()) throw ScriptError{"a script is a JSON object"};
-  expectOnly(root, {"dialogs", "files", "answers"}, "script");
+  expectOnly(root, {"host", "dialogs", "files", "answers"}, "script");
   tk::Script script;
+  if (root.contains("host")) script.host = parseHost(root["host"]);
   if (root.contains("dialogs")) {
     const json& dialogs = member(root, "dialogs", json::value_t::array, "script");
     for (std::size_t d = 0; d < dialogs.size(); ++d) {
@@ -204,6 +244,11 @@ ordered actionJson(const tk::ScriptAction& action) {
   switch (action.verb) {
     case Verb::Type:
     case Verb::Set: object["text"] = action.text; break;
+    case Verb::Insert:
+      object["text"] = action.text;
+      object["at"] = action.index.value_or(0);
+      if (action.state != 0) object["replace"] = action.state;
+      break;
     case Verb::Select:
       if (action.index)
         object["index"] = *action.index;
@@ -236,6 +281,19 @@ ordered actionJson(const tk::ScriptAction& action) {
   return object;
 }
 
+ordered hostJson(const tk::HostState& host) {
+  ordered object = ordered::object();
+  if (host.features) object["features"] = *host.features;
+  if (host.modules) object["modules"] = *host.modules;
+  if (!host.profile.empty()) {
+    ordered values = ordered::array();
+    for (const tk::ProfileValue& value : host.profile)
+      values.push_back({{"section", value.section}, {"key", value.key}, {"value", value.value}});
+    object["profile"] = values;
+  }
+  return object;
+}
+
 }  // namespace
 
 std::variant<tk::Script, std::string> parseScript(const std::string& text) {
@@ -257,7 +315,9 @@ std::string writeScript(const tk::Script& script) {
     for (const tk::ScriptAction& action : dialog.actions) actions.push_back(actionJson(action));
     dialogs.push_back({{"expect", dialog.expect}, {"do", actions}});
   }
-  ordered root{{"dialogs", dialogs}};
+  ordered root = ordered::object();
+  if (!script.host.empty()) root["host"] = hostJson(script.host);
+  root["dialogs"] = dialogs;
   if (!script.files.empty()) {
     ordered files = ordered::array();
     for (const auto& file : script.files) files.push_back(file ? ordered(*file) : ordered(nullptr));

@@ -1,5 +1,6 @@
 // The script file format of the CLI and of session recordings: one JSON
-// object with "dialogs" (per modal dialog, in the order they open:
+// object with "host" (the state the run saw: {"features": [124], "modules":
+// [25], "profile": [{"section", "key", "value"}]}), "dialogs" (per modal dialog, in the order they open:
 // {"expect": class, "do": [actions]}), "files" (answers to file dialogs,
 // null for cancel) and "answers" (to question boxes: "yes", "no", "ok",
 // "cancel" or the numeric code).

@@ -1,12 +1,19 @@
 // Labels, push buttons, check boxes and radio buttons. Qt changes a check
 // box's or radio button's state itself on a click; the refresh after the
-// action puts back whatever the model decided.
+// action puts back whatever the model decided. A radio group is one Tab stop
+// (its checked button, else its first available one) and the arrow keys
+// choose the next or previous available button of the group, as in native
+// dialogs.
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 
 #include "toolkit-qt/Adapters.h"
+#include "toolkit-qt/DialogWindow.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Label.h"
@@ -65,12 +72,30 @@ class CheckBoxAdapter : public ControlAdapter {
   QCheckBox* box_ = new QCheckBox;  // owned by the dialog window once laid out
 };
 
+// A radio button that hands the arrow keys to its adapter.
+class GroupRadioButton : public QRadioButton {
+ public:
+  std::function<bool(int step)> onArrow;  // true when the key moved the choice
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const int key = event->key();
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    const int step = forward ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    if (step != 0 && onArrow && onArrow(step)) return;
+    QRadioButton::keyPressEvent(event);
+  }
+};
+
+bool available(const tk::Control& control) { return control.enabled() && control.visible(); }
+
 class RadioAdapter : public ControlAdapter {
  public:
   RadioAdapter(tk::RadioButton& radio, DialogWindow& window) : ControlAdapter(radio, window), model_(radio) {
     radio_->setAutoExclusive(false);  // the model's group decides which button is checked
     QObject::connect(radio_, &QRadioButton::clicked, receiver(),
                      [this] { act(action(tk::ScriptAction::Verb::Click)); });
+    radio_->onArrow = [this, alive = QPointer<QObject>(receiver())](int step) { return alive && chooseNext(step); };
   }
   QWidget* widget() override { return radio_; }
 
@@ -78,11 +103,41 @@ class RadioAdapter : public ControlAdapter {
   void refreshState() override {
     radio_->setText(captionOf(control()));
     radio_->setChecked(model_.checked());
+    placeTabStop();
   }
 
  private:
+  // Only the group's checked button, or its first available one when none
+  // is checked, takes focus from the Tab key.
+  void placeTabStop() {
+    const std::vector<tk::RadioButton*>& members = model_.group().members();
+    const tk::RadioButton* stop = nullptr;
+    for (const tk::RadioButton* member : members)
+      if (available(*member) && (member->checked() || stop == nullptr)) stop = member;
+    for (const tk::RadioButton* member : members)
+      if (QWidget* shown = window().widgetFor(member->id()))
+        shown->setFocusPolicy(member == stop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+
+  // Focuses and clicks the next available button `step` away in the group, wrapping around.
+  bool chooseNext(int step) {
+    const std::vector<tk::RadioButton*>& members = model_.group().members();
+    const auto count = static_cast<int>(members.size());
+    int at = 0;
+    while (at < count && members[at] != &model_) ++at;
+    for (int moved = 1; moved < count; ++moved) {
+      const tk::RadioButton* next = members[((at + step * moved) % count + count) % count];
+      auto* button = qobject_cast<QRadioButton*>(window().widgetFor(next->id()));
+      if (!available(*next) || button == nullptr) continue;
+      button->setFocus(Qt::TabFocusReason);
+      button->click();
+      return true;
+    }
+    return false;
+  }
+
   tk::RadioButton& model_;
-  QRadioButton* radio_ = new QRadioButton;  // owned by the dialog window once laid out
+  GroupRadioButton* radio_ = new GroupRadioButton;  // owned by the dialog window once laid out
 };
 
 }  // namespace

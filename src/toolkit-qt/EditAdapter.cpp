@@ -1,8 +1,10 @@
 // Edit fields. Qt has already changed the text when it tells us; the change
 // becomes the model's user action: characters added at the end are typed
 // (through the field's filter), one character removed at the end is a
-// backspace, anything else replaces the whole text as a paste does. The
-// refresh then shows the text the model kept.
+// backspace, one character typed or deleted anywhere else (over a selection
+// or not) is an insertion at the caret (through the filter), and anything
+// else replaces the whole text as a paste does. The refresh then shows the
+// text the model kept.
 #include <QLineEdit>
 
 #include "toolkit-qt/Adapters.h"
@@ -33,13 +35,29 @@ class EditAdapter : public ControlAdapter {
  private:
   void userEdited(const std::string& now) {
     const std::string& before = model_.text();
+    // The changed stretch: what `now` holds between the text both keep at the start and at the end.
+    std::size_t head = 0;
+    while (head < before.size() && head < now.size() && before[head] == now[head]) ++head;
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < now.size() - head &&
+           before[before.size() - 1 - tail] == now[now.size() - 1 - tail])
+      ++tail;
+    const std::size_t removed = before.size() - head - tail;
+    const std::string added = now.substr(head, now.size() - head - tail);
+    if (removed == 0 && added.empty()) return;
+
     tk::ScriptAction edit = action(tk::ScriptAction::Verb::Set);
-    if (now.size() > before.size() && now.compare(0, before.size(), before) == 0) {
+    if (removed == 0 && head == before.size()) {
       edit.verb = tk::ScriptAction::Verb::Type;
-      edit.text = now.substr(before.size());
-    } else if (now.size() + 1 == before.size() && before.compare(0, now.size(), now) == 0) {
+      edit.text = added;
+    } else if (added.empty() && removed == 1 && head + 1 == before.size()) {
       edit.verb = tk::ScriptAction::Verb::Type;
       edit.text = std::string(1, tk::Edit::kBackspace);
+    } else if (added.size() == 1 || (added.empty() && removed > 0)) {
+      edit.verb = tk::ScriptAction::Verb::Insert;
+      edit.text = added;
+      edit.index = static_cast<int>(head);
+      edit.state = static_cast<int>(removed);
     } else {
       edit.text = now;
     }

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 
 #include "toolkit-qt/DialogWindow.h"
 #include "toolkit/IniFile.h"
@@ -54,12 +55,44 @@ int answerOf(int button) {
   }
 }
 
+// The caller's options as Qt's file dialog takes them, at a size where the
+// name, size and date columns are readable.
+void configureFileDialog(QFileDialog& dialog, const tk::FileDialogRequest& request) {
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.save || request.options.promptCreate ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.options.promptOverwrite);
+  if (request.options.hideReadOnly) dialog.setFilter(dialog.filter() | QDir::Writable);
+  if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+  dialog.resize(std::max(dialog.sizeHint().width(), 760), std::max(dialog.sizeHint().height(), 480));
+}
+
+// Whether the options let the chosen file through, asking the user where
+// they say so; a refused file sends the user back to the dialog.
+bool acceptsChosenFile(QFileDialog& dialog, const tk::FileDialogOptions& options, const QString& chosen) {
+  const QFileInfo file(chosen);
+  if (options.refuseReadOnly && file.exists() && !file.isWritable()) {
+    QMessageBox::warning(&dialog, dialog.windowTitle(),
+                         chosen + "\nThis file is read-only.\nChoose another name or change the file's attributes.");
+    return false;
+  }
+  if (options.promptCreate && dialog.acceptMode() == QFileDialog::AcceptOpen && !file.exists())
+    return QMessageBox::question(&dialog, dialog.windowTitle(),
+                                 chosen + "\nThis file does not exist.\nDo you want to create it?") == QMessageBox::Yes;
+  return true;
+}
+
 }  // namespace
 
 QtToolkit::QtToolkit(const QString& profilePath)
     : profilePath_(QFileInfo(profilePath).absoluteFilePath().toStdString()) {
   profileError_ = tk::loadIniFile(profilePath_, profile_);
-  profile_.onWrite = [this](const tk::ProfileStore::Key&, const std::string&) { saveProfile(); };
+  profile_.onWrite = [this](const tk::ProfileStore::Key& key, const std::string&) {
+    saveProfile();
+    recorder_.profileWritten(key.first, key.second);
+  };
+  profile_.onRead = [this](const tk::ProfileStore::Key& key, const std::string& text) {
+    recorder_.profileRead(key.first, key.second, text);
+  };
 }
 
 QtToolkit::~QtToolkit() = default;
@@ -151,15 +184,16 @@ std::optional<std::string> QtToolkit::chooseFile(const tk::FileDialogRequest& re
       return *given;
     }
   }
-  QString start = QString::fromStdString(request.folder);
-  if (!request.fileName.empty()) start += '/' + QString::fromStdString(request.fileName);
-  QWidget* owner = ownerOf(nullptr);
-  const QString title = QString::fromStdString(request.title);
-  const QString filter = qtFilter(request.filter);
-  QString chosen = request.save ? QFileDialog::getSaveFileName(owner, title, start, filter)
-                                : QFileDialog::getOpenFileName(owner, title, start, filter);
+  QFileDialog dialog(ownerOf(nullptr), QString::fromStdString(request.title), QString::fromStdString(request.folder),
+                     qtFilter(request.filter));
+  configureFileDialog(dialog, request);
   std::optional<std::string> answer;
-  if (!chosen.isEmpty()) answer = chosen.toStdString();
+  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString chosen = dialog.selectedFiles().front();
+    if (!acceptsChosenFile(dialog, request.options, chosen)) continue;
+    answer = chosen.toStdString();
+    break;
+  }
   recorder_.fileAnswer(answer);
   return answer;
 }

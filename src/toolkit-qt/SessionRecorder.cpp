@@ -4,15 +4,19 @@
 
 namespace tkqt {
 
-void SessionRecorder::start() {
+void SessionRecorder::start(std::set<int> features, std::set<int> modules) {
   script_ = {};
+  script_.host.features = std::move(features);
+  script_.host.modules = std::move(modules);
   open_.clear();
+  profileSeen_.clear();
   recording_ = true;
 }
 
 tk::Script SessionRecorder::stop() {
   recording_ = false;
   open_.clear();
+  profileSeen_.clear();
   return std::exchange(script_, {});
 }
 
@@ -45,6 +49,14 @@ void SessionRecorder::fileAnswer(const std::optional<std::string>& path) {
 
 void SessionRecorder::questionAnswer(int answer) {
   if (recording_) script_.answers.push_back(answer);
+}
+
+void SessionRecorder::profileRead(const std::string& section, const std::string& key, const std::string& value) {
+  if (recording_ && profileSeen_.emplace(section, key).second) script_.host.profile.push_back({section, key, value});
+}
+
+void SessionRecorder::profileWritten(const std::string& section, const std::string& key) {
+  if (recording_) profileSeen_.emplace(section, key);
 }
 
 }  // namespace tkqt

@@ -129,6 +129,7 @@ const char* verbName(ScriptAction::Verb verb) {
     case Verb::Click: return "click";
     case Verb::Type: return "type";
     case Verb::Set: return "set";
+    case Verb::Insert: return "insert";
     case Verb::Select: return "select";
     case Verb::Check: return "check";
     case Verb::ClickItem: return "clickItem";
@@ -155,6 +156,15 @@ std::string applyAction(CDialog& dialog, const ScriptAction& action) {
       if (kind != ControlKind::Edit) return wrongKind(*control, action);
       auto& edit = static_cast<Edit&>(*control);
       return outcome(action.verb == Verb::Type ? edit.type(action.text) : edit.paste(action.text), *control, action);
+    }
+    case Verb::Insert: {
+      if (kind != ControlKind::Edit) return wrongKind(*control, action);
+      auto& edit = static_cast<Edit&>(*control);
+      const int at = action.index.value_or(0);
+      if (at < 0 || action.state < 0 || static_cast<std::size_t>(at + action.state) > edit.text().size())
+        return "insert on '" + control->id() + "': the caret and selection lie outside \"" + edit.text() + '"';
+      return outcome(edit.insert(static_cast<std::size_t>(at), static_cast<std::size_t>(action.state), action.text),
+                     *control, action);
     }
     case Verb::Select: return select(*control, action);
     case Verb::Check:

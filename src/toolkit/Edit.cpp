@@ -34,6 +34,22 @@ void Edit::typeOne(char c) {
   notifyChange();
 }
 
+bool Edit::insert(std::size_t at, std::size_t replace, std::string_view chars) {
+  if (!acceptsUserAction() || at > text_.size() || replace > text_.size() - at) return false;
+  if (chars.empty() && replace > 0) replaceText(text_.substr(0, at) + text_.substr(at + replace));
+  for (char c : chars) {
+    std::string head = text_.substr(0, at);
+    const std::string tail = text_.substr(at + replace);
+    if (!admitsChar(head + tail, c)) continue;
+    std::string next = head + c + tail;
+    replaceText(next);
+    if (text_ != next) continue;  // undone by the check of the whole text
+    ++at;
+    replace = 0;
+  }
+  return true;
+}
+
 bool Edit::paste(std::string text) {
   if (!acceptsUserAction()) return false;
   replaceText(std::move(text));

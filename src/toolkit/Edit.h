@@ -25,6 +25,12 @@ class Edit : public Control {
   // User action: characters one at a time through the filter; a backspace
   // removes the last character. Returns false when the field refuses input.
   bool type(std::string_view chars);
+  // User action: characters typed with the caret at `at` and the `replace`
+  // characters from there selected. Each passes the filter as the field
+  // would hold it without the selection; the first one admitted replaces the
+  // selection. Without characters the selection is deleted. Returns false
+  // when the field refuses input or the range lies outside the text.
+  bool insert(std::size_t at, std::size_t replace, std::string_view chars);
   // User action: replaces the whole text at once, as a paste does.
   bool paste(std::string text);
 

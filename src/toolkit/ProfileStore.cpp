@@ -15,10 +15,17 @@ int hexDigit(char c) {
 
 }  // namespace
 
-int ProfileStore::getInt(const std::string& section, const std::string& key, int fallback) const {
+const std::string* ProfileStore::find(const std::string& section, const std::string& key) const {
   auto found = values_.find({section, key});
-  if (found == values_.end()) return fallback;
-  const std::string& text = found->second;
+  if (found == values_.end()) return nullptr;
+  if (onRead) onRead(found->first, found->second);
+  return &found->second;
+}
+
+int ProfileStore::getInt(const std::string& section, const std::string& key, int fallback) const {
+  const std::string* stored = find(section, key);
+  if (stored == nullptr) return fallback;
+  const std::string& text = *stored;
   int value = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   return error == std::errc() && end == text.data() + text.size() ? value : fallback;
@@ -26,15 +33,15 @@ int ProfileStore::getInt(const std::string& section, const std::string& key, int
 
 std::string ProfileStore::getString(const std::string& section, const std::string& key,
                                     const std::string& fallback) const {
-  auto found = values_.find({section, key});
-  return found == values_.end() ? fallback : found->second;
+  const std::string* stored = find(section, key);
+  return stored == nullptr ? fallback : *stored;
 }
 
 std::optional<std::vector<std::uint8_t>> ProfileStore::getBinary(const std::string& section,
                                                                  const std::string& key) const {
-  auto found = values_.find({section, key});
-  if (found == values_.end() || found->second.size() % 2 != 0) return std::nullopt;
-  const std::string& text = found->second;
+  const std::string* stored = find(section, key);
+  if (stored == nullptr || stored->size() % 2 != 0) return std::nullopt;
+  const std::string& text = *stored;
   std::vector<std::uint8_t> bytes;
   bytes.reserve(text.size() / 2);
   for (std::size_t i = 0; i < text.size(); i += 2) {

@@ -35,8 +35,11 @@ class ProfileStore {
 
   // Told of every write, with the value as stored text (write-through storage).
   std::function<void(const Key&, const std::string&)> onWrite;
+  // Told of every read of a value that is present, with its stored text (session recording).
+  std::function<void(const Key&, const std::string&)> onRead;
 
  private:
+  const std::string* find(const std::string& section, const std::string& key) const;
   void write(const std::string& section, const std::string& key, std::string text);
 
   std::map<Key, std::string> values_;

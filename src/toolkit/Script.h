@@ -1,9 +1,11 @@
 // A script of user actions: what a user does in each modal dialog, in the
-// order the dialogs open, with the answers to file dialogs and question boxes.
+// order the dialogs open, with the answers to file dialogs and question boxes,
+// and the host state the actions were recorded in.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ struct ScriptAction {
     Click,       // button, check box, radio button
     Type,        // edit: `text` one character at a time ('\b' erases)
     Set,         // edit: the whole `text`, as a paste
+    Insert,      // edit: `text` typed at caret `index` over the `state` characters from there (a selection)
     Select,      // combo box, tab strip, property sheet: `index` or `text`
     Check,       // check box or radio button to `state`
     ClickItem,   // tree item's state image, list row's tick box
@@ -41,7 +44,26 @@ struct DialogScript {
   std::vector<ScriptAction> actions;
 };
 
+// A profile value as stored: integers in decimal, binary values as hex digits.
+struct ProfileValue {
+  std::string section;
+  std::string key;
+  std::string value;
+  bool operator==(const ProfileValue&) const = default;
+};
+
+// The host state a run saw: the feature switches that were on, the host
+// modules present and the profile values the dialogs read. A replay sets it
+// before the run; what is absent is left as the replaying host has it.
+struct HostState {
+  std::optional<std::set<int>> features;
+  std::optional<std::set<int>> modules;
+  std::vector<ProfileValue> profile;
+  bool empty() const { return !features && !modules && profile.empty(); }
+};
+
 struct Script {
+  HostState host;
   std::vector<DialogScript> dialogs;
   std::vector<std::optional<std::string>> files;  // nothing = the user cancels
   std::vector<int> answers;                       // IDYES, IDNO, IDOK, IDCANCEL

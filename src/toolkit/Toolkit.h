@@ -11,6 +11,15 @@ namespace tk {
 
 class CDialog;
 
+// What the caller of a file dialog asks of it besides the file.
+struct FileDialogOptions {
+  bool promptOverwrite = false;  // saving: ask before replacing a file that exists
+  bool promptCreate = false;     // opening: a file that does not exist may be named, after asking
+  bool refuseReadOnly = false;   // a read-only file is refused and the user chooses again
+  bool hideReadOnly = false;     // read-only files are left out of the list
+  bool operator==(const FileDialogOptions&) const = default;
+};
+
 struct FileDialogRequest {
   bool save = false;
   std::string title;
@@ -18,6 +27,7 @@ struct FileDialogRequest {
   std::string defaultExt;  // without the dot
   std::string fileName;    // proposed name
   std::string folder;      // where the dialog opens
+  FileDialogOptions options;
 };
 
 // A synchronous message to the host's main window.

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "orbel/Version.h"
 
@@ -139,7 +140,7 @@ TEST_F(Cli, RunsTheBarredCellClassAndReportsTheChosenType) {
   Result result = orbel("run IgnoreBarred --arg enableButtons=1 --arg currentType=0 --script " + script + " --json");
   EXPECT_EQ(result.status, 0) << result.output;
   EXPECT_NE(result.output.find(R"("returned": 1)"), std::string::npos) << result.output;
-  EXPECT_NE(result.output.find(R"("currentType": "Ignore Barred")"), std::string::npos);
+  EXPECT_NE(result.output.find(R"("currentType": 1)"), std::string::npos);
 
   const std::string query = file("q.json", R"({"dialogs":[{"do":[{"click":"query"}]}]})");
   result = orbel("run IgnoreBarred --arg enableButtons=0 --script " + query + " --json");
@@ -155,7 +156,7 @@ TEST_F(Cli, BuildsACompactFilterSavesItAndDecodesTheFile) {
   EXPECT_EQ(full.status, 0) << full.output;
   EXPECT_NE(full.output.find(R"("returned": "9407ff000900ca320000ff2e000000000000)"), std::string::npos)
       << full.output;  // 28 + 4 x 478 bytes
-  EXPECT_NE(full.output.find(R"("fullSet": "1")"), std::string::npos);
+  EXPECT_NE(full.output.find(R"("fullSet": 1)"), std::string::npos);
 
   const std::string path = (folder_ / "opt2.flt_HLS").string();
   const std::string script = file("s.json", R"({"dialogs":[{"do":[{"click":"filter.option2"},{"click":"save"},)"
@@ -337,8 +338,8 @@ TEST_F(Cli, BuildsTheOtherParameterCommandAndPrintsTheAmrRecord) {
       {"set":"first","text":"-5"},{"click":"ok"}]}],"files":[")" + (folder_ / "voice").string() + R"("]})");
   result = orbel("run GetAmrVpCfg --script " + amr + " --json");
   EXPECT_NE(result.output.find(R"("returned": 1)"), std::string::npos) << result.output;
-  EXPECT_NE(result.output.find(R"("itemFlags": "0 1 0 0 0 0 0 0 0")"), std::string::npos);
-  EXPECT_NE(result.output.find(R"("firstNumber": "-5")"), std::string::npos);
+  EXPECT_NE(result.output.find(R"("itemFlags": "000100000000000000")"), std::string::npos);
+  EXPECT_NE(result.output.find(R"("firstNumber": -5)"), std::string::npos);
   EXPECT_NE(result.output.find(R"("path": ")" + (folder_ / "voice.AmrVp").string() + '"'), std::string::npos);
 }
 
@@ -457,6 +458,39 @@ TEST_F(Cli, RefusesAScriptIndexBeyondTheIntRange) {
   Result result = orbel("run OrbelGetTmrEnqueryBuffer --script " + script);
   EXPECT_NE(result.status, 0) << result.output;
   EXPECT_NE(result.output.find("\"index\" is out of range"), std::string::npos) << result.output;
+}
+
+// `out` in --json is typed as the variable the export stored into: numbers
+// as numbers, buffers as hex digits, texts (paths, end codes) as texts; the
+// text output prints the same values. File dialogs list the options their
+// caller gave.
+TEST_F(Cli, OutValuesAreTypedInJsonAndReadableInText) {
+  struct Case {
+    std::string command;
+    std::vector<std::string> json;
+    std::vector<std::string> text;
+  };
+  const std::string amr =
+      file("a.json", R"({"dialogs":[{"do":[{"click":"item.1"},{"click":"item.9"},{"click":"ok"}]}],)"
+                     R"("files":[")" + (folder_ / "v").string() + R"("]})");
+  const std::string port = file("p.json", R"({"dialogs":[{"do":[{"click":"ok"}]}]})");
+  const Case cases[] = {
+      {"run GetFilterMsgMini --arg filterType=3 --arg interactive=false",
+       {R"("filterType": 3)", R"("workMode": 0)", R"("workModeState": 0)"},
+       {"out filterType: 3"}},
+      {"run GetAmrVpCfg --script " + amr,
+       {R"("itemFlags": "010000000000000001")", R"("rangeFlag": 0)", R"("path": ")" + (folder_ / "v.AmrVp").string(),
+        R"("save": true)", R"("promptOverwrite")", R"("hideReadOnly")"},
+       {"out itemFlags: 01 00 00 00 00 00 00 00 01", "out rangeFlag: 0"}},
+      {"run PhyFaComSet --script " + port, {R"("DoModal": "IDOK")"}, {"out DoModal: IDOK"}},
+  };
+  for (const Case& c : cases) {
+    Result json = orbel(c.command + " --json");
+    EXPECT_EQ(json.status, 0) << c.command << '\n' << json.output;
+    for (const std::string& expected : c.json) EXPECT_NE(json.output.find(expected), std::string::npos) << expected;
+    Result text = orbel(c.command);
+    for (const std::string& expected : c.text) EXPECT_NE(text.output.find(expected), std::string::npos) << expected;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
+#include <QStatusBar>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -45,6 +47,36 @@ TEST(Gallery, ItsScriptsParseAndTheirDialogsRender) {
         << script.fileName().toStdString();
 }
 
+// --help prints the usage and draws nothing; an unknown option or a missing
+// folder is a usage error, for the gallery and the host alike.
+TEST(Gallery, AndHostAnswerHelpAndRefuseUnknownOptions) {
+  QTemporaryDir folder;
+  struct Case {
+    const char* program;
+    QStringList arguments;
+    int exitCode;
+    const char* output;
+  };
+  const Case cases[] = {
+      {ORBEL_GALLERY, {"--help"}, 0, "OUTDIR"},
+      {ORBEL_GALLERY, {"--bogus", folder.path()}, 1, "bogus"},
+      {ORBEL_GALLERY, {}, 1, "OUTDIR"},
+      {ORBEL_GALLERY, {folder.path(), "--features", "12x"}, 1, "--features"},
+      {ORBEL_HOST, {"--help"}, 0, "--help"},
+      {ORBEL_HOST, {"--bogus"}, 1, "bogus"},
+  };
+  for (const Case& c : cases) {
+    QProcess program;
+    program.setWorkingDirectory(folder.path());
+    program.start(c.program, c.arguments);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QString output = program.readAllStandardOutput() + program.readAllStandardError();
+    EXPECT_EQ(program.exitCode(), c.exitCode) << c.arguments.join(' ').toStdString() << '\n' << output.toStdString();
+    EXPECT_TRUE(output.contains(c.output)) << output.toStdString();
+  }
+  EXPECT_TRUE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
 TEST(Host, RunsTheChosenExportWithRealDialogsAndDecodesTheResult) {
   QtHost host;
   orbel::host::MainWindow window(host.toolkit());
@@ -67,8 +99,8 @@ TEST(Host, ArgumentFormUsesDefaultsAndKeepsInOutValues) {
   QtHost host;
   orbel::host::MainWindow window(host.toolkit());
   ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
-  ASSERT_NE(window.argumentEdit("interactive"), nullptr);
-  EXPECT_TRUE(window.argumentEdit("interactive")->placeholderText().startsWith("default: true ("));
+  ASSERT_NE(window.argumentCheck("interactive"), nullptr);
+  EXPECT_TRUE(window.argumentCheck("interactive")->isChecked());
   EXPECT_TRUE(window.argumentEdit("filterType")->placeholderText().startsWith("default: 0 ("));
   int shown = 0;
   host.drive([&](tkqt::DialogWindow& dialog) {
@@ -83,7 +115,7 @@ TEST(Host, ArgumentFormUsesDefaultsAndKeepsInOutValues) {
   EXPECT_EQ(window.argumentEdit("filterType")->text(), "5");
   EXPECT_TRUE(window.resultText().contains("returned 940 bytes")) << window.resultText().toStdString();  // 228 SAPs
 
-  window.argumentEdit("interactive")->setText("false");
+  window.argumentCheck("interactive")->setChecked(false);
   window.runSelected();
   EXPECT_EQ(shown, 1);  // confirmed without a window
   EXPECT_TRUE(window.resultText().contains("out filterType: 5")) << window.resultText().toStdString();
@@ -93,9 +125,9 @@ TEST(Host, LockCellRunsWithTheArgumentsOfTheForm) {
   QtHost host;
   orbel::host::MainWindow window(host.toolkit());
   ASSERT_TRUE(window.selectExport("OrbelGetLockCellBuffer"));
-  for (auto [name, value] : {std::pair{"presetFlags", "3"}, {"cellId", "0xFF"}, {"frequency", "10055"}, {"b2", "true"},
-                             {"b3", "true"}})
+  for (auto [name, value] : {std::pair{"presetFlags", "3"}, {"cellId", "0xFF"}, {"frequency", "10055"}})
     window.argumentEdit(name)->setText(value);
+  for (const char* flag : {"b2", "b3"}) window.argumentCheck(flag)->setChecked(true);
   host.drive([](tkqt::DialogWindow& dialog) {
     EXPECT_TRUE(checked(dialog, "mode.1"));
     EXPECT_EQ(text(dialog, "cell"), "-");
@@ -106,6 +138,44 @@ TEST(Host, LockCellRunsWithTheArgumentsOfTheForm) {
   const QString result = window.resultText();
   EXPECT_TRUE(result.contains("01 FF 27 47")) << result.toStdString();
   EXPECT_TRUE(result.contains("cell parameter id: 0xFF (any cell)")) << result.toStdString();
+}
+
+// The form keeps each export's values for the session, Enter in a field
+// runs the export, the dump shows offsets and an armed recording shows.
+TEST(Host, KeepsEachExportsArgumentsAndRunsOnEnter) {
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  window.show();
+  ASSERT_TRUE(window.selectExport("OrbelGetLockCellBuffer"));
+  window.argumentEdit("frequency")->setText("10055");
+  window.argumentCheck("b2")->setChecked(true);
+  ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
+  window.argumentEdit("filterType")->setText("4");
+  window.argumentCheck("interactive")->setChecked(false);
+  QTest::keyClick(window.argumentEdit("filterType"), Qt::Key_Return);  // runs without a dialog
+  const QString result = window.resultText();
+  EXPECT_TRUE(result.contains("returned 1940 bytes")) << result.toStdString();
+  EXPECT_TRUE(result.contains("\n0000  94 07 FF 00")) << result.toStdString();
+  EXPECT_TRUE(result.contains("\n0010  ")) << result.toStdString();
+
+  ASSERT_TRUE(window.selectExport("OrbelGetLockCellBuffer"));
+  EXPECT_EQ(window.argumentEdit("frequency")->text(), "10055");
+  EXPECT_TRUE(window.argumentCheck("b2")->isChecked());
+  ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
+  EXPECT_EQ(window.argumentEdit("filterType")->text(), "4");
+  EXPECT_FALSE(window.argumentCheck("interactive")->isChecked());
+
+  QAction* record = nullptr;
+  for (QAction* action : window.findChildren<QAction*>())
+    if (action->text() == "&Record the next run") record = action;
+  ASSERT_NE(record, nullptr);
+  QLabel* armed = nullptr;
+  for (QLabel* label : window.statusBar()->findChildren<QLabel*>())
+    if (label->text() == "Recording the next run") armed = label;
+  ASSERT_NE(armed, nullptr);
+  EXPECT_TRUE(armed->isHidden());
+  record->setChecked(true);
+  EXPECT_FALSE(armed->isHidden());
 }
 
 // A newcomer's round: build an option, save it, decode the file, load it
@@ -179,7 +249,7 @@ TEST(Host, HostObjectsPanelShowsAndEditsTheSapFilterManagerTheExportsUse) {
   EXPECT_TRUE(window.resultText().contains("attribute of SAP 2080: 2")) << window.resultText().toStdString();
 
   ASSERT_TRUE(window.selectExport("SapFilterManager::CreateMessage"));
-  window.argumentEdit("userOnly")->setText("true");
+  window.argumentCheck("userOnly")->setChecked(true);
   window.runSelected();
   EXPECT_TRUE(window.resultText().contains("SAP filter message, 2 SAPs")) << window.resultText().toStdString();
 

@@ -15,14 +15,17 @@ TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
       {"select":"entry","index":2},{"select":"entry","text":"Timer Poll"},{"check":"box","state":2},
       {"clickItem":"tree","path":["RRC","SAP 1"]},{"selectItem":"list","row":3},{"expand":"tree","path":["RRC"],"state":0},
       {"setValue":"fields","path":["a","b"],"text":"0x1"},{"scroll":"pane","request":"thumb","position":40},
-      {"resize":"pane","height":120}]}],
+      {"resize":"pane","height":120},{"insert":"instance","text":"9","at":1,"replace":2}]}],
       "files":["/tmp/a.flt_HLS",null],"answers":["yes","no",1]})";
   auto parsed = parseScript(text);
   ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
   const tk::Script& script = std::get<tk::Script>(parsed);
   ASSERT_EQ(script.dialogs.size(), 1u);
   const auto& actions = script.dialogs[0].actions;
-  ASSERT_EQ(actions.size(), 12u);
+  ASSERT_EQ(actions.size(), 13u);
+  EXPECT_EQ(actions[12].verb, tk::ScriptAction::Verb::Insert);
+  EXPECT_EQ(actions[12].index, 1);
+  EXPECT_EQ(actions[12].state, 2);
   EXPECT_EQ(actions[6].path, (std::vector<std::string>{"RRC", "SAP 1"}));
   EXPECT_EQ(actions[7].row, 3);
   EXPECT_EQ(actions[8].state, 0);
@@ -40,6 +43,27 @@ TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
   EXPECT_EQ(writeScript(std::get<tk::Script>(again)), written);
 }
 
+// The host state a recording saw survives the file format; a script without
+// one leaves the host's own settings (no "host" written back).
+TEST(ScriptJson, CarriesTheRecordedHostState) {
+  const std::string text = R"({"host":{"features":[124,130],"modules":[25],)"
+                           R"("profile":[{"section":"Settings","key":"OtherParamConfig","value":"020BD8"}]},)"
+                           R"("dialogs":[]})";
+  auto parsed = parseScript(text);
+  ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
+  const tk::HostState& host = std::get<tk::Script>(parsed).host;
+  EXPECT_EQ(host.features, (std::set<int>{124, 130}));
+  EXPECT_EQ(host.modules, (std::set<int>{25}));
+  EXPECT_EQ(host.profile, (std::vector<tk::ProfileValue>{{"Settings", "OtherParamConfig", "020BD8"}}));
+  auto again = parseScript(writeScript(std::get<tk::Script>(parsed)));
+  EXPECT_EQ(std::get<tk::Script>(again).host.profile, host.profile);
+
+  const tk::Script noHost = std::get<tk::Script>(parseScript(R"({"host":{"features":[]}})"));
+  EXPECT_EQ(noHost.host.features, std::set<int>{});
+  EXPECT_EQ(noHost.host.modules, std::nullopt);
+  EXPECT_EQ(writeScript(tk::Script{}).find("host"), std::string::npos);
+}
+
 TEST(ScriptJson, RefusesMalformedScriptsNamingThePlace) {
   for (const auto& [text, fragment] : std::vector<std::pair<std::string, std::string>>{
            {"[", "not valid JSON"},
@@ -54,6 +78,12 @@ TEST(ScriptJson, RefusesMalformedScriptsNamingThePlace) {
            {R"({"dialogs":[{"do":[{"clickItem":"t"}]}]})", "either \"path\" or \"row\""},
            {R"({"dialogs":[{"do":[{"clickItem":"t","path":[]}]}]})", "\"path\" is empty"},
            {R"({"dialogs":[{"do":[{"clickItem":"t","path":[1]}]}]})", "texts only"},
+           {R"({"dialogs":[{"do":[{"insert":"a","text":"9"}]}]})", "\"at\" is missing"},
+           {R"({"host":[]})", "host: an object"},
+           {R"({"host":{"switches":[1]}})", "host: unexpected \"switches\""},
+           {R"({"host":{"features":[-1]}})", "host.features: -1 is not"},
+           {R"({"host":{"modules":"25"}})", "host.modules: a list"},
+           {R"({"host":{"profile":[{"section":"S","key":"K"}]}})", "host.profile[0]: \"value\" is missing"},
        }) {
     auto parsed = parseScript(text);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << text;

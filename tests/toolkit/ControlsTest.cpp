@@ -90,6 +90,32 @@ TEST(Edit, ATextThatFailsTheWholeTextCheckIsUndoneButStillNotified) {
   EXPECT_EQ(notified, 4);
 }
 
+// Typing at the caret or over a selection passes the same filter and check
+// as typing at the end; a refused character leaves the selection in place.
+TEST(Edit, InsertionAtTheCaretAndOverASelectionPassesTheFilter) {
+  struct Case {
+    const char* start;
+    std::size_t at;
+    std::size_t replace;
+    const char* typed;
+    const char* expected;
+    int changes;
+  };
+  for (const Case& c : {Case{"12", 0, 0, "9", "912", 1}, Case{"12", 1, 0, "a", "12", 0}, Case{"12", 1, 1, "a", "12", 0},
+                        Case{"123", 1, 1, "5", "153", 1}, Case{"12", 1, 0, "34", "132", 2},  // "1342" is undone
+                        Case{"123", 0, 3, "", "", 1}, Case{"123", 1, 2, "7a8", "178", 2}}) {
+    DigitEdit edit("e", c.start);
+    int changes = 0;
+    edit.onChange = [&] { ++changes; };
+    EXPECT_TRUE(edit.insert(c.at, c.replace, c.typed));
+    EXPECT_EQ(edit.text(), c.expected) << c.start << " at " << c.at << " typed " << c.typed;
+    EXPECT_EQ(changes, c.changes) << c.start << " at " << c.at << " typed " << c.typed;
+  }
+  DigitEdit edit("e", "12");
+  EXPECT_FALSE(edit.insert(3, 0, "1"));
+  EXPECT_FALSE(edit.insert(1, 2, "1"));
+}
+
 TEST(ComboBox, DeletingKeepsTheSelectionOnTheSameItem) {
   tk::ComboBox combo("c");
   for (const char* text : {"a", "b", "c", "d"}) combo.addString(text);

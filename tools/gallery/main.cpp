@@ -1,17 +1,22 @@
-// orbel-gallery OUTDIR [--scripts DIR]: renders every dialog the exports
-// open to a PNG at its default size, on the offscreen platform, so that
-// anyone can look at all dialogs without a display. A script DIR/EXPORT.json
-// (the CLI's format; DIR defaults to the repository's examples/gallery, or
-// share/orbel/gallery beside an installed gallery) puts
-// a dialog into a state worth showing first; its actions are applied up to,
-// not including, a click on OK or Cancel.
+// orbel-gallery OUTDIR [--scripts DIR] [--features LIST] [--modules LIST]:
+// renders every dialog the exports open to a PNG at its default size, on the
+// offscreen platform, so that anyone can look at all dialogs without a
+// display. A script DIR/EXPORT.json (the CLI's format; DIR defaults to the
+// repository's examples/gallery, or share/orbel/gallery beside an installed
+// gallery) puts a dialog into a state worth showing first: its host state (switches, modules, profile values) is set
+// for the run, and its actions are applied up to, not including, a click on OK or Cancel.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
+#include <optional>
+#include <set>
+#include <utility>
+#include <variant>
 
 #include "host/FeatureManager.h"
+#include "host/ScopedHostState.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/ExportTable.h"
 #include "script/ScriptJson.h"
@@ -21,7 +26,7 @@
 
 namespace {
 
-tk::Script loadScript(const QString& path) {
+tk::Script loadScript(const QString &path) {
   const tk::FileRead read = tk::readRegularFile(path.toStdString(), orbel::script::kScriptSizeLimit);
   if (read.status == tk::FileRead::Status::Missing) return {};
   if (!read.ok()) {
@@ -29,12 +34,12 @@ tk::Script loadScript(const QString& path) {
     return {};
   }
   auto parsed = orbel::script::parseScript(read.bytes);
-  if (auto* script = std::get_if<tk::Script>(&parsed)) return *script;
+  if (auto *script = std::get_if<tk::Script>(&parsed)) return *script;
   std::fprintf(stderr, "%s: %s\n", qPrintable(path), std::get<std::string>(parsed).c_str());
   return {};
 }
 
-bool closes(const tk::ScriptAction& action) {
+bool closes(const tk::ScriptAction &action) {
   return action.verb == tk::ScriptAction::Verb::Click && (action.control == "ok" || action.control == "cancel");
 }
 
@@ -44,48 +49,96 @@ QString defaultScriptFolder() {
   return QDir(QCoreApplication::applicationDirPath()).filePath("../share/orbel/gallery");
 }
 
+// "124,130" as a set of numbers; nothing when an entry is not a number.
+std::optional<std::set<int>> numbers(const QString &list) {
+  std::set<int> result;
+  for (const QString &item : list.split(',', Qt::SkipEmptyParts)) {
+    bool ok = false;
+    const int number = item.trimmed().toInt(&ok, 0);
+    if (!ok || number < 0 || number > 0xFFFF) return std::nullopt;
+    result.insert(number);
+  }
+  return result;
+}
+
+struct Options {
+  QString out;
+  QString scripts;
+  std::optional<std::set<int>> features;  // given: replaces what the scripts set
+  std::optional<std::set<int>> modules;
+};
+
+// The options, or the exit code: 0 after --help, 1 for a usage error.
+std::variant<Options, int> parseOptions(const QStringList &arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Renders every dialog of the exports to a PNG in OUTDIR.");
+  parser.addPositionalArgument("OUTDIR", "folder the pictures are written to");
+  const QCommandLineOption help({"h", "help"}, "show this help");
+  const QCommandLineOption scripts("scripts", "scripts that put the dialogs into a telling state", "DIR",
+                                   defaultScriptFolder());
+  const QCommandLineOption features("features", "feature switches that are on, e.g. 124,130 (default: the script's)",
+                                    "LIST");
+  const QCommandLineOption modules("modules", "host modules that are present, e.g. 25 (default: the script's)", "LIST");
+  parser.addOptions({help, scripts, features, modules});
+  const auto usageError = [&](const QString &text) {
+    std::fprintf(stderr, "orbel-gallery: %s\n%s", qPrintable(text), qPrintable(parser.helpText()));
+    return 1;
+  };
+  if (!parser.parse(arguments)) return usageError(parser.errorText());
+  if (parser.isSet(help)) {
+    std::printf("%s", qPrintable(parser.helpText()));
+    return 0;
+  }
+  if (parser.positionalArguments().size() != 1) return usageError("give one OUTDIR");
+  Options options{parser.positionalArguments().front(), parser.value(scripts), {}, {}};
+  for (auto [option, target] : {std::pair{&features, &options.features}, {&modules, &options.modules}}) {
+    if (!parser.isSet(*option)) continue;
+    *target = numbers(parser.value(*option));
+    if (!*target) return usageError("--" + option->names().front() + ": a list of numbers such as 124,130");
+  }
+  return options;
+}
+
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() < 2) {
-    std::fprintf(stderr, "usage: orbel-gallery OUTDIR [--scripts DIR] [--features LIST]\n");
-    return 1;
-  }
-  const QString out = arguments[1];
-  const qsizetype scriptsAt = arguments.indexOf("--scripts");
-  const QString scripts =
-      scriptsAt > 0 && scriptsAt + 1 < arguments.size() ? arguments[scriptsAt + 1] : defaultScriptFolder();
-  QDir().mkpath(out);
+  const std::variant<Options, int> parsed = parseOptions(QApplication::arguments());
+  if (const int *exitCode = std::get_if<int>(&parsed)) return *exitCode;
+  const Options &options = std::get<Options>(parsed);
+  QDir().mkpath(options.out);
 
   QTemporaryDir profileFolder;
   tkqt::QtToolkit toolkit(profileFolder.filePath("profile.ini"));
   tk::ToolkitInstallation installation(toolkit);
   orbel::startModule();
-  // --features LIST: the feature switches that are on (as the CLI's), for
-  // dialogs whose fields they offer; without it every switch is off.
-  const qsizetype featuresAt = arguments.indexOf("--features");
-  if (featuresAt > 0 && featuresAt + 1 < arguments.size())
-    for (const QString& number : arguments[featuresAt + 1].split(',', Qt::SkipEmptyParts))
-      FeatureManager::Instance().SetFeature(number.toInt(), true);
-  toolkit.onMessageBox([](const std::string&, unsigned) { return std::optional<int>(tk::IDCANCEL); });
-  toolkit.onFileDialog([](const tk::FileDialogRequest&) { return std::optional<std::optional<std::string>>(std::nullopt); });
+  toolkit.onMessageBox([](const std::string &, unsigned) { return std::optional<int>(tk::IDCANCEL); });
+  toolkit.onFileDialog(
+      [](const tk::FileDialogRequest &) { return std::optional<std::optional<std::string>>(std::nullopt); });
 
   int written = 0;
   int failed = 0;
-  for (const orbel::runner::ExportInfo& info : orbel::runner::exportTable()) {
+  for (const orbel::runner::ExportInfo &info : orbel::runner::exportTable()) {
     const QString name = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
-    const tk::Script script = scripts.isEmpty() ? tk::Script{} : loadScript(scripts + "/" + name + ".json");
+    const tk::Script script =
+        options.scripts.isEmpty() ? tk::Script{} : loadScript(options.scripts + "/" + name + ".json");
+    // The host state of the script for this export's run only, as `orbel run`
+    // sets it.
+    ScopedHostState<FeatureManager> host(FeatureManager::Instance(),
+                                         {options.features.value_or(script.host.features.value_or(std::set<int>{})),
+                                          options.modules.value_or(script.host.modules.value_or(std::set<int>{}))});
+    for (const tk::ProfileValue &value : script.host.profile)
+      toolkit.profile().restore(value.section, value.key, value.value);
     std::size_t opened = 0;
-    toolkit.onDialogShown([&](tkqt::DialogWindow& window) {
+    toolkit.onDialogShown([&](tkqt::DialogWindow &window) {
       const std::size_t number = opened++;
       if (number < script.dialogs.size())
-        for (const tk::ScriptAction& action : script.dialogs[number].actions)
+        for (const tk::ScriptAction &action : script.dialogs[number].actions)
           if (!closes(action)) window.apply(action, nullptr);
       QApplication::processEvents();
-      const QString file = QString("%1/%2-%3.png").arg(out, name, QString::fromStdString(window.dialog().className()));
+      const QString file =
+          QString("%1/%2-%3.png").arg(options.out, name, QString::fromStdString(window.dialog().className()));
       if (window.grab().save(file)) {
         std::printf("%s\n", qPrintable(file));
         ++written;

@@ -23,7 +23,7 @@ int KovaFileDialog::DoModal() {
   std::string folder = toolkit->fileDialogFolder();
   if (folder.empty()) folder = std::filesystem::current_path(error).string();
   std::optional<std::string> chosen =
-      toolkit->chooseFile({!open_, title_, filter_, defaultExt_, fileName_, folder});
+      toolkit->chooseFile({!open_, title_, filter_, defaultExt_, fileName_, folder, options_});
   if (!chosen || chosen->empty()) return tk::IDCANCEL;
 
   std::filesystem::path path = std::filesystem::absolute(*chosen, error);

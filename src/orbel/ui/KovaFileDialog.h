@@ -8,6 +8,7 @@
 #include <string>
 
 #include "toolkit/Dialog.h"
+#include "toolkit/Toolkit.h"
 
 namespace orbel {
 
@@ -19,6 +20,8 @@ class KovaFileDialog {
                  tk::CWnd* parent = nullptr);
 
   void setTitle(std::string title) { title_ = std::move(title); }
+  // Without a call: ask before overwriting, hide read-only files.
+  void setOptions(tk::FileDialogOptions options) { options_ = options; }
   // IDOK when the user chose a file, IDCANCEL otherwise (also without a toolkit).
   int DoModal();
   const std::string& GetPathName() const { return pathName_; }
@@ -30,6 +33,7 @@ class KovaFileDialog {
   std::string filter_;
   std::string title_;
   std::string pathName_;
+  tk::FileDialogOptions options_{true, false, false, true};  // prompt before overwriting, hide read-only
 };
 
 }  // namespace orbel

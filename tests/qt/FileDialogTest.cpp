@@ -1,0 +1,124 @@
+// The Qt file dialog follows the options its caller gives: overwrite and
+// create prompts, read-only files refused or left out of the list, and it
+// opens at a size where its columns are readable.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+#include "qt/QtHost.h"
+
+namespace {
+
+using namespace orbel::test;
+using Step = std::function<void(QWidget& modal)>;
+
+// Calls chooseFile while each modal window Qt shows meanwhile gets the next step.
+std::optional<std::string> chooseWith(tkqt::QtToolkit& toolkit, const tk::FileDialogRequest& request,
+                                      std::vector<Step> steps, std::size_t& stepsTaken) {
+  QTimer timer;
+  QWidget* handled = nullptr;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == handled) return;
+    handled = modal;
+    if (stepsTaken < steps.size()) steps[stepsTaken++](*modal);
+    else qobject_cast<QDialog*>(modal)->reject();
+  });
+  timer.start(20);
+  return toolkit.chooseFile(request);
+}
+
+tk::FileDialogRequest request(bool save, tk::FileDialogOptions options, const QString& folder) {
+  tk::FileDialogRequest made;
+  made.save = save;
+  made.title = save ? "Save As" : "Open";
+  made.filter = "HLS filter file(*.flt_HLS)|*.flt_HLS||";
+  made.folder = folder.toStdString();
+  made.options = options;
+  return made;
+}
+
+TEST(FileDialog, TakesTheCallersOptionsAndOpensAtAReadableSize) {
+  QtHost host;
+  QTemporaryDir folder;
+  struct Case {
+    bool save;
+    tk::FileDialogOptions options;
+    bool confirmsOverwrite;
+    QFileDialog::FileMode mode;
+    bool listsReadOnly;
+  };
+  for (const Case& c : {Case{true, {true, false, false, false}, true, QFileDialog::AnyFile, true},
+                        Case{true, {false, false, false, true}, false, QFileDialog::AnyFile, false},
+                        Case{false, {false, true, false, false}, false, QFileDialog::AnyFile, true},
+                        Case{false, {false, false, false, true}, false, QFileDialog::ExistingFile, false}}) {
+    std::size_t taken = 0;
+    const auto answer = chooseWith(host.toolkit(), request(c.save, c.options, folder.path()),
+                                   {[&](QWidget& modal) {
+                                     auto* dialog = qobject_cast<QFileDialog*>(&modal);
+                                     ASSERT_NE(dialog, nullptr);
+                                     EXPECT_EQ(!dialog->testOption(QFileDialog::DontConfirmOverwrite),
+                                               c.confirmsOverwrite);
+                                     EXPECT_EQ(dialog->fileMode(), c.mode);
+                                     EXPECT_EQ(!(dialog->filter() & QDir::Writable), c.listsReadOnly);
+                                     EXPECT_GE(dialog->width(), 760);
+                                     EXPECT_GE(dialog->height(), 480);
+                                     dialog->reject();
+                                   }},
+                                   taken);
+    EXPECT_EQ(taken, 1u);
+    EXPECT_EQ(answer, std::nullopt);
+  }
+}
+
+// A refused read-only file sends the user back to the dialog; a file that
+// does not exist is opened only after the user agrees to create it.
+TEST(FileDialog, RefusesReadOnlyFilesAndAsksBeforeCreating) {
+  QtHost host;
+  QTemporaryDir folder;
+  const QString readOnly = folder.filePath("locked.flt_HLS");
+  QFile file(readOnly);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  const auto choose = [](const QString& path) {
+    return [path](QWidget& modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(&modal);
+      ASSERT_NE(dialog, nullptr);
+      dialog->selectFile(path);
+      dialog->accept();
+    };
+  };
+  std::vector<QString> boxes;
+  const auto answerBox = [&](QMessageBox::StandardButton button) {
+    return [&boxes, button](QWidget& modal) {
+      auto* box = qobject_cast<QMessageBox*>(&modal);
+      ASSERT_NE(box, nullptr);
+      boxes.push_back(box->text());
+      box->button(button)->click();
+    };
+  };
+
+  std::size_t taken = 0;
+  EXPECT_EQ(chooseWith(host.toolkit(), request(false, {false, false, true, false}, folder.path()),
+                       {choose(readOnly), answerBox(QMessageBox::Ok)}, taken),
+            std::nullopt);  // the dialog shown again is cancelled
+  EXPECT_EQ(taken, 2u);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(boxes[0].contains("read-only")) << boxes[0].toStdString();
+
+  const QString fresh = folder.filePath("new.flt_HLS");
+  taken = 0;
+  EXPECT_EQ(chooseWith(host.toolkit(), request(false, {false, true, false, false}, folder.path()),
+                       {choose(fresh), answerBox(QMessageBox::Yes)}, taken),
+            fresh.toStdString());
+  EXPECT_EQ(taken, 2u);
+  EXPECT_TRUE(boxes.back().contains("create")) << boxes.back().toStdString();
+}
+
+}  // namespace
