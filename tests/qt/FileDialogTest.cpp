@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -74,51 +73,6 @@ TEST(FileDialog, TakesTheCallersOptionsAndOpensAtAReadableSize) {
     EXPECT_EQ(taken, 1u);
     EXPECT_EQ(answer, std::nullopt);
   }
-}
-
-// A refused read-only file sends the user back to the dialog; a file that
-// does not exist is opened only after the user agrees to create it.
-TEST(FileDialog, RefusesReadOnlyFilesAndAsksBeforeCreating) {
-  QtHost host;
-  QTemporaryDir folder;
-  const QString readOnly = folder.filePath("locked.flt_HLS");
-  QFile file(readOnly);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.close();
-  ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-  const auto choose = [](const QString& path) {
-    return [path](QWidget& modal) {
-      auto* dialog = qobject_cast<QFileDialog*>(&modal);
-      ASSERT_NE(dialog, nullptr);
-      dialog->selectFile(path);
-      dialog->accept();
-    };
-  };
-  std::vector<QString> boxes;
-  const auto answerBox = [&](QMessageBox::StandardButton button) {
-    return [&boxes, button](QWidget& modal) {
-      auto* box = qobject_cast<QMessageBox*>(&modal);
-      ASSERT_NE(box, nullptr);
-      boxes.push_back(box->text());
-      box->button(button)->click();
-    };
-  };
-
-  std::size_t taken = 0;
-  EXPECT_EQ(chooseWith(host.toolkit(), request(false, {false, false, true, false}, folder.path()),
-                       {choose(readOnly), answerBox(QMessageBox::Ok)}, taken),
-            std::nullopt);  // the dialog shown again is cancelled
-  EXPECT_EQ(taken, 2u);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_TRUE(boxes[0].contains("read-only")) << boxes[0].toStdString();
-
-  const QString fresh = folder.filePath("new.flt_HLS");
-  taken = 0;
-  EXPECT_EQ(chooseWith(host.toolkit(), request(false, {false, true, false, false}, folder.path()),
-                       {choose(fresh), answerBox(QMessageBox::Yes)}, taken),
-            fresh.toStdString());
-  EXPECT_EQ(taken, 2u);
-  EXPECT_TRUE(boxes.back().contains("create")) << boxes.back().toStdString();
 }
 
 }  // namespace

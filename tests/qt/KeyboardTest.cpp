@@ -24,13 +24,6 @@ std::string timerEnquiry() {
   return buffer == nullptr ? "null" : orbel::toHex(takeBuffer(buffer, len));
 }
 
-std::vector<QWidget*> moduleButtons(tkqt::DialogWindow& window) {
-  std::vector<QWidget*> buttons;
-  auto* first = static_cast<tk::RadioButton*>(window.dialog().findControl("module.rlc"));
-  for (const tk::RadioButton* member : first->group().members()) buttons.push_back(window.widgetFor(member->id()));
-  return buttons;
-}
-
 TEST(Keyboard, ARadioGroupIsOneTabStopAndTheArrowsMoveTheChoice) {
   QtHost host;
   std::string chosen;
