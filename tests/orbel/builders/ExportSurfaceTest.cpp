@@ -59,7 +59,9 @@ TEST(SharedLibrary, HidesTheInternals) {
   for (std::string line; std::getline(lines, line);) {
     const std::size_t name = line.find(' ', line.find(' ') + 1) + 1;
     const std::string_view symbol = std::string_view(line).substr(name);
-    EXPECT_FALSE(symbol.starts_with("std::") || symbol.find(" std::") < symbol.find('(')) << line;
+    EXPECT_FALSE(symbol.starts_with("std::") || symbol.starts_with("__gnu_cxx::") ||
+                 symbol.find(" std::") < symbol.find('('))
+        << line;
   }
 }
 
@@ -70,7 +72,7 @@ TEST(SharedLibrary, ShowsTheToolkitAHostInstalls) {
   const std::string symbols = definedSymbols();
   for (const char* exported : {"tk::installToolkit(tk::Toolkit*)", "tk::installedToolkit()",
                                "tk::ScriptedToolkit::ScriptedToolkit(", "tk::CDialog::DoModal()",
-                               "typeinfo for tk::Toolkit", "tk::ProfileStore::getInt(", "OrbelVersion()"})
+                               "vtable for tk::Toolkit", "tk::ProfileStore::getInt(", "OrbelVersion()"})
     EXPECT_NE(symbols.find(exported), std::string::npos) << exported << " is not exported";
 }
 
