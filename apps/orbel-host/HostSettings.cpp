@@ -31,7 +31,9 @@ std::set<int> splitNumbers(const std::string& text) {
   std::stringstream in(text);
   std::string item;
   while (std::getline(in, item, ',')) {
-    std::erase(item, ' ');
+    // Blanks are ignored; quotes come from profiles the Qt settings class
+    // wrote before the host shared the CLI's INI store ("124,130").
+    std::erase_if(item, [](char c) { return c == ' ' || c == '"'; });
     if (std::optional<runner::ArgValue> value = runner::parseWholeNumber(item, false); value && *value <= 0xFFFF)
       numbers.insert(static_cast<int>(*value));
   }

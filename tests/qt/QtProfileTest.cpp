@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "HostSettings.h"
 #include "toolkit-qt/QtToolkit.h"
 #include "toolkit/IniFile.h"
 
@@ -50,6 +51,21 @@ TEST(QtProfile, SavesEachWriteAtomicallyAndShowsAFailedSave) {
   unsaved.profile().writeInt("Settings", "WorkMode", 1);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].rfind("The profile could not be saved: cannot create a temporary file beside", 0), 0u) << shown[0];
+}
+
+}  // namespace
+
+namespace {
+
+// Profiles the Qt settings class wrote quote the switch lists; the host still
+// reads the switches they hold.
+TEST(QtProfile, ReadsTheSwitchListsOfProfilesWrittenBeforeTheSharedStore) {
+  tk::ProfileStore profile;
+  profile.restore("Host", "Features", "\"124,130\"");
+  profile.restore("Host", "Modules", "25");
+  const orbel::host::HostSettings settings = orbel::host::loadHostSettings(profile);
+  EXPECT_EQ(settings.features, (std::set<int>{124, 130}));
+  EXPECT_EQ(settings.modules, (std::set<int>{25}));
 }
 
 }  // namespace
