@@ -1,7 +1,5 @@
 #include "HostSettings.h"
 
-#include <sstream>
-
 #include "host/FeatureManager.h"
 #include "runner/ExportTable.h"
 
@@ -26,18 +24,12 @@ std::string joinNumbers(const std::set<int>& numbers) {
   return text;
 }
 
-std::set<int> splitNumbers(const std::string& text) {
-  std::set<int> numbers;
-  std::stringstream in(text);
-  std::string item;
-  while (std::getline(in, item, ',')) {
-    // Blanks are ignored; quotes come from profiles the Qt settings class
-    // wrote before the host shared the CLI's INI store ("124,130").
-    std::erase_if(item, [](char c) { return c == ' ' || c == '"'; });
-    if (std::optional<runner::ArgValue> value = runner::parseWholeNumber(item, false); value && *value <= 0xFFFF)
-      numbers.insert(static_cast<int>(*value));
-  }
-  return numbers;
+std::set<int> splitNumbers(std::string text) {
+  // Quotes come from profiles the Qt settings class wrote before the host
+  // shared the CLI's INI store ("124,130"); entries that are not numbers are
+  // left out.
+  std::erase(text, '"');
+  return runner::parseSwitchList(text).numbers;
 }
 
 }  // namespace orbel::host

@@ -22,6 +22,6 @@ void applyHostSettings(const HostSettings& settings);
 
 // "113,124" and back; numbers that do not parse are dropped.
 std::string joinNumbers(const std::set<int>& numbers);
-std::set<int> splitNumbers(const std::string& text);
+std::set<int> splitNumbers(std::string text);
 
 }  // namespace orbel::host

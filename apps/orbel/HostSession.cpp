@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <utility>
 
@@ -45,18 +44,10 @@ std::string absolute(const std::string& path) {
   return error ? path : made.string();
 }
 
-std::vector<int> parseNumberList(const std::string& list, const char* option) {
-  std::vector<int> numbers;
-  std::stringstream in(list);
-  std::string item;
-  while (std::getline(in, item, ',')) {
-    if (item.empty()) continue;
-    std::optional<runner::ArgValue> value = runner::parseWholeNumber(item, false);
-    if (!value || *value > 0xFFFF)
-      throw std::runtime_error(std::string(option) + ": from 0 to 65535 (not \"" + item + "\")");
-    numbers.push_back(static_cast<int>(*value));
-  }
-  return numbers;
+std::set<int> parseNumberList(const std::string& list, const char* option) {
+  runner::SwitchList parsed = runner::parseSwitchList(list);
+  if (parsed.refused) throw std::runtime_error(std::string(option) + ": from 0 to 65535 (not \"" + *parsed.refused + "\")");
+  return std::move(parsed.numbers);
 }
 
 tk::Script loadScript(const std::string& path) {
@@ -83,11 +74,11 @@ DialogState snapshot(const tk::CDialog& dialog) {
 void applyHostOptions(const HostOptions& options, const tk::HostState& recorded, tk::ProfileStore* profile) {
   FeatureManager::State state;
   if (options.features)
-    for (int number : parseNumberList(*options.features, "--features")) state.features.insert(number);
+    state.features = parseNumberList(*options.features, "--features");
   else if (recorded.features)
     state.features = *recorded.features;
   if (options.modules)
-    for (int number : parseNumberList(*options.modules, "--modules")) state.modules.insert(number);
+    state.modules = parseNumberList(*options.modules, "--modules");
   else if (recorded.modules)
     state.modules = *recorded.modules;
   FeatureManager::Instance().ApplyState(std::move(state));

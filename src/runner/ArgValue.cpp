@@ -1,5 +1,6 @@
 #include "runner/ArgValue.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace orbel::runner {
@@ -19,6 +20,24 @@ std::optional<ArgValue> parseWholeNumber(std::string_view text, bool allowMinus)
   if (!negative) return ArgValue::fromUnsigned(magnitude);
   if (magnitude > std::uint64_t{1} << 63) return std::nullopt;
   return ArgValue::negativeOf(magnitude);
+}
+
+SwitchList parseSwitchList(std::string_view text) {
+  SwitchList list;
+  while (!text.empty()) {
+    const std::size_t comma = std::min(text.find(','), text.size());
+    std::string_view entry = text.substr(0, comma);
+    text.remove_prefix(std::min(comma + 1, text.size()));
+    while (entry.starts_with(' ')) entry.remove_prefix(1);
+    while (entry.ends_with(' ')) entry.remove_suffix(1);
+    if (entry.empty()) continue;
+    const std::optional<ArgValue> value = parseWholeNumber(entry, false);
+    if (value && *value <= 0xFFFF)
+      list.numbers.insert(static_cast<int>(*value));
+    else if (!list.refused)
+      list.refused = std::string(entry);
+  }
+  return list;
 }
 
 }  // namespace orbel::runner

@@ -5,6 +5,7 @@
 #include <concepts>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -52,5 +53,14 @@ class ArgValue {
 // leading 0 is a decimal digit, not an octal prefix. Nothing for any other
 // text, for doubled signs and for magnitudes beyond 64 bits (2^63 negative).
 std::optional<ArgValue> parseWholeNumber(std::string_view text, bool allowMinus);
+
+// A list of feature switches or host modules ("124,130"): each entry a number
+// from 0 to 65535 in the notation above, blanks around it ignored, empty
+// entries skipped. `refused` is the first entry that is not such a number.
+struct SwitchList {
+  std::set<int> numbers;
+  std::optional<std::string> refused;
+};
+SwitchList parseSwitchList(std::string_view text);
 
 }  // namespace orbel::runner

@@ -49,18 +49,6 @@ QString defaultScriptFolder() {
   return QDir(QCoreApplication::applicationDirPath()).filePath("../share/orbel/gallery");
 }
 
-// "124,130" as a set of numbers; nothing when an entry is not a number.
-std::optional<std::set<int>> numbers(const QString &list) {
-  std::set<int> result;
-  for (const QString &item : list.split(',', Qt::SkipEmptyParts)) {
-    bool ok = false;
-    const int number = item.trimmed().toInt(&ok, 0);
-    if (!ok || number < 0 || number > 0xFFFF) return std::nullopt;
-    result.insert(number);
-  }
-  return result;
-}
-
 struct Options {
   QString out;
   QString scripts;
@@ -93,8 +81,9 @@ std::variant<Options, int> parseOptions(const QStringList &arguments) {
   Options options{parser.positionalArguments().front(), parser.value(scripts), {}, {}};
   for (auto [option, target] : {std::pair{&features, &options.features}, {&modules, &options.modules}}) {
     if (!parser.isSet(*option)) continue;
-    *target = numbers(parser.value(*option));
-    if (!*target) return usageError("--" + option->names().front() + ": a list of numbers such as 124,130");
+    orbel::runner::SwitchList list = orbel::runner::parseSwitchList(parser.value(*option).toStdString());
+    *target = std::move(list.numbers);
+    if (list.refused) return usageError("--" + option->names().front() + ": a list of numbers such as 124,130");
   }
   return options;
 }
