@@ -14,10 +14,25 @@ bool isNumber(const PARAMETER_ITEM_STRUCT& item) { return item.kind == 0 || item
 
 // Stores the low `width` bytes (1 to 4) of `value` most significant first at
 // `out` with one 4-byte store. The bytes past `width` are scratch: the next
-// item or the 4-byte trailer, written after it, always covers them.
+// item overwrites them, and the staging area has room for them after the last.
 void storeNumber(std::uint8_t* out, std::uint32_t value, std::size_t width) {
   const std::uint32_t stored = asBigEndian(value << (8 * (4 - width)));
   std::memcpy(out, &stored, 4);
+}
+
+// Copies a byte string of at most kItemDataSize bytes with fixed-size moves
+// (overlapping at the tail) instead of a string instruction, whose start-up
+// cost outweighs the copy at these sizes. Never reads past `size` bytes.
+void copyItemData(std::uint8_t* out, const std::uint8_t* data, std::size_t size) {
+  if (size >= 8) {
+    for (std::size_t at = 0; at + 8 <= size; at += 8) std::memcpy(out + at, data + at, 8);
+    std::memcpy(out + size - 8, data + size - 8, 8);
+  } else if (size >= 4) {
+    std::memcpy(out, data, 4);
+    std::memcpy(out + size - 4, data + size - 4, 4);
+  } else {
+    for (std::size_t at = 0; at < size; ++at) out[at] = data[at];
+  }
 }
 
 ItemEncoding failure(ItemEncodeError error, std::size_t item) { return {CommandBuffer(), error, item}; }
@@ -26,18 +41,31 @@ ItemEncoding failure(ItemEncodeError error, std::size_t item) { return {CommandB
 
 ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   if (items.size() < kHeaderItems) return failure(ItemEncodeError::TooFewItems, items.size());
-  std::size_t payloadLength = 0;
+
+  // One pass checks and writes the payload into a staging area as large as
+  // the biggest payload the length word allows (plus the scratch bytes of the
+  // last 4-byte number store); the message is then allocated at its exact size.
+  constexpr std::size_t kMaxPayload = 0xFFFF - kFrameOverhead;
+  std::uint8_t staging[kMaxPayload + 4];
+  std::uint8_t* at = staging;
   for (std::size_t i = kHeaderItems; i < items.size(); ++i) {
     const PARAMETER_ITEM_STRUCT& item = items[i];
     if (item.kind > 3) return failure(ItemEncodeError::InvalidKind, i);
-    if (isNumber(item) && (item.width < 1 || item.width > 4)) return failure(ItemEncodeError::InvalidNumberWidth, i);
-    if (!isNumber(item) && item.width > kItemDataSize) return failure(ItemEncodeError::DataWidthTooLarge, i);
-    payloadLength += item.width;
-    if (kFrameOverhead + payloadLength > 0xFFFF) return failure(ItemEncodeError::PayloadTooLarge, i);
+    const bool number = isNumber(item);
+    if (number && (item.width < 1 || item.width > 4)) return failure(ItemEncodeError::InvalidNumberWidth, i);
+    if (!number && item.width > kItemDataSize) return failure(ItemEncodeError::DataWidthTooLarge, i);
+    if (item.width > kMaxPayload - static_cast<std::size_t>(at - staging))
+      return failure(ItemEncodeError::PayloadTooLarge, i);
+    if (number)
+      storeNumber(at, item.value, item.width);
+    else
+      copyItemData(at, item.data, item.width);
+    at += item.width;
   }
+  const auto payloadLength = static_cast<std::size_t>(at - staging);
 
   const auto total = static_cast<std::uint32_t>(kFrameOverhead + payloadLength);
-  // Every byte is written below: the header, each item's full width, the trailer.
+  // Every byte is written below: the header, the payload, the trailer.
   CommandBuffer buffer = CommandBuffer::allocate(total);
   if (!buffer) return {};
   std::span<std::uint8_t> out = buffer.bytes();
@@ -48,17 +76,8 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   writeU32LE(out, 10, items[3].value);
   writeU32LE(out, 14, 0);
   writeU16LE(out, kHeaderSize, static_cast<std::uint16_t>(payloadLength));
-
-  std::uint8_t* at = out.data() + kPayloadOffset;
-  for (std::size_t i = kHeaderItems; i < items.size(); ++i) {
-    const PARAMETER_ITEM_STRUCT& item = items[i];
-    if (isNumber(item))
-      storeNumber(at, item.value, item.width);
-    else
-      std::memcpy(at, item.data, item.width);
-    at += item.width;
-  }
-  writeU32LE(out, static_cast<std::size_t>(at - out.data()), 0);  // peer-data length and spare bits
+  std::memcpy(out.data() + kPayloadOffset, staging, payloadLength);
+  writeU32LE(out, kPayloadOffset + payloadLength, 0);  // peer-data length and spare bits
   return {std::move(buffer), ItemEncodeError::None, 0};
 }
 
