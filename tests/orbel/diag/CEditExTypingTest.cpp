@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "orbel/builders/Exports.h"
 #include "orbel/diag/CEditEx.h"
+#include "orbel/wire/HexText.h"
+#include "support/ScriptedHost.h"
 
 namespace {
 
@@ -65,6 +68,48 @@ TEST(CEditExTyping, ALongTypedRunTakesTimeInProportionToItsLength) {
     const auto elapsed = std::chrono::steady_clock::now() - begin;
     EXPECT_EQ(edit.text().size(), std::string(start).size() + typed.size());
     EXPECT_LT(elapsed, std::chrono::seconds(1)) << start;
+  }
+}
+
+// The dialogs hear of every typed character; their handlers once copied the
+// whole text each time, which made typing through a dialog quadratic again.
+TEST(CEditExTyping, TypingThroughADialogStaysLinearAndTheDialogSeesTheFinalText) {
+  using namespace orbel::test;
+  using Builder = unsigned char* (*)(unsigned int*);
+  struct Case {
+    const char* name;
+    Builder builder;
+    const char* dialog;
+    std::vector<tk::ScriptAction> before;
+    const char* field;
+  };
+  const Case cases[] = {
+      {"timer enquiry", OrbelGetTmrEnqueryBuffer, "CDiagEnqTmrDlg", {click("module.rlc")}, "instance"},
+      {"timer setting instance", OrbelGetTmrSetBuffer, "CDiagCmdTmrSetDlg", {set("value", "1")}, "instance"},
+      {"timer setting value", OrbelGetTmrSetBuffer, "CDiagCmdTmrSetDlg", {set("instance", "1")}, "value"},
+      {"static enquiry", OrbelGetStaticEnqueryBuffer, "CDiagCmdStaticEnqDlg", {}, "instance"},
+  };
+  for (const Case& c : cases) {
+    std::vector<tk::ScriptAction> actions = c.before;
+    actions.push_back(type(c.field, std::string(1'000'000, '7')));
+    actions.push_back(click("cancel"));
+    ScriptedHost slow(dialogScript(c.dialog, actions));
+    const auto begin = std::chrono::steady_clock::now();
+    callExport(c.builder);
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(2)) << c.name;
+
+    // "59" and a backspace give the message that the text "5" gives.
+    auto confirmed = [&](tk::ScriptAction edit) {
+      std::vector<tk::ScriptAction> steps = c.before;
+      steps.push_back(set(c.field, ""));
+      steps.push_back(std::move(edit));
+      steps.push_back(click("ok"));
+      ScriptedHost host(dialogScript(c.dialog, steps));
+      return orbel::toHex(callExport(c.builder).bytes);
+    };
+    const std::string expected = confirmed(set(c.field, "5"));
+    EXPECT_FALSE(expected.empty()) << c.name;
+    EXPECT_EQ(confirmed(type(c.field, "59\b")), expected) << c.name;
   }
 }
 

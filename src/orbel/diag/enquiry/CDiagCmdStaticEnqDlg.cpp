@@ -21,7 +21,6 @@ CDiagCmdStaticEnqDlg::CDiagCmdStaticEnqDlg(tk::CWnd* parent)
   m_scope1Radio.onClicked = [this] { OnDiagStaticEnqScope1Radio(); };
   m_target11Radio.onClicked = [this] { OnDiagStaticEnqTarget11Radio(); };
   m_target21Radio.onClicked = [this] { OnDiagStaticEnqTarget21Radio(); };
-  m_instanceEdit.onChange = [this] { OnChangeDiagStaticEnqInstEdit(); };
 
   setLayout({
       tk::row({tk::group("Scope", {tk::item(m_scope0Radio), tk::item(m_scope1Radio)}),
@@ -35,7 +34,7 @@ CDiagCmdStaticEnqDlg::~CDiagCmdStaticEnqDlg() = default;
 unsigned char* CDiagCmdStaticEnqDlg::GetDiagCmd(unsigned int* len) {
   if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
   // The instance must be a number, although the message does not carry it.
-  if (!orbel::parseInstanceText(m_instanceText)) return nullptr;
+  if (!orbel::parseInstanceText(m_instanceEdit.text())) return nullptr;
   const orbel::ModuleId module = m_target == kRlcTarget ? orbel::modules::kRlc : orbel::modules::kPdhSub1;
   const std::array<std::uint8_t, 4> payload{m_scope, m_target, 0, 0};
   return orbel::frameMessage(module, orbel::MessageGroup::ProtocolStack, orbel::PrimitiveId::StaticEnquiry, payload)
@@ -48,7 +47,7 @@ bool CDiagCmdStaticEnqDlg::OnInitDialog() {
   m_target = kRlcTarget;
   m_scopeGroup.check(m_scope0Radio);
   m_targetGroup.check(m_target11Radio);
-  m_instanceEdit.setText("1");  // the handler copies it into the instance text
+  m_instanceEdit.setText("1");
   return true;
 }
 
@@ -57,4 +56,3 @@ void CDiagCmdStaticEnqDlg::OnDiagStaticEnqScope1Radio() { m_scope = 1; }
 void CDiagCmdStaticEnqDlg::OnDiagStaticEnqTarget11Radio() { m_target = kRlcTarget; }
 void CDiagCmdStaticEnqDlg::OnDiagStaticEnqTarget21Radio() { m_target = kTask4Target; }
 
-void CDiagCmdStaticEnqDlg::OnChangeDiagStaticEnqInstEdit() { m_instanceText = m_instanceEdit.text(); }

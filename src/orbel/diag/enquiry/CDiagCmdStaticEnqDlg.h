@@ -25,7 +25,6 @@ class CDiagCmdStaticEnqDlg : public tk::CDialog {
   void OnDiagStaticEnqScope1Radio();
   void OnDiagStaticEnqTarget11Radio();
   void OnDiagStaticEnqTarget21Radio();
-  void OnChangeDiagStaticEnqInstEdit();
 
  private:
   tk::RadioGroup m_scopeGroup;
@@ -37,7 +36,6 @@ class CDiagCmdStaticEnqDlg : public tk::CDialog {
   tk::Label m_instanceLabel{"label.instance", "&Instance:"};
   CEditEx m_instanceEdit{"instance"};
 
-  std::string m_instanceText;
   std::uint8_t m_scope = 0;
   std::uint8_t m_target = 0x11;
 };

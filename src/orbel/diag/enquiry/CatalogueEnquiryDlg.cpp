@@ -36,19 +36,20 @@ unsigned char* CatalogueEnquiryDlg::buildEnquiry(unsigned int* len) {
   if (len == nullptr) return nullptr;
   if (m_enquiry.takesPresetValue && *len != 0) return buildPresetEnquiry(len, m_enquiry.catalogue, m_enquiry.primitive);
   if (DoModal() != tk::IDOK) return nullptr;
-  return buildFieldsEnquiry(len, m_enquiry.catalogue, m_enquiry.primitive, m_fields);
+  return buildFieldsEnquiry(len, m_enquiry.catalogue, m_enquiry.primitive, fields());
 }
 
 bool CatalogueEnquiryDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_fields = {};
+  m_instanceFollowsEdit = false;
   if (m_enquiry.startUp != StartUp::NothingChosen) OnModuleRadio(0);
-  if (m_enquiry.startUp == StartUp::FirstModuleAndInstance) m_instanceEdit.setText(m_fields.instanceText);
+  if (m_enquiry.startUp == StartUp::FirstModuleAndInstance) m_instanceEdit.setText(fields().instanceText);
   return true;
 }
 
 void CatalogueEnquiryDlg::OnOK() {
-  if (m_fields.instanceText.empty()) {
+  if (fields().instanceText.empty()) {
     MessageBox(m_enquiry.noInstanceText);
     return;
   }
@@ -86,7 +87,7 @@ void CatalogueEnquiryDlg::OnSelchangeEntry() {
 }
 
 void CatalogueEnquiryDlg::OnChangeInstance() {
-  m_fields.instanceText = m_instanceEdit.text();
+  m_instanceFollowsEdit = true;
   m_instanceChanged = true;
   if (m_enquiry.okWaitsForInstance) OkIsAvailable();
 }
@@ -96,7 +97,12 @@ bool CatalogueEnquiryDlg::OkIsAvailable() {
   return true;
 }
 
-// The field's handler copies the text into the fields.
+const EnquiryFields& CatalogueEnquiryDlg::fields() {
+  if (m_instanceFollowsEdit) m_fields.instanceText = m_instanceEdit.text();
+  return m_fields;
+}
+
+// The field's handler makes the fields follow the text.
 void CatalogueEnquiryDlg::showAllInstances() { m_instanceEdit.setText(kAllInstances); }
 
 }  // namespace orbel

@@ -65,6 +65,10 @@ class CatalogueEnquiryDlg : public tk::CDialog {
 
  private:
   void showAllInstances();
+  // The fields, with the instance text the field held at its last change
+  // once it has changed; copied here rather than per keystroke so that
+  // typing stays linear in the text's length.
+  const EnquiryFields& fields();
 
   Enquiry m_enquiry;
   ModuleButtons m_moduleButtons;
@@ -74,6 +78,7 @@ class CatalogueEnquiryDlg : public tk::CDialog {
   CEditEx m_instanceEdit;
 
   EnquiryFields m_fields;  // module index, entry index, instance text
+  bool m_instanceFollowsEdit = false;  // the instance text is the field's text
   bool m_instanceChanged = false;
   bool m_listFilled = false;
 };

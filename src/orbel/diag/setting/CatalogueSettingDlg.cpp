@@ -24,10 +24,11 @@ bool CatalogueSettingDlg::OnInitDialog() {
   m_fields.moduleIndex = 0;
   m_fields.entryIndex = 0;
   m_fields.valueText.clear();
+  m_valueFollowsEdit = false;
+  m_fields.instanceText.clear();
+  m_instanceFollowsEdit = false;
   if (m_setting.instanceStartText != nullptr)
-    m_instanceEdit.setText(m_setting.instanceStartText);  // the handler copies it into the instance text
-  else
-    m_fields.instanceText.clear();
+    m_instanceEdit.setText(m_setting.instanceStartText);  // the handler makes the instance text follow it
   m_moduleButtons.check(0);
   UpdateCombox();
   return true;
@@ -36,16 +37,16 @@ bool CatalogueSettingDlg::OnInitDialog() {
 // Null `len` gives null (*len on entry is ignored); Cancel gives null.
 unsigned char* CatalogueSettingDlg::GetDiagCmd(unsigned int* len) {
   if (len == nullptr || DoModal() != tk::IDOK) return nullptr;
-  return buildFieldsSetting(len, m_setting.catalogue, m_setting.primitive, m_fields, m_setting.bounds);
+  return buildFieldsSetting(len, m_setting.catalogue, m_setting.primitive, fields(), m_setting.bounds);
 }
 
 // The instance is asked for first, then the new value.
 void CatalogueSettingDlg::OnOK() {
-  if (m_fields.instanceText.empty()) {
+  if (fields().instanceText.empty()) {
     MessageBox("No instance id");
     return;
   }
-  if (m_fields.valueText.empty()) {
+  if (fields().valueText.empty()) {
     MessageBox(m_setting.noValueText);
     return;
   }
@@ -66,8 +67,14 @@ void CatalogueSettingDlg::OnSelchangeDiagCmdSetEntryIdCombx() {
   m_fields.entryIndex = std::max(m_entryList.curSel(), 0);  // no selection counts as the first entry
 }
 
-void CatalogueSettingDlg::OnChangeDiagCmdSetInstEdit() { m_fields.instanceText = m_instanceEdit.text(); }
+void CatalogueSettingDlg::OnChangeDiagCmdSetInstEdit() { m_instanceFollowsEdit = true; }
 
-void CatalogueSettingDlg::OnChangeDiagCmdSetValueEdit() { m_fields.valueText = m_valueEdit.text(); }
+void CatalogueSettingDlg::OnChangeDiagCmdSetValueEdit() { m_valueFollowsEdit = true; }
+
+const SettingFields& CatalogueSettingDlg::fields() {
+  if (m_instanceFollowsEdit) m_fields.instanceText = m_instanceEdit.text();
+  if (m_valueFollowsEdit) m_fields.valueText = m_valueEdit.text();
+  return m_fields;
+}
 
 }  // namespace orbel

@@ -51,6 +51,13 @@ class CatalogueSettingDlg : public tk::CDialog {
   SettingFields m_fields;  // module, entry, instance text, new-value text
 
  private:
+  // The fields, with each text the field held at its last change once it
+  // has changed; copied here rather than per keystroke so that typing stays
+  // linear in the text's length.
+  const SettingFields& fields();
+
+  bool m_instanceFollowsEdit = false;  // the instance text is the field's text
+  bool m_valueFollowsEdit = false;     // the new-value text is the field's text
   Setting m_setting;
   ModuleButtons m_moduleButtons;
   tk::Label m_entryLabel;
