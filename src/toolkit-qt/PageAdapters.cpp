@@ -84,7 +84,7 @@ class ScrollPaneAdapter : public ControlAdapter, public QObject {
     content_->setLayout(window.buildLayout(pane.content()));
     area_->setWidget(content_);
     area_->setWidgetResizable(true);
-    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->viewport()->installEventFilter(this);
     QScrollBar* bar = area_->verticalScrollBar();
     QObject::connect(bar, &QScrollBar::actionTriggered, receiver(),
@@ -94,9 +94,10 @@ class ScrollPaneAdapter : public ControlAdapter, public QObject {
 
  protected:
   // The content is as tall as the pane's range, so Qt's own scroll range is
-  // the model's hidden height whenever the page is the viewport's height.
+  // the model's hidden height whenever the page is the viewport's height, and
+  // the scroll bar shows only when something is hidden.
   void refreshState() override {
-    if (pane_.range() > 0) content_->setMinimumHeight(pane_.range());
+    content_->setMinimumHeight(pane_.range());
     area_->verticalScrollBar()->setSliderPosition(pane_.position());
   }
 

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QTreeView>
+#include <QWheelEvent>
 
 #include "orbel/builders/Exports.h"
 #include "orbel/ui/CDlgScrollable.h"
@@ -65,19 +66,13 @@ TEST(SimCommandWidgets, PickFillScrollAndReadATipThenTheBytesMatchTheScriptedRun
     typeInto(window, "row.3.value", "4");
     typeInto(window, "row.4.value", "ok");
 
-    // A click on the scroll bar's lower arrow moves the pane one line step.
+    // Five rows fit the pane: no scroll bar, nothing to scroll.
     auto* area = widget<QScrollArea>(window, "fields");
     const auto& pane = static_cast<const tk::ScrollPane&>(*window.dialog().findControl("fields"));
-    QScrollBar* bar = area->verticalScrollBar();
+    QApplication::processEvents();
     EXPECT_EQ(pane.page(), area->viewport()->height());
-    EXPECT_EQ(bar->maximum(), pane.hidden());
-    CDlgScrollable sameSize;  // the dialog's line step for this page
-    sameSize.Create(pane.page());
-    const int expected = std::min(pane.position() + sameSize.LineStep(), pane.hidden());
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
-    EXPECT_EQ(pane.position(), expected);
-    EXPECT_EQ(bar->value(), expected);
-    EXPECT_GT(expected, 0);
+    EXPECT_EQ(pane.hidden(), 0);
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
 
     // The tip over the text row is the field's comment, line for line.
     QLineEdit* text = widget<QLineEdit>(window, "row.4.value");
@@ -100,7 +95,7 @@ TEST(SimCommandWidgets, PickFillScrollAndReadATipThenTheBytesMatchTheScriptedRun
   EXPECT_EQ(callSim(), qt);
 }
 
-TEST(SimCommandWidgets, TheDesignedHeightHoldsAllFourteenRowsSoTheLastCanBeReached) {
+TEST(SimCommandWidgets, FourteenRowsScrollByTheDialogsLineStepAndTheWheelStopsAtTheLastRow) {
   std::string fields;
   for (int i = 0; i < 14; ++i)
     fields += std::string(i ? "," : "") + R"({"name": "Field )" + std::to_string(i) +
@@ -114,8 +109,32 @@ TEST(SimCommandWidgets, TheDesignedHeightHoldsAllFourteenRowsSoTheLastCanBeReach
     QApplication::processEvents();
     auto* area = widget<QScrollArea>(window, "fields");
     const auto& pane = static_cast<const tk::ScrollPane&>(*window.dialog().findControl("fields"));
-    EXPECT_EQ(area->verticalScrollBar()->maximum(), pane.hidden()) << "Qt content taller than the designed height";
+    QScrollBar* bar = area->verticalScrollBar();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->maximum(), pane.hidden()) << "Qt content taller than the designed height";
     EXPECT_LE(area->widget()->sizeHint().height(), CDlgScrollable::kDesignedHeight);
+
+    // A click on the scroll bar's lower arrow moves the pane one line step.
+    CDlgScrollable sameSize;  // the dialog's line step for this page
+    sameSize.Create(pane.page());
+    sameSize.FitToRows(CDlgScrollable::kRowCount);
+    const int expected = std::min(pane.position() + sameSize.LineStep(), pane.hidden());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
+    EXPECT_EQ(pane.position(), expected);
+    EXPECT_EQ(bar->value(), expected);
+    EXPECT_GT(expected, 0);
+
+    // The wheel once scrolled every row out of view; it stops with the last row shown.
+    for (int turn = 0; turn < 40; ++turn) {
+      const QPoint at = area->viewport()->rect().center();
+      QWheelEvent wheel(at, area->viewport()->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+      QApplication::sendEvent(area->viewport(), &wheel);
+    }
+    EXPECT_EQ(pane.position(), pane.hidden());
+    QWidget* last = widget<QLineEdit>(window, "row.13.value");
+    const QRect shown = QRect(last->mapTo(area->viewport(), QPoint(0, 0)), last->size());
+    EXPECT_TRUE(area->viewport()->rect().contains(shown)) << shown.y() << " in " << area->viewport()->height();
     window.reject();
   });
   EXPECT_EQ(callSim(), "null");

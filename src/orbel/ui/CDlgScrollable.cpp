@@ -37,7 +37,7 @@ std::vector<tk::Control*> CDlgScrollable::controls() {
 }
 
 void CDlgScrollable::Create(int visibleHeight) {
-  m_pane.setScrollInfo(kDesignedHeight, visibleHeight, 0);
+  m_pane.setScrollInfo(0, visibleHeight, 0);
   HideAllRows();
 }
 
@@ -48,6 +48,12 @@ void CDlgScrollable::HideAllRows() {
     made->list.show(false);
     made->list.resetContent();
   }
+  FitToRows(0);
+}
+
+void CDlgScrollable::FitToRows(int count) {
+  m_contentHeight = std::clamp(count, 0, kRowCount) * kRowHeight;
+  m_pane.setScrollInfo(m_contentHeight, m_pane.page(), 0);
 }
 
 void CDlgScrollable::OnVScroll(tk::ScrollRequest request, int thumbPosition) {
@@ -71,4 +77,4 @@ void CDlgScrollable::scrollBy(int delta) {
   m_pane.setPosition(position + delta);
 }
 
-void CDlgScrollable::OnSize(int visibleHeight) { m_pane.setScrollInfo(kDesignedHeight, visibleHeight, 0); }
+void CDlgScrollable::OnSize(int visibleHeight) { m_pane.setScrollInfo(m_contentHeight, visibleHeight, 0); }

@@ -3,8 +3,9 @@
 // in a vertically scrolling pane. The owning dialog registers the pane's
 // controls as its own and shows the rows a command needs.
 //
-// Scrolling: the range is the pane's designed height and the page its
-// visible height. A line step is a twentieth of the hidden height, a page
+// Scrolling: the range is the height of the rows shown (all 14 rows make
+// the designed height) and the page the pane's visible height, so the pane
+// scrolls no further than its last shown row and not at all when they fit. A line step is a twentieth of the hidden height, a page
 // step a tenth, and 5 pixels when either would be less than 6; steps up stop
 // at the top, steps down at the hidden height; the thumb moves to where it
 // is dragged. A resize sets range and page again and scrolls to the top.
@@ -46,11 +47,15 @@ class CDlgScrollable {
   // The pane and every row's controls, for the owner to register.
   std::vector<tk::Control*> controls();
 
-  // Places the pane over a placeholder `visibleHeight` pixels high: range,
-  // page and position 0, every row hidden.
+  // Places the pane over a placeholder `visibleHeight` pixels high, every
+  // row hidden: nothing to scroll.
   void Create(int visibleHeight);
-  // Hides every row's three controls and empties every drop-down list.
+  // Hides every row's three controls and empties every drop-down list;
+  // nothing is left to scroll.
   void HideAllRows();
+  // The first `count` rows are shown: the range becomes their height and
+  // the pane scrolls back to the top.
+  void FitToRows(int count);
 
   int LineStep() const { return stepOf(m_pane.hidden() / 20); }
   int PageStep() const { return stepOf(m_pane.hidden() / 10); }
@@ -64,6 +69,7 @@ class CDlgScrollable {
   void scrollBy(int delta);
 
   tk::ScrollPane m_pane{"fields"};
+  int m_contentHeight = 0;  // the shown rows' height
   std::vector<std::unique_ptr<Row>> m_rows;
   CRichToolTipCtrl m_toolTip;
 };

@@ -17,6 +17,7 @@ TEST(ScrollableForm, StepsAreATwentiethAndATenthOfTheHiddenHeightButFivePixelsBe
   for (const Case& c : cases) {
     CDlgScrollable form;
     form.Create(kDesigned - c.hidden);
+    form.FitToRows(CDlgScrollable::kRowCount);
     EXPECT_EQ(form.LineStep(), c.line) << c.hidden;
     EXPECT_EQ(form.PageStep(), c.page) << c.hidden;
   }
@@ -25,7 +26,8 @@ TEST(ScrollableForm, StepsAreATwentiethAndATenthOfTheHiddenHeightButFivePixelsBe
 TEST(ScrollableForm, StepsStopAtTheTopAndAtTheHiddenHeight) {
   using tk::ScrollRequest;
   CDlgScrollable form;
-  form.Create(kDesigned - 120);  // line 6, page 12
+  form.Create(kDesigned - 120);
+  form.FitToRows(CDlgScrollable::kRowCount);  // line 6, page 12
   tk::ScrollPane& pane = form.pane();
   const std::tuple<ScrollRequest, int, int> steps[] = {
       {ScrollRequest::LineUp, 0, 0},     {ScrollRequest::LineDown, 0, 6},   {ScrollRequest::PageUp, 0, 0},
@@ -40,6 +42,27 @@ TEST(ScrollableForm, StepsStopAtTheTopAndAtTheHiddenHeight) {
   EXPECT_EQ(pane.stateText(), "position 0 of 40 (range 728, page 688)");
   pane.scroll(ScrollRequest::PageDown);
   EXPECT_EQ(pane.position(), 5);
+}
+
+// The range once stayed at all fourteen rows whatever a command showed, so
+// scrolling moved every shown row out of view.
+TEST(ScrollableForm, ScrollsOnlyAsFarAsTheShownRowsReach) {
+  using tk::ScrollRequest;
+  CDlgScrollable form;
+  form.Create(200);
+  tk::ScrollPane& pane = form.pane();
+  EXPECT_EQ(pane.hidden(), 0);
+  const std::tuple<int, int> cases[] = {{3, 0}, {4, 8}, {14, kDesigned - 200}, {0, 0}};
+  for (const auto& [rows, hidden] : cases) {
+    form.FitToRows(rows);
+    EXPECT_EQ(pane.hidden(), hidden) << rows;
+    pane.scroll(ScrollRequest::Thumb, 10'000);
+    pane.scroll(ScrollRequest::PageDown);
+    EXPECT_EQ(pane.position(), hidden) << rows;
+    pane.resizeView(150);  // a resize keeps the shown rows' height
+    EXPECT_EQ(pane.range(), rows * CDlgScrollable::kRowHeight) << rows;
+    pane.resizeView(200);
+  }
 }
 
 TEST(RichToolTip, KeepsLineBreaksAndWrapsLongLinesAtWords) {

@@ -64,6 +64,7 @@ void CDiagSimCmdDlg::OnSelchangedSimCmdTree() {
   const std::span<const SimFieldEntry> fields = orbel::simRecordFields(definitions, record);
   m_rowCount = static_cast<std::uint16_t>(fields.size());
   for (int row = 0; row < m_rowCount; ++row) showField(row, fields[static_cast<std::size_t>(row)]);
+  m_pane.FitToRows(m_rowCount);
 }
 
 // A list field shows its drop-down list with the choices of its check key;

@@ -152,6 +152,13 @@ std::uint32_t taskValue(const SimDefinitions& definitions, std::uint32_t key, co
                 ", which the task list does not hold."};
 }
 
+// A refusal of a row's value says which row it came from, unless its text
+// already names the field.
+std::string namingTheRow(const std::string& text, std::size_t row, const SimFieldEntry& field) {
+  if (text.find(quoted(field.name)) != std::string::npos) return text;
+  return text + "\n\n(row " + std::to_string(row + 1) + ", " + quoted(field.name) + ")";
+}
+
 PARAMETER_ITEM_STRUCT headerItem(std::uint32_t value) {
   PARAMETER_ITEM_STRUCT item;
   item.value = value;
@@ -195,7 +202,11 @@ SimItemList buildSimItems(const SimDefinitions& definitions, std::size_t recordI
     ItemListBuilder builder(definitions);
     std::size_t firstRowItems = 0;
     for (std::size_t row = 0; row < fields.size() && row < rows.size(); ++row) {
-      builder.addRow(fields[row], rows[row]);
+      try {
+        builder.addRow(fields[row], rows[row]);
+      } catch (const Refusal& refusal) {
+        throw Refusal{namingTheRow(refusal.text, row, fields[row])};
+      }
       if (row == 0) firstRowItems = builder.items().size();
     }
     std::vector<PARAMETER_ITEM_STRUCT>& payload = builder.items();

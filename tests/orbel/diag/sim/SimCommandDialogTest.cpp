@@ -21,6 +21,11 @@ const std::string kNotHex = "The number after \"0x\" is not a hexadecimal number
 const std::string kOutOfRange = "The value is outside its allowed range.";
 const std::string kUnsupported = "This field or check kind is not supported.";
 
+// A refusal of a row's value ends by naming the row (counted from 1) and its field.
+std::string inRow(const std::string& text, int row, const char* field) {
+  return text + "\n\n(row " + std::to_string(row) + ", \"" + field + "\")";
+}
+
 tk::ScriptAction pick(const Path& path) { return selectItem("commands", path); }
 tk::ScriptAction fill(int row, std::string text) { return set("row." + std::to_string(row) + ".value", std::move(text)); }
 tk::ScriptAction choose(int row, std::string text) { return select("row." + std::to_string(row) + ".list", std::move(text)); }
@@ -111,7 +116,13 @@ TEST(SimCommand, ChecksAtAndBeyondBothBounds) {
   for (const Case& c : cases) {
     Outcome out = runSim({pick(c.command), fill(c.row, c.text)}, 77);
     EXPECT_EQ(out.call.returned, c.passes) << c.text;
-    EXPECT_EQ(out.messages, c.passes ? std::vector<std::string>{} : std::vector<std::string>{kOutOfRange}) << c.text;
+    if (c.passes) {
+      EXPECT_TRUE(out.messages.empty()) << c.text;
+    } else {  // the range message, then which row's value it refuses
+      ASSERT_EQ(out.messages.size(), 1u) << c.text;
+      EXPECT_TRUE(out.messages[0].starts_with(kOutOfRange + "\n\n(row " + std::to_string(c.row + 1) + ", \""))
+          << out.messages[0];
+    }
     if (!c.passes) {
       EXPECT_EQ(out.call.len, 77u) << "closed as Cancel after the message: *len untouched";
     }
@@ -120,11 +131,12 @@ TEST(SimCommand, ChecksAtAndBeyondBothBounds) {
 
 TEST(SimCommand, RefusedInputShowsItsMessageAndKeepsTheDialogOpen) {
   const std::pair<std::vector<tk::ScriptAction>, std::string> cases[] = {
-      {{pick(kReadBinary), fill(1, "0xg1")}, kNotHex},
-      {{pick(kReadBinary), fill(1, "0x")}, kNotHex},
-      {{pick(kUpdateBinary), fill(3, "1,0x")}, kNotHex},
-      {{pick({"Host extensions", "SWITCH VOLTAGE"}), choose(0, "class B (3 V)")}, kUnsupported},
-      {{pick({"Host extensions", "CLOCK STOP"}), fill(0, "1")}, kUnsupported},
+      {{pick(kReadBinary), fill(1, "0xg1")}, inRow(kNotHex, 2, "Offset")},
+      {{pick(kReadBinary), fill(1, "0x")}, inRow(kNotHex, 2, "Offset")},
+      {{pick(kUpdateBinary), fill(3, "1,0x")}, inRow(kNotHex, 4, "Data")},
+      {{pick({"Host extensions", "SWITCH VOLTAGE"}), choose(0, "class B (3 V)")},
+       inRow(kUnsupported, 1, "Voltage classes")},
+      {{pick({"Host extensions", "CLOCK STOP"}), fill(0, "1")}, inRow(kUnsupported, 1, "Clock stop mode")},
       {{pick({"PIN", "UNBLOCK PIN"}), fill(1, std::string(101, '1'))},
        "The text of \"PUK\" has 101 characters; a field holds at most 100."},
       {{pick(kVerifyPin), fill(2, "1234")},
@@ -201,20 +213,35 @@ TEST(SimCommand, AHugeCharacterCountIsRefusedBeforeItIsBuilt) {
             std::vector<std::string>{"\"text\" would be sent as 2147483647 characters, more than one message holds."});
 }
 
-TEST(SimCommand, TheFieldsPaneScrollsByTheDialogsStepsAndAResizeStartsAtTheTop) {
-  // Designed 728 pixels, 364 visible: a line of 18. After the thumb goes to
-  // 350 a page down stops at the hidden height, 364.
+TEST(SimCommand, TheFieldsPaneScrollsByTheDialogsStepsAndOnlyAsFarAsTheShownRows) {
+  std::string fields;
+  for (int i = 0; i < 14; ++i)
+    fields += std::string(i ? "," : "") + R"({"name": "Field )" + std::to_string(i) + R"(", "kind": "number", "width": 1})";
+  SimDefinitionsOverride definitions(simDefinitionText(
+      R"({"name": "FOURTEEN", "primitive": 1, "startTask": 0, "moduleTask": 1, "fields": [)" + fields + "]}," +
+      R"({"name": "TWO", "primitive": 2, "startTask": 0, "moduleTask": 1, "fields": [
+           {"name": "a", "kind": "number", "width": 1}, {"name": "b", "kind": "number", "width": 1}]})"));
+  ASSERT_EQ(definitions.error(), "");
+  // Fourteen rows are 728 pixels, 364 visible: a line of 18. After the thumb
+  // goes to 350 a page down stops at the hidden height, 364. Two rows fit:
+  // nothing scrolls.
   tk::ScriptAction resize = act(Verb::Resize, "fields");
   resize.index = 400;
-  for (bool resized : {false, true}) {
-    std::vector<tk::ScriptAction> actions{scroll("fields", "lineDown"), scroll("fields", "thumb", 350),
-                                          scroll("fields", "pageDown")};
+  const std::tuple<const char*, bool, const char*> cases[] = {
+      {"FOURTEEN", false, "position 364 of 364 (range 728, page 364)"},
+      {"FOURTEEN", true, "position 0 of 328 (range 728, page 400)"},
+      {"TWO", false, "position 0 of 0 (range 104, page 364)"},
+      {"TWO", true, "position 0 of 0 (range 104, page 400)"},
+  };
+  for (const auto& [command, resized, expected] : cases) {
+    std::vector<tk::ScriptAction> actions{pick({"G", command}), scroll("fields", "lineDown"),
+                                          scroll("fields", "thumb", 350), scroll("fields", "pageDown")};
     if (resized) actions.push_back(resize);
     ScriptedHost host(dialogScript("CDiagSimCmdDlg", actions));
     std::string state;
     host.toolkit().onActionsDone([&](const tk::CDialog& dialog) { state = dialog.findControl("fields")->stateText(); });
     callExport(OrbelGetSimCmdBuffer);
-    EXPECT_EQ(state, resized ? "position 0 of 328 (range 728, page 400)" : "position 364 of 364 (range 728, page 364)");
+    EXPECT_EQ(state, expected) << command << ' ' << resized;
   }
 }
 
