@@ -3,6 +3,7 @@
 
 #include "decode/PayloadDecoding.h"
 #include "host/TdBand.h"
+#include "orbel/catalogue/LockCellModes.h"
 #include "orbel/catalogue/ModuleCatalogue.h"
 #include "orbel/wire/ByteReader.h"
 
@@ -87,12 +88,13 @@ std::string uarfcnText(std::uint16_t uarfcn) {
 void decodeLockCell(const PayloadContext& context) {
   ByteReader payload(context.payload);
   const std::uint8_t mode = payload.u8().value_or(0);
-  const bool td = mode == 1 || mode == 2;
-  const bool gsm = mode == 5 || mode == 6;
+  const LockSide side = lockSideOf(mode);
+  const bool td = side == LockSide::TdScdma;
+  const bool gsm = side == LockSide::Gsm;
   const std::string command = "lock cell of mode " + std::to_string(mode);
   if (!expectPayloadLength(context, td || gsm ? 4 : 1, command.c_str())) return;
   addPayloadField(context, 0, 1, "mode",
-                  std::to_string(mode) + (td ? " (TD-SCDMA cell)" : gsm ? " (GSM cell)" : ""));
+                  std::to_string(mode) + " (" + lockSideName(side) + ")");
   if (!td && !gsm) return;
   const std::uint8_t cell = *payload.u8();
   addPayloadField(context, 1, 1, td ? "cell parameter id" : "BSIC",

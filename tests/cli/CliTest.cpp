@@ -127,10 +127,10 @@ TEST_F(Cli, RunsTheLockCellWithItsArgumentsAndDecodesTheResult) {
 
   // Without host module 25 the GSM modes are closed; with it they are offered.
   result = orbel("describe OrbelGetLockCellBuffer --arg b2=1");
-  EXPECT_NE(result.output.find("mode.5           radio      \"Mode &5 (GSM)\"       disabled"), std::string::npos)
+  EXPECT_NE(result.output.find("mode.5           radio      \"Mode &5 (GSM cell)\"  disabled"), std::string::npos)
       << result.output;
   result = orbel("describe OrbelGetLockCellBuffer --arg b2=1 --modules 25");
-  EXPECT_NE(result.output.find("mode.5           radio      \"Mode &5 (GSM)\"       enabled   checked"),
+  EXPECT_NE(result.output.find("mode.5           radio      \"Mode &5 (GSM cell)\"  enabled   checked"),
             std::string::npos)
       << result.output;
 }

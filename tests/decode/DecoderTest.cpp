@@ -62,7 +62,7 @@ TEST(MessageDecoder, NamesThePayloadOfEverySettingEnquiryAndCellCommand) {
        "frequency", "10055 (2011.0 MHz, in a TD-SCDMA band)"},
       {"1C 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 04 00 05 3F 00 46 00 00 00 00", "task 9 lock cell",
        "BSIC", "63"},
-      {"19 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 01 00 04 00 00 00 00", "task 9 lock cell", "mode", "4"},
+      {"19 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 01 00 04 00 00 00 00", "task 9 lock cell", "mode", "4 (no cell)"},
       {"1A 00 FF 00 00 00 CB 32 00 00 65 2F 00 00 00 00 00 00 02 00 02 06 00 00 00 00",
        "task 0 physical-layer parameter request", "number", "6"},
       {"19 00 FF 00 09 00 CA 32 00 00 9E 2F 00 00 00 00 00 00 01 00 2C 00 00 00 00",

@@ -30,6 +30,9 @@ CMsgFilterDlg_MINI::CMsgFilterDlg_MINI(unsigned int fullSet, tk::CWnd* parent)
     : CDialog(orbel::dialogTemplate("CMsgFilterDlg_MINI", "Message Filter"), parent), m_fullSet(fullSet) {
   m_saveButton.onClicked = [this] { OnSave(); };
   m_loadButton.onClicked = [this] { OnLoad(); };
+  for (int code = orbel::kFilterBaseOnly; code <= orbel::kFilterOption5; ++code)
+    optionButton(code)->setTooltip(orbel::describeCompactOption(static_cast<orbel::CompactFilterCode>(code)));
+  m_storedRadio.setTooltip("The filter message last loaded from a file with Load; it is kept in the profile.");
 
   // Save and Load work on the filter, so they stand beside its options.
   // Scripts and descriptions list the options in their group's order, then

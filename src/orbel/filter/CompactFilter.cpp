@@ -61,6 +61,23 @@ void addCompactOption(SapIdSet& set, CompactFilterCode code) {
   }
 }
 
+std::string describeCompactOption(CompactFilterCode code) {
+  if (code == kFilterStored) return {};
+  if (code == kFilterBaseOnly)
+    return "The standard SAP list with the identifiers the base always carries: " +
+           std::to_string(compactBaseSet().size()) + " SAP identifiers.";
+  SapIdSet added;
+  addCompactOption(added, code);
+  std::string runs;
+  for (auto it = added.begin(); it != added.end();) {
+    const std::uint32_t first = *it;
+    std::uint32_t last = first;
+    while (++it != added.end() && *it == last + 1) ++last;
+    runs += (runs.empty() ? "" : ", ") + std::to_string(first) + (last == first ? "" : "-" + std::to_string(last));
+  }
+  return "The base set and " + std::to_string(added.size()) + " SAP identifiers: " + runs + ".";
+}
+
 CommandBuffer buildCompactFilterMessage(const SapIdSet& ids) {
   const std::vector<std::uint32_t> sorted(ids.begin(), ids.end());
   std::vector<std::uint8_t> payload(compactSapListSize(sorted.size()));

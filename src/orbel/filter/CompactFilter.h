@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <set>
 #include <span>
+#include <string>
 
 #include "orbel/catalogue/StandardSapList.h"
 #include "orbel/wire/CommandBuffer.h"
@@ -29,6 +30,11 @@ using SapIdSet = std::set<std::uint32_t>;
 SapIdSet compactBaseSet();
 // Adds the identifiers of one option (1, 2, 3, 5 or the full list of 4) to `set`.
 void addCompactOption(SapIdSet& set, CompactFilterCode code);
+
+// What an option sends, for its tip: "The base set and 2 SAP identifiers:
+// 1501, 1800." (runs of numbers as "1101-1132"); the base set by its size.
+// Empty for the stored filter, which is whatever file was loaded.
+std::string describeCompactOption(CompactFilterCode code);
 
 // The compact filter message: the diagnostic frame (routing FF 00 09 00,
 // group 13002, primitive 12031) around the compact SAP list of `ids`,

@@ -5,6 +5,7 @@
 
 #include "FilterTestSupport.h"
 #include "orbel/builders/FilterExports.h"
+#include "orbel/filter/CompactFilter.h"
 #include "orbel/wire/ByteOrder.h"
 #include "orbel/wire/HexText.h"
 #include "support/ScopedFeatures.h"
@@ -189,3 +190,14 @@ TEST_F(CompactFilterFiles, SaveWritesOnlyAPayloadTheMessageReallyHolds) {
 }
 
 }  // namespace
+
+// An option's tip lists what it sends; the runs come from the option's own set.
+TEST(CompactFilter, OptionTipsListTheIdentifiersEachOptionAdds) {
+  EXPECT_EQ(orbel::describeCompactOption(orbel::kFilterOption1), "The base set and 2 SAP identifiers: 1501, 1800.");
+  EXPECT_EQ(orbel::describeCompactOption(orbel::kFilterOption2),
+            "The base set and 71 SAP identifiers: 1101-1132, 1201-1232, 1501, 2090, 11007, 11012, 17006, 25023, 30000.");
+  EXPECT_EQ(orbel::describeCompactOption(orbel::kFilterOption5),
+            "The base set and 67 SAP identifiers: 1501, 3130-3162, 3500-3532.");
+  EXPECT_TRUE(orbel::describeCompactOption(orbel::kFilterBaseOnly).ends_with(" SAP identifiers."));
+  EXPECT_EQ(orbel::describeCompactOption(orbel::kFilterStored), "");
+}

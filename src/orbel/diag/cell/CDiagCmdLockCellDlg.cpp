@@ -16,12 +16,7 @@
 
 namespace {
 
-// Which side a mode locks: none (the fields are closed), a TD-SCDMA cell
-// given by its cell parameter id, or a GSM cell given by its BSIC.
-enum class LockSide { None, TdScdma, Gsm };
-
-constexpr std::array<LockSide, 7> kModeSide{LockSide::None, LockSide::TdScdma, LockSide::TdScdma, LockSide::None,
-                                            LockSide::None, LockSide::Gsm,     LockSide::Gsm};
+using orbel::LockSide;
 
 constexpr char kTdCaption[] = "Cell Param ID:";
 constexpr char kGsmCaption[] = "BSIC:";
@@ -38,7 +33,7 @@ constexpr unsigned kGsmCellInvalid = 12723;
 constexpr unsigned kNotInBand = 12930;
 constexpr unsigned kExtraCaption = 1240;
 
-LockSide sideOf(std::uint8_t mode) { return mode < kModeSide.size() ? kModeSide[mode] : LockSide::None; }
+LockSide sideOf(std::uint8_t mode) { return orbel::lockSideOf(mode); }
 
 }  // namespace
 
@@ -56,6 +51,8 @@ CDiagCmdLockCellDlg::CDiagCmdLockCellDlg(bool offerModeThree, bool selectLocking
   m_mode4Radio.onClicked = [this] { OnLockCellMode4Radio(); };
   m_mode5Radio.onClicked = [this] { OnLockCellMode5Radio(); };
   m_mode6Radio.onClicked = [this] { OnLockCellMode6Radio(); };
+  for (std::size_t mode = 0; mode < orbel::kLockCellModes.size(); ++mode)
+    m_modeGroup.members()[mode]->setTooltip(orbel::kLockCellModes[mode].tip);
 
   // One column per side: the modes without a cell, the TD-SCDMA and the GSM
   // locking modes. Scripts and descriptions list the modes in mode order,

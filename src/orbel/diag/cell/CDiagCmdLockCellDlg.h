@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "orbel/catalogue/LockCellModes.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Label.h"
@@ -47,13 +48,13 @@ class CDiagCmdLockCellDlg : public tk::CDialog {
   bool readCell();
 
   tk::RadioGroup m_modeGroup;
-  tk::RadioButton m_mode0Radio{"mode.0", "Mode &0", m_modeGroup};
-  tk::RadioButton m_mode1Radio{"mode.1", "Mode &1 (TD-SCDMA)", m_modeGroup};
-  tk::RadioButton m_mode2Radio{"mode.2", "Mode &2 (TD-SCDMA)", m_modeGroup};
-  tk::RadioButton m_mode3Radio{"mode.3", "Mode &3", m_modeGroup};
-  tk::RadioButton m_mode4Radio{"mode.4", "Mode &4", m_modeGroup};
-  tk::RadioButton m_mode5Radio{"mode.5", "Mode &5 (GSM)", m_modeGroup};
-  tk::RadioButton m_mode6Radio{"mode.6", "Mode &6 (GSM)", m_modeGroup};
+  tk::RadioButton m_mode0Radio{"mode.0", orbel::kLockCellModes[0].caption, m_modeGroup};
+  tk::RadioButton m_mode1Radio{"mode.1", orbel::kLockCellModes[1].caption, m_modeGroup};
+  tk::RadioButton m_mode2Radio{"mode.2", orbel::kLockCellModes[2].caption, m_modeGroup};
+  tk::RadioButton m_mode3Radio{"mode.3", orbel::kLockCellModes[3].caption, m_modeGroup};
+  tk::RadioButton m_mode4Radio{"mode.4", orbel::kLockCellModes[4].caption, m_modeGroup};
+  tk::RadioButton m_mode5Radio{"mode.5", orbel::kLockCellModes[5].caption, m_modeGroup};
+  tk::RadioButton m_mode6Radio{"mode.6", orbel::kLockCellModes[6].caption, m_modeGroup};
   tk::Label m_cellLabel{"label.cell", "Cell Param ID:"};
   tk::Edit m_cellEdit{"cell"};
   tk::Label m_frequencyLabel{"label.frequency", "&Frequency:"};
