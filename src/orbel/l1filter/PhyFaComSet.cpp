@@ -7,6 +7,7 @@
 #include "orbel/l1filter/L1CommandFrame.h"
 
 PhyFaComSet::PhyFaComSet(tk::CWnd* parent) : CDialog(orbel::dialogTemplate("PhyFaComSet", "Port Setting"), parent) {
+  m_optionCheck.setTooltip("Ticked: the port setting's first body word is 0; unticked: 1.");
   setLayout({tk::row({tk::item(m_optionCheck), tk::stretch()})});
 }
 

@@ -35,6 +35,7 @@ LoadedFile loadLoopTestFile(const std::string& path) {
 
 PhyFaLoopTest::PhyFaLoopTest(tk::CWnd* parent) : CDialog(orbel::dialogTemplate("PhyFaLoopTest", "Loop Test"), parent) {
   m_browseButton.onClicked = [this] { OnBrowse(); };
+  m_optionCheck.setTooltip("Ticked: the loop test is sent as command 0x820003; unticked: as 0x820004.");
   setLayout({
       tk::row({tk::item(m_pathLabel), tk::item(m_pathEdit), tk::item(m_browseButton)}),
       tk::row({tk::item(m_optionCheck), tk::stretch()}),
