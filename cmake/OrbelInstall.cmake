@@ -19,6 +19,7 @@ set(ORBEL_PUBLIC_HEADERS
   orbel/builders/Exports.h
   orbel/builders/FilterExports.h
   orbel/builders/L1FilterExports.h
+  orbel/builders/L2ConfigExports.h
   orbel/builders/ParamConfigExports.h
   orbel/catalogue/ModuleCatalogue.h
   orbel/config/COtherParamCfgDlg.h
