@@ -44,6 +44,7 @@ set(ORBEL_PUBLIC_HEADERS
   toolkit/Control.h
   toolkit/Dialog.h
   toolkit/Edit.h
+  toolkit/Keys.h
   toolkit/Label.h
   toolkit/Layout.h
   toolkit/ProfileStore.h
