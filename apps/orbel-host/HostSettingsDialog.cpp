@@ -80,7 +80,8 @@ HostSettingsDialog::HostSettingsDialog(const HostSettings& settings, QWidget* pa
 }
 
 HostSettings HostSettingsDialog::settings() const {
-  return {ticked(*features_, *otherFeatures_), ticked(*modules_, *otherModules_), dataDir_->text().trimmed().toStdString()};
+  return {ticked(*features_, *otherFeatures_), ticked(*modules_, *otherModules_),
+          dataDir_->text().trimmed().toStdString()};
 }
 
 }  // namespace orbel::host

@@ -12,7 +12,8 @@ struct Page {
   const char* name;
   std::span<const std::uint32_t> saps;
 };
-constexpr Page kPages[] = {{"MAC", l2::kMacSaps}, {"RLC", l2::kRlcSaps}, {"PDCP", l2::kPdcpSaps}, {"BMC", l2::kBmcSaps}};
+constexpr Page kPages[] = {
+    {"MAC", l2::kMacSaps}, {"RLC", l2::kRlcSaps}, {"PDCP", l2::kPdcpSaps}, {"BMC", l2::kBmcSaps}};
 
 // Reads the fields of one block, each checked against the bytes present.
 class BlockFields {
@@ -22,7 +23,8 @@ class BlockFields {
   std::uint32_t flag(std::size_t width, const std::string& name) {
     const std::size_t at = reader_.offset();
     const std::uint32_t value = *reader_.uLE(width);
-    message_.fields.push_back({at, width, name, value == 1 ? "on" : value == 0 ? "off" : std::to_string(value) + " (on)"});
+    const std::string meaning = value == 1 ? "on" : value == 0 ? "off" : std::to_string(value) + " (on)";
+    message_.fields.push_back({at, width, name, meaning});
     return value;
   }
 
@@ -42,7 +44,10 @@ class BlockFields {
   void selectAll(const std::string& name) {
     const std::size_t at = reader_.offset();
     const std::uint32_t value = *reader_.u32LE();
-    const char* meaning = value == 0 ? "unticked" : value == 1 ? "ticked" : value == 2 ? "third state" : "unticked (not a state)";
+    const char* meaning = value == 0   ? "unticked"
+                          : value == 1 ? "ticked"
+                          : value == 2 ? "third state"
+                                       : "unticked (not a state)";
     message_.fields.push_back({at, 4, name + " select-all", std::to_string(value) + ' ' + meaning});
   }
 

@@ -36,7 +36,8 @@ TEST(L2Decoder, NamesEveryTickBySapIdentityInEachBlock) {
   const auto decodedFile = orbel::decodeAny(fileBytes);
   ASSERT_TRUE(decodedFile);
   EXPECT_EQ(decodedFile->title,
-            "layer-2 configuration file: MAC off (0 ticked), RLC on (1 ticked), PDCP off (1 ticked), BMC off (0 ticked)");
+            "layer-2 configuration file: MAC off (0 ticked), RLC on (1 ticked), PDCP off (1 ticked), "
+            "BMC off (0 ticked)");
   EXPECT_EQ(field(*decodedFile, "RLC SAP 2235"), "ticked");
   EXPECT_EQ(field(*decodedFile, "PDCP SAP 3044"), "3 (ticked)");
   EXPECT_EQ(field(*decodedFile, "RLC group B select-all"), "2 third state");  // file order: A before B

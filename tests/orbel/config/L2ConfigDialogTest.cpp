@@ -79,7 +79,8 @@ class L2ConfigDialog : public ::testing::Test {
   static std::string ticked(const Outcome& run, const std::string& prefix, int items) {
     std::string text;
     for (int item = 0; item < items; ++item)
-      if (run.checks.at(prefix + "." + std::to_string(item)) == 1) text += (text.empty() ? "" : " ") + std::to_string(item);
+      if (run.checks.at(prefix + "." + std::to_string(item)) == 1)
+        text += (text.empty() ? "" : " ") + std::to_string(item);
     return text;
   }
 
@@ -178,7 +179,8 @@ TEST_F(L2ConfigDialog, SelectAllBoxesFollowTheirGroupsAndSubgroups) {
     std::vector<tk::ScriptAction> actions{click("layer.rlc")};
     actions.insert(actions.end(), c.actions.begin(), c.actions.end());
     const Outcome done = run(actions);
-    for (const auto& [id, state] : c.expected) EXPECT_EQ(done.checks.at(id), state) << id << " after " << c.actions.size();
+    for (const auto& [id, state] : c.expected)
+      EXPECT_EQ(done.checks.at(id), state) << id << " after " << c.actions.size() << " actions";
   }
 }
 
@@ -196,7 +198,8 @@ TEST_F(L2ConfigDialog, OkHandsTheFilterModelTheListOfTheLayersThatAreOn) {
   EXPECT_EQ(none.state.macOn, 0u);
   EXPECT_EQ(none.state.macSap[7], 1u);
 
-  const Outcome macAndPdcp = run({click("layer.mac"), click("mac.0"), click("layer.pdcp"), click("pdcp.all.a"), click("ok")});
+  const Outcome macAndPdcp =
+      run({click("layer.mac"), click("mac.0"), click("layer.pdcp"), click("pdcp.all.a"), click("ok")});
   ASSERT_EQ(macAndPdcp.l2.size(), 67u + 58u);
   EXPECT_EQ(macAndPdcp.l2.front(), (std::pair<unsigned, bool>{1010u, true}));
   EXPECT_EQ(std::next(macAndPdcp.l2.begin(), 67)->first, 3304u);
