@@ -19,6 +19,7 @@ set(ORBEL_PUBLIC_HEADERS
   orbel/builders/Exports.h
   orbel/builders/FilterExports.h
   orbel/builders/L1FilterExports.h
+  orbel/builders/L2ConfigExports.h
   orbel/builders/ParamConfigExports.h
   orbel/catalogue/ModuleCatalogue.h
   orbel/config/COtherParamCfgDlg.h
@@ -43,6 +44,7 @@ set(ORBEL_PUBLIC_HEADERS
   toolkit/Control.h
   toolkit/Dialog.h
   toolkit/Edit.h
+  toolkit/Keys.h
   toolkit/Label.h
   toolkit/Layout.h
   toolkit/ProfileStore.h

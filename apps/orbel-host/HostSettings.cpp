@@ -1,21 +1,31 @@
 #include "HostSettings.h"
 
+#include <filesystem>
+
 #include "host/FeatureManager.h"
+#include "host/PathResolver.h"
 #include "runner/ExportTable.h"
 
 namespace orbel::host {
 
 HostSettings loadHostSettings(const tk::ProfileStore& profile) {
-  return {splitNumbers(profile.getString("Host", "Features")), splitNumbers(profile.getString("Host", "Modules"))};
+  return {splitNumbers(profile.getString("Host", "Features")), splitNumbers(profile.getString("Host", "Modules")),
+          profile.getString("Host", "DataDir")};
 }
 
 void saveHostSettings(tk::ProfileStore& profile, const HostSettings& settings) {
   profile.writeString("Host", "Features", joinNumbers(settings.features));
   profile.writeString("Host", "Modules", joinNumbers(settings.modules));
+  profile.writeString("Host", "DataDir", settings.dataDir);
 }
 
 void applyHostSettings(const HostSettings& settings) {
   FeatureManager::Instance().ApplyState({settings.features, settings.modules});
+  // Made absolute once, here, so that no later change of the current folder moves it.
+  std::error_code error;
+  const std::filesystem::path dataDir =
+      settings.dataDir.empty() ? std::filesystem::path() : std::filesystem::absolute(settings.dataDir, error);
+  CPathResolver::Instance().SetDataDir(error ? settings.dataDir : dataDir.string());
 }
 
 std::string joinNumbers(const std::set<int>& numbers) {

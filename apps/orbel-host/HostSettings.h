@@ -1,5 +1,5 @@
-// The host program's own settings: which feature switches are on and which
-// host modules are present. Kept in the application profile, section "Host",
+// The host program's own settings: which feature switches are on, which
+// host modules are present and where the application folders lie. Kept in the application profile, section "Host",
 // and applied to the FeatureManager.
 #pragma once
 
@@ -13,6 +13,7 @@ namespace orbel::host {
 struct HostSettings {
   std::set<int> features;
   std::set<int> modules;
+  std::string dataDir;  // empty: the user's data folder
 };
 
 HostSettings loadHostSettings(const tk::ProfileStore& profile);

@@ -66,16 +66,22 @@ HostSettingsDialog::HostSettingsDialog(const HostSettings& settings, QWidget* pa
     layout->addLayout(form);
     columns->addWidget(group);
   }
+  dataDir_ = new QLineEdit(QString::fromStdString(settings.dataDir));
+  dataDir_->setPlaceholderText("the user's data folder");
+  auto* folders = new QFormLayout;
+  folders->addRow("&Data folder:", dataDir_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
+  layout->addLayout(folders);
   layout->addWidget(buttons);
 }
 
 HostSettings HostSettingsDialog::settings() const {
-  return {ticked(*features_, *otherFeatures_), ticked(*modules_, *otherModules_)};
+  return {ticked(*features_, *otherFeatures_), ticked(*modules_, *otherModules_),
+          dataDir_->text().trimmed().toStdString()};
 }
 
 }  // namespace orbel::host

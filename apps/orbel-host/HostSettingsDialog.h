@@ -1,5 +1,6 @@
 // The Host menu's dialog: tick the feature switches that are on and the host
-// modules that are present; other numbers can be typed in.
+// modules that are present; other numbers can be typed in; the folder of the
+// application folders.
 #pragma once
 
 #include <QDialog>
@@ -21,6 +22,7 @@ class HostSettingsDialog : public QDialog {
   QListWidget* modules_;
   QLineEdit* otherFeatures_;
   QLineEdit* otherModules_;
+  QLineEdit* dataDir_;
 };
 
 }  // namespace orbel::host

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "host/FeatureManager.h"
+#include "host/PathResolver.h"
 #include "host/SimFilterInfoMan.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/FilterHost.h"
@@ -82,6 +83,7 @@ void applyHostOptions(const HostOptions& options, const tk::HostState& recorded,
   else if (recorded.modules)
     state.modules = *recorded.modules;
   FeatureManager::Instance().ApplyState(std::move(state));
+  CPathResolver::Instance().SetDataDir(options.dataDir);
   if (profile != nullptr && !options.profilePath.empty()) {
     std::string error = tk::loadIniFile(options.profilePath, *profile);
     if (!error.empty()) throw DataError(error);
@@ -98,6 +100,7 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
   options.scriptPath = absolute(options.scriptPath);
   options.profilePath = absolute(options.profilePath);
   options.simDefinitions = absolute(options.simDefinitions);
+  options.dataDir = absolute(options.dataDir);
 
   tk::Script script = loadScript(options.scriptPath);
   tk::ProfileStore profile;

@@ -30,6 +30,7 @@ struct HostOptions {
   std::optional<std::string> features;   // "113,124": the switches that are on
   std::optional<std::string> modules;    // "25,41": the host modules present
   std::string simDefinitions;            // empty: the SIM definitions the host finds by itself
+  std::string dataDir;                   // empty: the application folders under the user's data folder
 };
 
 struct ControlState {
@@ -63,7 +64,7 @@ struct SessionResult {
 // The one place the CLI sets the host's state: the feature switches and host
 // modules of `options`, else those `recorded` in the script, else none; the
 // SIM definitions of the file `options` names (those the host finds by
-// itself when none); and the profile: the file `options` names, else the
+// itself when none); the folder of the application folders; and the profile: the file `options` names, else the
 // values `recorded` in the script, loaded into `profile`. Throws
 // std::runtime_error for a bad number list, a profile or a definition file
 // that cannot be used, naming the faulty entry.

@@ -89,6 +89,8 @@ void addHostOptions(CLI::App& command, cli::HostOptions& host) {
   command.add_option("--modules", host.modules, "host modules that are present, e.g. 25 (default: none)");
   command.add_option("--sim-definitions", host.simDefinitions,
                      "SIM command definition file (default: $ORBEL_SIM_DEFINITIONS, else the built-in set)");
+  command.add_option("--data-dir", host.dataDir,
+                     "folder of the application folders (default: $XDG_DATA_HOME/orbel, else ~/.local/share/orbel)");
 }
 
 }  // namespace

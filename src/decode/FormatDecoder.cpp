@@ -4,6 +4,7 @@
 
 #include "decode/FilterFormats.h"
 #include "decode/L1Formats.h"
+#include "decode/L2Formats.h"
 
 namespace orbel {
 namespace {
@@ -17,6 +18,9 @@ constexpr std::array kFormats{
     FormatDecoder{"l1frame", looksLikeL1CommandFrame, decodeL1CommandFrameFormat},
     FormatDecoder{"l1message", looksLikeL1Message, decodeL1MessageFormat},
     FormatDecoder{"l1config", looksLikeL1FilterConfig, decodeL1FilterConfigFormat},
+    FormatDecoder{"l2file", looksLikeL2ConfigFile, decodeL2ConfigFileFormat},
+    FormatDecoder{"l2state", looksLikeL2ConfigState, decodeL2ConfigStateFormat},
+    FormatDecoder{"l2record", looksLikeL2SapRecord, decodeL2SapRecordFormat},
     FormatDecoder{"diag", always, decodeDiagMessage},
 };
 

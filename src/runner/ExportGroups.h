@@ -11,6 +11,7 @@ void addCommandExports(std::vector<ExportInfo>& table);
 void addFilterExports(std::vector<ExportInfo>& table);
 void addL1FilterExports(std::vector<ExportInfo>& table);
 void addParamConfigExports(std::vector<ExportInfo>& table);
+void addL2ConfigExports(std::vector<ExportInfo>& table);
 void addSimExports(std::vector<ExportInfo>& table);
 
 }  // namespace orbel::runner

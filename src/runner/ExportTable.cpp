@@ -15,6 +15,7 @@ const std::vector<ExportInfo>& table() {
     addFilterExports(all);
     addL1FilterExports(all);
     addParamConfigExports(all);
+    addL2ConfigExports(all);
     return all;
   }();
   return exports;

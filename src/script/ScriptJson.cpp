@@ -6,6 +6,7 @@
 #include <set>
 #include <nlohmann/json.hpp>
 
+#include "toolkit/Keys.h"
 #include "toolkit/Types.h"
 
 namespace orbel::script {
@@ -62,7 +63,11 @@ const VerbKeys kVerbKeys[] = {
     {Verb::SetValue, {"path", "text"}},
     {Verb::Scroll, {"request", "position"}},
     {Verb::Resize, {"height"}},
+    {Verb::KeyDown, {}},
+    {Verb::KeyUp, {}},
 };
+
+bool isKey(Verb verb) { return verb == Verb::KeyDown || verb == Verb::KeyUp; }
 
 std::vector<std::string> parsePath(const json& value, const std::string& where) {
   if (!value.is_array()) throw ScriptError{where + ": \"path\" is an array of item texts from the top"};
@@ -89,13 +94,15 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
     auto found = object.find(tk::verbName(candidate.verb));
     if (found == object.end()) continue;
     if (form != nullptr) throw ScriptError{where + ": an action has exactly one verb"};
-    if (!found->is_string()) throw ScriptError{where + ": \"" + tk::verbName(candidate.verb) + "\" names a control id"};
+    if (!found->is_string())
+      throw ScriptError{where + ": \"" + tk::verbName(candidate.verb) + "\" names " +
+                        (isKey(candidate.verb) ? "a key" : "a control id")};
     form = &candidate;
     action.verb = candidate.verb;
-    action.control = found->get<std::string>();
+    (isKey(action.verb) ? action.text : action.control) = found->get<std::string>();
   }
   if (form == nullptr) throw ScriptError{where + ": no verb (click, type, set, insert, select, check, clickItem, "
-                                                 "selectItem, expand, setValue, scroll, resize)"};
+                                                 "selectItem, expand, setValue, scroll, resize, keyDown, keyUp)"};
   for (const auto& [key, value] : object.items()) {
     bool known = key == tk::verbName(action.verb);
     for (const char* allowed : form->keys) known = known || key == allowed;
@@ -142,6 +149,10 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
       if (object.contains("position")) action.index = number("position");
       break;
     case Verb::Resize: action.index = number("height"); break;
+    case Verb::KeyDown:
+    case Verb::KeyUp:
+      if (!tk::keyNamed(action.text)) throw ScriptError{where + ": unknown key \"" + action.text + "\" (shift)"};
+      break;
     case Verb::Click: break;
   }
   return action;
@@ -240,7 +251,7 @@ tk::Script parse(const json& root) {
 using ordered = nlohmann::ordered_json;
 
 ordered actionJson(const tk::ScriptAction& action) {
-  ordered object{{tk::verbName(action.verb), action.control}};
+  ordered object{{tk::verbName(action.verb), isKey(action.verb) ? action.text : action.control}};
   switch (action.verb) {
     case Verb::Type:
     case Verb::Set: object["text"] = action.text; break;
@@ -276,6 +287,8 @@ ordered actionJson(const tk::ScriptAction& action) {
       if (action.index) object["position"] = *action.index;
       break;
     case Verb::Resize: object["height"] = action.index.value_or(0); break;
+    case Verb::KeyDown:
+    case Verb::KeyUp:
     case Verb::Click: break;
   }
   return object;

@@ -1,6 +1,9 @@
 #include "toolkit-qt/DialogWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -48,6 +51,7 @@ DialogWindow::DialogWindow(tk::CDialog& dialog, QtToolkit& toolkit, QWidget* par
   } else {
     adjustSize();
   }
+  qApp->installEventFilter(this);
 }
 
 DialogWindow::~DialogWindow() {
@@ -84,6 +88,7 @@ bool DialogWindow::sync(const ControlAdapter* watched) {
     refresh(*found->second);
     watchedRefreshed = watchedRefreshed || found->second.get() == watched;
   }
+  showPointer();
   if (dialog_.hasEnded()) {
     if (dialog_.isModelessWindow())
       hide();
@@ -91,6 +96,39 @@ bool DialogWindow::sync(const ControlAdapter* watched) {
       done(dialog_.endCode());
   }
   return watchedRefreshed;
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::MouseButtonPress) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  if (type == QEvent::MouseButtonPress) {
+    // A click carries the modifiers held: Shift may have been pressed while
+    // another window had the focus, or released there.
+    followShift((static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier) != 0);
+  } else if (auto* key = static_cast<QKeyEvent*>(event); key->key() == Qt::Key_Shift && !key->isAutoRepeat()) {
+    followShift(type == QEvent::KeyPress);
+  }
+  return false;  // the widget still gets the event
+}
+
+void DialogWindow::followShift(bool down) {
+  if (down == shiftDown_) return;
+  shiftDown_ = down;
+  tk::ScriptAction key;
+  key.verb = down ? tk::ScriptAction::Verb::KeyDown : tk::ScriptAction::Verb::KeyUp;
+  key.text = tk::keyName(tk::Key::Shift);
+  apply(key, nullptr);
+}
+
+void DialogWindow::showPointer() {
+  if (dialog_.pointer() == shownPointer_) return;
+  shownPointer_ = dialog_.pointer();
+  if (shownPointer_ == tk::Pointer::SizeAll)
+    setCursor(Qt::SizeAllCursor);
+  else
+    unsetCursor();
 }
 
 void DialogWindow::refresh(ControlAdapter& adapter) {

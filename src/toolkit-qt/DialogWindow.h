@@ -1,7 +1,9 @@
 // The QDialog that shows one dialog of the toolkit model: built from the
 // dialog's template, one adapter per control. Every user action goes through
 // apply(), which runs the model's user action, records it when a session is
-// being recorded, and refreshes only the widgets whose control changed.
+// being recorded, and refreshes only the widgets whose control changed. The
+// Shift key reaches the dialog model as a key action, and the window shows
+// the mouse pointer the model asks for.
 #pragma once
 
 #include <QDialog>
@@ -43,14 +45,22 @@ class DialogWindow : public QDialog {
  protected:
   void accept() override {}
   void closeEvent(QCloseEvent* event) override;
+  // Sees the key and mouse events of every widget of the window before the
+  // widget does, as a dialog's own key handling would.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* widgetOf(tk::Control& control);
   void refresh(ControlAdapter& adapter);
+  // Tells the model of a change of the Shift key, once per change.
+  void followShift(bool down);
+  void showPointer();
 
   tk::CDialog& dialog_;
   QtToolkit& toolkit_;
   std::unordered_map<const tk::Control*, std::unique_ptr<ControlAdapter>> adapters_;
+  bool shiftDown_ = false;
+  tk::Pointer shownPointer_ = tk::Pointer::Arrow;
   std::size_t refreshes_ = 0;
   std::size_t itemRefreshes_ = 0;
 };

@@ -138,11 +138,19 @@ const char* verbName(ScriptAction::Verb verb) {
     case Verb::SetValue: return "setValue";
     case Verb::Scroll: return "scroll";
     case Verb::Resize: return "resize";
+    case Verb::KeyDown: return "keyDown";
+    case Verb::KeyUp: return "keyUp";
   }
   return "act";
 }
 
 std::string applyAction(CDialog& dialog, const ScriptAction& action) {
+  if (action.verb == Verb::KeyDown || action.verb == Verb::KeyUp) {
+    const std::optional<Key> key = keyNamed(action.text);
+    if (!key) return "unknown key \"" + action.text + "\" (shift)";
+    dialog.pressKey(*key, action.verb == Verb::KeyDown);
+    return {};
+  }
   Control* control = dialog.findControl(action.control);
   if (control == nullptr) return "no control '" + action.control + "' in " + dialog.className();
   const ControlKind kind = control->kind();
@@ -184,6 +192,8 @@ std::string applyAction(CDialog& dialog, const ScriptAction& action) {
     case Verb::Resize:
       if (kind != ControlKind::ScrollPane) return wrongKind(*control, action);
       return onScrollPane(static_cast<ScrollPane&>(*control), action);
+    case Verb::KeyDown:
+    case Verb::KeyUp: break;  // handled above: keys reach the dialog, not a control
   }
   return "unknown action";
 }

@@ -17,6 +17,7 @@
 
 #include "toolkit/Button.h"
 #include "toolkit/Control.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Layout.h"
 #include "toolkit/Types.h"
 
@@ -59,6 +60,13 @@ class CDialog : private ChangeSink {
 
   int MessageBox(const std::string& text, const std::string& caption = {}, unsigned style = MB_OK);
 
+  // User action: `key` pressed (or released) while the dialog has the focus.
+  // The dialog hears of it first (PreTranslateKey); then it takes its normal
+  // course, which for the keys modelled changes no control.
+  void pressKey(Key key, bool down) { PreTranslateKey(key, down); }
+  // The mouse pointer the dialog asks for over its window.
+  Pointer pointer() const { return pointer_; }
+
   const std::string& className() const { return template_.className; }
   const std::string& title() const { return template_.title; }
   CWnd* parent() const { return parent_; }
@@ -85,6 +93,11 @@ class CDialog : private ChangeSink {
   // order than the template shows them: `order` names every placed control
   // once, and std::logic_error is thrown when it names any other.
   void setLayout(std::vector<LayoutNode> rows, std::vector<Control*> order);
+  virtual void PreTranslateKey(Key key, bool down) {
+    (void)key;
+    (void)down;
+  }
+  void setPointer(Pointer pointer) { pointer_ = pointer; }
   Button& okButton() { return ok_; }
   Button& cancelButton() { return cancel_; }
 
@@ -99,6 +112,7 @@ class CDialog : private ChangeSink {
   std::vector<Control*> controls_;
   std::vector<Control*> changedControls_;
   LayoutNode layout_;
+  Pointer pointer_ = Pointer::Arrow;
   bool modeless_ = false;
   bool ended_ = false;
   int endCode_ = 0;

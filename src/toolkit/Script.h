@@ -27,10 +27,12 @@ struct ScriptAction {
     SetValue,    // tree-list row's value: `text`
     Scroll,      // scroll pane: `text` names the request, `index` the thumb position
     Resize,      // scroll pane: `index` is the new visible height
+    KeyDown,     // the dialog: the key named by `text` is pressed (no control)
+    KeyUp,       // the dialog: the key named by `text` is released (no control)
   };
 
   Verb verb = Verb::Click;
-  std::string control;  // the control's id
+  std::string control;  // the control's id; empty for keys
   std::string text;
   std::optional<int> index;
   int state = 0;

@@ -319,6 +319,32 @@ TEST_F(Cli, TakesTheHostsOwnSimDefinitionsAndRefusesAFaultyFile) {
       << result.output;
 }
 
+// The layer-2 configuration: keys in a script, the stored default under a
+// relative --data-dir (taken from the folder the CLI started in), and the
+// next run opening from it.
+TEST_F(Cli, RunsTheLayer2ConfigurationAndKeepsItsDefaultUnderTheDataFolder) {
+  file("s.json", R"({"dialogs":[{"expect":"CL2ConfigDlg","do":[{"click":"layer.mac"},{"click":"mac.5"},
+      {"keyDown":"shift"},{"click":"mac.8"},{"keyUp":"shift"},{"click":"default"},{"click":"ok"}]}]})");
+  Result result = orbel("run GetL2Config --script s.json --data-dir data --json", folder_.string());
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find(R"("summary": "010000000002000000000000")"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find(R"("macSap": "1103 1104 1105 1106")"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find(R"x("layer-2 SAPs": "67 (4 enabled)")x"), std::string::npos) << result.output;
+  const std::filesystem::path stored = folder_ / "data" / "layer2" / "L2Config.dat";
+  ASSERT_TRUE(std::filesystem::exists(stored)) << result.output;
+  EXPECT_EQ(std::filesystem::file_size(stored), 824u);
+
+  file("ok.json", R"({"dialogs":[{"do":[{"click":"ok"}]}]})");
+  result = orbel("run GetL2Config --arg fromFile=1 --script ok.json --data-dir data", folder_.string());
+  EXPECT_NE(result.output.find("out macSap: 1103 1104 1105 1106"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("out saveAsDefault: 0"), std::string::npos) << result.output;
+
+  file("bad.json", R"({"dialogs":[{"do":[{"keyDown":"ctrl"}]}]})");
+  EXPECT_EQ(orbel("run GetL2Config --script bad.json", folder_.string()).status, 1);
+  file("off.json", R"({"dialogs":[{"do":[{"click":"mac.5"}]}]})");  // the MAC layer is off: its boxes refuse
+  EXPECT_EQ(orbel("run GetL2Config --script off.json --data-dir data", folder_.string()).status, 2);
+}
+
 TEST_F(Cli, BuildsTheOtherParameterCommandAndPrintsTheAmrRecord) {
   Result result = orbel("run GetOtherParamCfg --arg showDialog=0 --features 143 --json");
   EXPECT_EQ(result.status, 0) << result.output;

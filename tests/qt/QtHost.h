@@ -75,7 +75,7 @@ inline bool checked(tkqt::DialogWindow& window, const char* id) {
 // A mouse click on a button, or on the indicator of a check box or radio
 // button (a layout may stretch those wider than their text, and a click on
 // the empty space beside the text is no click on the button).
-inline void clickOn(tkqt::DialogWindow& window, const char* id) {
+inline void clickOn(tkqt::DialogWindow& window, const char* id, Qt::KeyboardModifiers modifiers = {}) {
   auto* button = widget<QAbstractButton>(window, id);
   QPoint at = button->rect().center();
   const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
@@ -86,7 +86,7 @@ inline void clickOn(tkqt::DialogWindow& window, const char* id) {
              ->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button)
              .center();
   }
-  QTest::mouseClick(button, Qt::LeftButton, {}, at);
+  QTest::mouseClick(button, Qt::LeftButton, modifiers, at);
 }
 
 // Enter pressed on the window; whether the dialog refused it and stayed open.

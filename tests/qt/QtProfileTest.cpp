@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "HostSettings.h"
+#include "host/FeatureManager.h"
+#include "host/PathResolver.h"
+#include "host/ScopedHostState.h"
 #include "toolkit-qt/QtToolkit.h"
 #include "toolkit/IniFile.h"
 
@@ -66,6 +70,21 @@ TEST(QtProfile, ReadsTheSwitchListsOfProfilesWrittenBeforeTheSharedStore) {
   const orbel::host::HostSettings settings = orbel::host::loadHostSettings(profile);
   EXPECT_EQ(settings.features, (std::set<int>{124, 130}));
   EXPECT_EQ(settings.modules, (std::set<int>{25}));
+}
+
+// The data folder is kept in the profile and applied as an absolute folder,
+// so a later change of the current folder does not move it.
+TEST(QtProfile, KeepsTheDataFolderAndAppliesItAbsolute) {
+  ScopedHostState<CPathResolver> folders(CPathResolver::Instance());
+  ScopedHostState<FeatureManager> switches(FeatureManager::Instance());
+  tk::ProfileStore profile;
+  orbel::host::saveHostSettings(profile, {{124}, {}, "relative/data"});
+  const orbel::host::HostSettings settings = orbel::host::loadHostSettings(profile);
+  EXPECT_EQ(settings.dataDir, "relative/data");
+  orbel::host::applyHostSettings(settings);
+  EXPECT_EQ(CPathResolver::Instance().dataDir(), (std::filesystem::current_path() / "relative/data/").string());
+  orbel::host::applyHostSettings({});
+  EXPECT_EQ(CPathResolver::Instance().CurrentState().dataDir, "");  // back to the user's data folder
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/Exports.h"
 #include "orbel/builders/FilterExports.h"
+#include "orbel/builders/L2ConfigExports.h"
 #include "orbel/builders/ParamConfigExports.h"
 #include "orbel/l1filter/PhyFaLoopTest.h"
 #include "support/LockCellCall.h"
@@ -87,7 +88,14 @@ TEST(ExportFailure, TheOtherEntryPointsGiveTheirCancelResults) {
     EXPECT_EQ(fullSet, 7u) << f.name;  // nothing changed, as on Cancel
     EXPECT_EQ(workMode, 1) << f.name;
 
-    EXPECT_EQ(host.messages(), std::vector<std::string>(3, f.message)) << f.name;
+    unsigned char summary[12] = {7};
+    unsigned char state[792] = {7};
+    unsigned char* filter = nullptr;
+    EXPECT_FALSE(GetL2Config(nullptr, nullptr, filter, summary, state, 0)) << f.name;
+    EXPECT_EQ(filter, nullptr) << f.name;
+    EXPECT_EQ(summary[0] + state[0], 14) << f.name;
+
+    EXPECT_EQ(host.messages(), std::vector<std::string>(4, f.message)) << f.name;
   }
 }
 
