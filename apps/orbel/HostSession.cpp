@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "host/FeatureManager.h"
+#include "host/SignalNames.h"
 #include "host/SimFilterInfoMan.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/FilterHost.h"
@@ -82,6 +83,7 @@ void applyHostOptions(const HostOptions& options, const tk::HostState& recorded,
   else if (recorded.modules)
     state.modules = *recorded.modules;
   FeatureManager::Instance().ApplyState(std::move(state));
+  GsmCodecLib::sm_GsmCodecLib.ApplyState({!options.withoutGsmCodec});
   if (profile != nullptr && !options.profilePath.empty()) {
     std::string error = tk::loadIniFile(options.profilePath, *profile);
     if (!error.empty()) throw DataError(error);

@@ -30,6 +30,7 @@ struct HostOptions {
   std::optional<std::string> features;   // "113,124": the switches that are on
   std::optional<std::string> modules;    // "25,41": the host modules present
   std::string simDefinitions;            // empty: the SIM definitions the host finds by itself
+  bool withoutGsmCodec = false;          // the host's GSM codec is absent
 };
 
 struct ControlState {

@@ -89,6 +89,7 @@ void addHostOptions(CLI::App& command, cli::HostOptions& host) {
   command.add_option("--modules", host.modules, "host modules that are present, e.g. 25 (default: none)");
   command.add_option("--sim-definitions", host.simDefinitions,
                      "SIM command definition file (default: $ORBEL_SIM_DEFINITIONS, else the built-in set)");
+  command.add_flag("--without-gsm-codec", host.withoutGsmCodec, "the host's GSM codec is absent (no \"GSM\" family)");
 }
 
 }  // namespace
