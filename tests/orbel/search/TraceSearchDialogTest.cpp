@@ -72,6 +72,10 @@ TEST(TraceSearchHistory, KeepsSixteenTextsMostRecentFirstWithoutRepeats) {
   EXPECT_EQ(historyAfterSearching("x", "  abc  "), "abc+x");  // stored trimmed
   EXPECT_EQ(historyAfterSearching("x+y", "   "), "x+y");      // a blank text is not stored
   EXPECT_EQ(historyAfterSearching("X+abc", "ABC"), "ABC+X+abc");  // repeats are exact
+  // Typed into the list's field, with a backspace, after choosing a stored text.
+  SearchHost typed({select("history", "x"), type("history", "yz\bw"), click("find")}, storedHistory("x+abc"));
+  EXPECT_TRUE(typed.host().toolkit().errors().empty());
+  EXPECT_EQ(typed.history(), "xyw+x+abc");
 }
 
 TEST(TraceSearchHistory, TheListOffersTheStoredTextsWithoutEmptyEntries) {
