@@ -82,21 +82,21 @@ class ORBEL_EXPORT CTrcSrchDlg : public tk::CDialog {
 
   tk::TabControl m_tabs{"tabs"};
   tk::ComboBox m_history{"history"};
-  tk::Label m_familyLabel{"label.family", "Signal &family:"};
+  tk::Label m_familyLabel{"label.family", "Signal famil&y:"};
   tk::ComboBox m_family{"family"};
   tk::Label m_messageLabel{"label.message", "&Message:"};
   tk::ComboBox m_message{"message"};
   tk::CheckBox m_rangeCheck{"range", "&Range"};
   tk::RadioGroup m_formatGroup;
   tk::RadioButton m_timeFormat{"format.time", "&Times (h:m:s)", m_formatGroup};
-  tk::RadioButton m_numberFormat{"format.number", "N&umbers", m_formatGroup};
-  tk::Label m_startLabel{"label.start", "&From:"};
+  tk::RadioButton m_numberFormat{"format.number", "&Numbers", m_formatGroup};
+  tk::Label m_startLabel{"label.start", "&Start:"};
   tk::Edit m_start{"start"};
-  tk::Label m_endLabel{"label.end", "T&o:"};
+  tk::Label m_endLabel{"label.end", "&End:"};
   tk::Edit m_end{"end"};
   tk::CheckBox m_extra1Check{"extra.1", "&And also:"};
   tk::Edit m_extra1{"extra.1.text"};
-  tk::CheckBox m_extra2Check{"extra.2", "A&nd also:"};
+  tk::CheckBox m_extra2Check{"extra.2", "And a&lso:"};
   tk::Edit m_extra2{"extra.2.text"};
   tk::RadioGroup m_directionGroup;
   tk::RadioButton m_up{"direction.0", "&Up", m_directionGroup};
