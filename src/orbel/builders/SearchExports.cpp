@@ -17,7 +17,14 @@ int SrchDlgGetSearchMethod(TAG_KOVA_SERACH_METHOD_RECORD* record, int tabs, bool
     // The record names its dialog before the window opens: a host may reach
     // the dialog from the first notification on.
     record->dialog = dialog.get();
-    if (dialog->Create())
+    bool created = false;
+    try {
+      created = dialog->Create();
+    } catch (...) {
+      record->dialog = nullptr;  // the dialog goes with the failure: the record must not name it
+      throw;
+    }
+    if (created)
       dialog.release();
     else
       record->dialog = nullptr;

@@ -9,6 +9,7 @@
 
 #include "host/ScopedHostState.h"
 #include "host/SignalNames.h"
+#include "orbel/builders/ExportGuard.h"
 #include "orbel/builders/SearchExports.h"
 #include "orbel/search/CTrcSrchDlg.h"
 #include "orbel/search/SignalFamilies.h"
@@ -231,6 +232,15 @@ TEST(SearchString, ReturnsTheSearchTextOnlyWhenConfirmed) {
     EXPECT_EQ(text, expected.second);
     EXPECT_TRUE(host.toolkit().errors().empty());
   }
+}
+
+TEST(SearchString, AFailureInsideGivesTheCancelResultAndTellsTheUser) {
+  ScriptedHost host;
+  host.toolkit().failWith(std::make_exception_ptr(std::bad_alloc()));
+  tk::CString text = "before";
+  EXPECT_EQ(SrchDlgGetSearchString(text), -1);
+  EXPECT_EQ(text, "before");
+  EXPECT_EQ(host.messages(), std::vector<std::string>{orbel::kOutOfMemoryMessage});
 }
 
 }  // namespace
