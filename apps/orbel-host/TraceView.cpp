@@ -11,6 +11,7 @@
 
 #include "orbel/builders/SearchExports.h"
 #include "orbel/search/CTrcSrchDlg.h"
+#include "orbel/wire/HexText.h"
 #include "runner/TraceSearch.h"
 #include "toolkit/Toolkit.h"
 
@@ -32,8 +33,11 @@ class TraceModel : public QAbstractTableModel {
   }
   int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 6; }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    if (!index.isValid()) return {};
     const runner::TraceEntry& entry = entries_[static_cast<std::size_t>(index.row())];
+    // The message bytes, where the trace has them, over the row.
+    if (role == Qt::ToolTipRole && !entry.bytes.empty()) return QString::fromStdString(toHex(entry.bytes));
+    if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
       case 0: return entry.sequence;
       case 1: return QString::fromStdString(runner::formatTraceTime(entry.timeMs));
