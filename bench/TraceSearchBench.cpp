@@ -36,7 +36,7 @@ std::vector<TraceEntry> sampleTrace() {
   std::uint32_t time = 8 * 3600 * 1000;
   for (std::uint32_t i = 0; i < kEntryCount; ++i) {
     const auto& kind = kinds[random() % std::size(kinds)];
-    time += random() % 20;
+    time += static_cast<std::uint32_t>(random() % 20);
     entries.push_back(makeTraceEntry(i + 1, time, i % 2 == 0 ? TraceDirection::Uplink : TraceDirection::Downlink,
                                      kind.family, kind.message, kind.summary));
   }

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CStringList pieces;
   CUtility::sepString(pieces, text, separator);
   fuzzCheck(text.empty() == pieces.empty(), "only an empty text has no piece");
-  for (const std::string& piece : pieces) fuzzCheck(piece.find(separator) == std::string::npos, "pieces hold no separator");
+  for (const std::string& piece : pieces)
+    fuzzCheck(piece.find(separator) == std::string::npos, "pieces hold no separator");
   std::string joined = "not empty";
   CUtility::joinString(joined, pieces, separator);
   fuzzCheck(joined == text, "joining the pieces gives the text back");

@@ -115,7 +115,8 @@ bool TraceView::handleNotification(const tk::HostNotification& notification) {
   if (notification.code != kSearchNotification || notification.lParam != reinterpret_cast<std::uintptr_t>(&record_))
     return false;
   // A Find replaced the option bits of `method`: the dialog still has them.
-  const TraceSearchOptions options = record_.dialog != nullptr ? record_.dialog->GetSearchOptions() : TraceSearchOptions{};
+  const TraceSearchOptions options =
+      record_.dialog != nullptr ? record_.dialog->GetSearchOptions() : TraceSearchOptions{};
   std::string refusal;
   std::optional<runner::TraceQuery> query = runner::queryOfRecord(record_, options, refusal);
   if (!query) {

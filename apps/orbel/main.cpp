@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
   CLI::App* search = app.add_subcommand("search", "search a trace file as the host does for search records");
   search->add_option("TRACE", traceSearch.tracePath, "trace file (JSON Lines)")->required();
   search->add_option("--record", traceSearch.records,
-                     "JSON: a search record, a list of them, or the output of `orbel run SrchDlgGetSearchMethod --json`")
+                     "JSON: a search record, a list of them, or what `orbel run SrchDlgGetSearchMethod --json` prints")
       ->required();
   search->add_option("--from", searchFrom, "index of the entry selected before the first search (default: none)");
   search->add_flag("--json", traceSearch.json, "print one JSON object");

@@ -65,8 +65,9 @@ bool matches(const TraceEntry& entry, const TraceQuery& query) {
   if (query.ranged && !inRange(entry, query)) return false;
   if (query.messageSearch ? entry.message != query.text : entry.searchText.find(query.text) == std::string::npos)
     return false;
-  return std::ranges::all_of(query.extraTexts,
-                             [&](const std::string& extra) { return entry.searchText.find(extra) != std::string::npos; });
+  return std::ranges::all_of(query.extraTexts, [&](const std::string& extra) {
+    return entry.searchText.find(extra) != std::string::npos;
+  });
 }
 
 std::optional<std::size_t> findNext(std::span<const TraceEntry> entries, const TraceQuery& query,

@@ -52,7 +52,8 @@ class SearchHost {
 std::vector<tk::ProfileValue> storedHistory(std::string text) { return {{"Settings", "primsearch", std::move(text)}}; }
 
 std::string historyAfterSearching(const std::string& stored, const std::string& text) {
-  SearchHost search({set("history", text), click("find")}, stored.empty() ? std::vector<tk::ProfileValue>{} : storedHistory(stored));
+  SearchHost search({set("history", text), click("find")},
+                    stored.empty() ? std::vector<tk::ProfileValue>{} : storedHistory(stored));
   EXPECT_TRUE(search.host().toolkit().errors().empty());
   return search.history();
 }
