@@ -53,6 +53,10 @@ set(ORBEL_PUBLIC_HEADERS
   toolkit/ScriptedToolkit.h
   toolkit/Toolkit.h
   toolkit/Types.h
+  orbel/builders/SearchExports.h
+  orbel/search/CTrcSrchDlg.h
+  orbel/search/SearchRecord.h
+  toolkit/TabControl.h
 )
 set(ORBEL_QT_PUBLIC_HEADERS toolkit-qt/QtToolkit.h toolkit-qt/SessionRecorder.h)
 

@@ -24,8 +24,10 @@
 #include "HostObjectsPanel.h"
 #include "HostSettings.h"
 #include "HostSettingsDialog.h"
+#include "TraceView.h"
 #include "decode/FormatDecoder.h"
 #include "host/FeatureManager.h"
+#include "host/SignalNames.h"
 #include "orbel/wire/HexText.h"
 #include "runner/FilterHost.h"
 #include "script/ScriptJson.h"
@@ -141,8 +143,11 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
     logLine("message box: " + QString::fromStdString(text));
     return std::nullopt;  // shown to the user
   });
+  traceView_ = new TraceView(this);
+  traceView_->setWindowFlag(Qt::Window);
   toolkit_.onNotification([this](const tk::HostNotification& notification) {
     logLine(QString("notification %1: %2").arg(notification.code).arg(QString::fromStdString(notification.text)));
+    traceView_->handleNotification(notification);
   });
   showArguments(nullptr);
   // Permanent widgets: menus' status tips do not wipe them out.
@@ -168,6 +173,23 @@ void MainWindow::buildMenus() {
   host->addAction("Feature switches and host &modules...", this, [this] { editHostSettings(); });
   host->addAction("Where is the &profile?", this, [this] {
     QMessageBox::information(this, "Application profile", "The application profile is kept in\n" + toolkit_.profilePath());
+  });
+
+  QAction* gsmCodec = host->addAction("&GSM codec present");
+  gsmCodec->setCheckable(true);
+  gsmCodec->setChecked(GsmCodecLib::sm_GsmCodecLib.Interface() != nullptr);
+  connect(gsmCodec, &QAction::toggled, this, [](bool present) { GsmCodecLib::sm_GsmCodecLib.ApplyState({present}); });
+
+  QMenu* trace = menuBar()->addMenu("&Trace");
+  trace->addAction("&Open a trace file...", this, [this] {
+    const QString path = QFileDialog::getOpenFileName(this, "Open a trace", QString(), "Traces (*.jsonl);;All files (*)");
+    if (path.isEmpty()) return;
+    traceView_->load(path);
+    traceView_->show();
+  });
+  trace->addAction("&Search the trace...", QKeySequence::Find, this, [this] {
+    traceView_->show();
+    traceView_->openSearch();
   });
 
   QMenu* session = menuBar()->addMenu("&Session");
@@ -291,6 +313,14 @@ void MainWindow::runSelected() {
   // Exports are not re-entrant: while one runs, its dialog is modal, but a
   // queued activation of the list must not start another.
   if (selected_ == nullptr || running_) return;
+  // The modeless search dialog serves the trace view's record for as long as
+  // the view wants it, not for the length of one run.
+  if (selected_->name == "SrchDlgGetSearchMethod") {
+    logLine("run SrchDlgGetSearchMethod for the trace view");
+    traceView_->show();
+    traceView_->openSearch();
+    return;
+  }
   std::string error;
   runner::ExportCall call = callFromForm(error);
   if (!error.empty()) {

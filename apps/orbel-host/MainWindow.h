@@ -28,6 +28,7 @@ class QtToolkit;
 namespace orbel::host {
 
 class HostObjectsPanel;
+class TraceView;
 
 class MainWindow : public QMainWindow {
  public:
@@ -45,6 +46,8 @@ class MainWindow : public QMainWindow {
   QLineEdit* argumentEdit(const std::string& name) const;
   QCheckBox* argumentCheck(const std::string& name) const;
   HostObjectsPanel& hostObjects() const { return *hostObjects_; }
+  // The trace view (Trace menu), a window of its own.
+  TraceView& traceView() const { return *traceView_; }
 
  private:
   void buildMenus();
@@ -70,6 +73,7 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* result_;
   QListWidget* log_;
   HostObjectsPanel* hostObjects_;
+  TraceView* traceView_;
   QAction* recordNext_;
   QLabel* recordingState_;
   const runner::ExportInfo* selected_ = nullptr;

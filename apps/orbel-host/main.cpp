@@ -9,6 +9,7 @@
 
 #include "HostSettings.h"
 #include "MainWindow.h"
+#include "TraceView.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/FilterHost.h"
 #include "toolkit-qt/QtToolkit.h"
@@ -17,11 +18,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("orbel-host");
   QApplication::setOrganizationName("Orbel");
-  // No options of its own: --help says so, anything else is a usage error.
+  // --help and --trace: anything else is a usage error.
   QCommandLineParser parser;
   parser.setApplicationDescription("Runs the exports of the Orbel dialog library with real dialogs.");
   const QCommandLineOption help({"h", "help"}, "show this help");
-  parser.addOption(help);
+  const QCommandLineOption trace("trace", "open the trace view on this trace file (JSON Lines)", "FILE");
+  parser.addOptions({help, trace});
   if (!parser.parse(QApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
     const QString error = parser.errorText().isEmpty() ? "takes no arguments" : parser.errorText();
     std::fprintf(stderr, "orbel-host: %s\n%s", qPrintable(error), qPrintable(parser.helpText()));
@@ -45,6 +47,10 @@ int main(int argc, char** argv) {
 
   orbel::host::MainWindow window(toolkit);
   window.show();
+  if (parser.isSet(trace)) {
+    window.traceView().load(parser.value(trace));
+    window.traceView().show();
+  }
   const int code = QApplication::exec();
   orbel::runner::releaseHostSapFilterManager();  // the host owns what it kept between calls
   orbel::stopModule();

@@ -7,6 +7,7 @@
 
 #include "host/FeatureManager.h"
 #include "host/PathResolver.h"
+#include "host/SignalNames.h"
 #include "host/SimFilterInfoMan.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/FilterHost.h"
@@ -84,6 +85,7 @@ void applyHostOptions(const HostOptions& options, const tk::HostState& recorded,
     state.modules = *recorded.modules;
   FeatureManager::Instance().ApplyState(std::move(state));
   CPathResolver::Instance().SetDataDir(options.dataDir);
+  GsmCodecLib::sm_GsmCodecLib.ApplyState({!options.withoutGsmCodec});
   if (profile != nullptr && !options.profilePath.empty()) {
     std::string error = tk::loadIniFile(options.profilePath, *profile);
     if (!error.empty()) throw DataError(error);

@@ -31,6 +31,7 @@ struct HostOptions {
   std::optional<std::string> modules;    // "25,41": the host modules present
   std::string simDefinitions;            // empty: the SIM definitions the host finds by itself
   std::string dataDir;                   // empty: the application folders under the user's data folder
+  bool withoutGsmCodec = false;          // the host's GSM codec is absent
 };
 
 struct ControlState {

@@ -57,6 +57,11 @@ void printRunText(std::ostream& out, const SessionResult& result) {
   if (result.outcome.length) out << "length: " << *result.outcome.length << '\n';
   for (const auto& [name, value] : result.outcome.out)
     out << "out " << name << ": " << runner::formatOutValue(value) << '\n';
+  for (std::size_t i = 0; i < result.outcome.notifications.size(); ++i) {
+    out << "notification " << i + 1 << ":\n";
+    for (const auto& [name, value] : result.outcome.notifications[i])
+      out << "  " << name << ": " << runner::formatOutValue(value) << '\n';
+  }
   for (const tk::MessageBoxRecord& box : result.messageBoxes) out << "message box: \"" << box.text << "\"\n";
   for (const tk::FileDialogRecord& file : result.fileDialogs)
     out << (file.request.save ? "save" : "open") << " file: " << (file.answer ? *file.answer : "(cancelled)") << '\n';
@@ -84,6 +89,12 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
   json host = json::object();
   for (const runner::HostObject& object : result.hostObjects)
     for (const auto& [field, value] : object.fields) host[object.name][field] = value;
+  json notifications = json::array();
+  for (const auto& fields : result.outcome.notifications) {
+    json record = json::object();
+    for (const auto& [name, value] : fields) record[name] = outJson(value);
+    notifications.push_back(record);
+  }
   json errors = result.errors;
   for (const std::string& error : result.fileErrors) errors.push_back(error);
   json root{{"export", info.name},
@@ -95,6 +106,7 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
             {"files", files},
             {"profile", profile},
             {"host", host},
+            {"notifications", notifications},
             {"errors", errors}};
   out << root.dump(2) << '\n';
 }

@@ -9,6 +9,7 @@
 
 #include "HostSession.h"
 #include "Reports.h"
+#include "TraceSearchCommand.h"
 #include "decode/FormatDecoder.h"
 #include "orbel/Version.h"
 #include "orbel/wire/HexText.h"
@@ -91,6 +92,7 @@ void addHostOptions(CLI::App& command, cli::HostOptions& host) {
                      "SIM command definition file (default: $ORBEL_SIM_DEFINITIONS, else the built-in set)");
   command.add_option("--data-dir", host.dataDir,
                      "folder of the application folders (default: $XDG_DATA_HOME/orbel, else ~/.local/share/orbel)");
+  command.add_flag("--without-gsm-codec", host.withoutGsmCodec, "the host's GSM codec is absent (no \"GSM\" family)");
 }
 
 }  // namespace
@@ -134,8 +136,34 @@ int main(int argc, char** argv) {
   std::string decodeSimDefinitions;
   decode->add_option("--sim-definitions", decodeSimDefinitions, "SIM command definitions to decode SIM commands with");
 
+  cli::TraceSearchRequest traceSearch;
+  std::optional<std::size_t> searchFrom;
+  CLI::App* search = app.add_subcommand("search", "search a trace file as the host does for search records");
+  search->add_option("TRACE", traceSearch.tracePath, "trace file (JSON Lines)")->required();
+  search->add_option("--record", traceSearch.records,
+                     "JSON: a search record, a list of them, or what `orbel run SrchDlgGetSearchMethod --json` prints")
+      ->required();
+  search->add_option("--from", searchFrom, "index of the entry selected before the first search (default: none)");
+  search->add_flag("--json", traceSearch.json, "print one JSON object");
+
   try {
     app.parse(argc, argv);
+    if (search->parsed()) {
+      traceSearch.from = searchFrom;
+      traceSearch.tracePath = std::filesystem::absolute(traceSearch.tracePath).string();
+      if (!std::filesystem::exists(traceSearch.tracePath))
+        throw CLI::ValidationError("TRACE", "cannot read " + traceSearch.tracePath);
+      try {
+        cli::runTraceSearch(traceSearch, std::cout);
+      } catch (const cli::RecordError& error) {
+        std::cerr << "orbel: " << error.what() << '\n';
+        return kUsageError;
+      } catch (const std::runtime_error& error) {
+        std::cerr << "orbel: " << error.what() << '\n';
+        return kDataError;
+      }
+      return 0;
+    }
     if (app.got_subcommand("exports")) {
       cli::printExports(std::cout);
       return 0;

@@ -13,5 +13,6 @@ void addL1FilterExports(std::vector<ExportInfo>& table);
 void addParamConfigExports(std::vector<ExportInfo>& table);
 void addL2ConfigExports(std::vector<ExportInfo>& table);
 void addSimExports(std::vector<ExportInfo>& table);
+void addSearchExports(std::vector<ExportInfo>& table);
 
 }  // namespace orbel::runner

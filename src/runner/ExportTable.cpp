@@ -16,6 +16,7 @@ const std::vector<ExportInfo>& table() {
     addL1FilterExports(all);
     addParamConfigExports(all);
     addL2ConfigExports(all);
+    addSearchExports(all);
     return all;
   }();
   return exports;

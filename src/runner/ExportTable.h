@@ -39,6 +39,8 @@ struct ExportOutcome {
   Returned returned;
   std::optional<std::uint32_t> length;  // *len after the call, for exports that take one
   std::vector<std::pair<std::string, OutValue>> out;
+  // For exports that notify the host: what each notification handed over, by field, in order.
+  std::vector<std::vector<std::pair<std::string, OutValue>>> notifications;
 };
 
 // Decimal, "true" or "false", hex byte pairs ("01 00 2F"), or the text itself.

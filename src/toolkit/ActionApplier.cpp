@@ -114,6 +114,19 @@ std::string onListRow(ListControl& list, const ScriptAction& action) {
   }
 }
 
+// An editable combo box's field: typed characters extend the text ('\b'
+// erases the last one), a set replaces it.
+std::string typeIntoCombo(ComboBox& combo, const ScriptAction& action) {
+  std::string text = action.verb == Verb::Set ? std::string() : combo.editText();
+  for (char c : action.text) {
+    if (action.verb == Verb::Set || c != Edit::kBackspace)
+      text += c;
+    else if (!text.empty())
+      text.pop_back();
+  }
+  return outcome(combo.enterText(std::move(text)), combo, action);
+}
+
 std::string onScrollPane(ScrollPane& pane, const ScriptAction& action) {
   if (action.verb == Verb::Resize) return outcome(pane.resizeView(action.index.value_or(0)), pane, action);
   ScrollRequest request{};
@@ -161,6 +174,8 @@ std::string applyAction(CDialog& dialog, const ScriptAction& action) {
       return outcome(click(*control), *control, action);
     case Verb::Type:
     case Verb::Set: {
+      if (kind == ControlKind::ComboBox && static_cast<ComboBox&>(*control).editable())
+        return typeIntoCombo(static_cast<ComboBox&>(*control), action);
       if (kind != ControlKind::Edit) return wrongKind(*control, action);
       auto& edit = static_cast<Edit&>(*control);
       return outcome(action.verb == Verb::Type ? edit.type(action.text) : edit.paste(action.text), *control, action);

@@ -46,12 +46,34 @@ int ComboBox::find(std::string_view text) const {
 bool ComboBox::select(int index) {
   if (!acceptsUserAction() || index < 0 || index >= count()) return false;
   setCurSel(index);
+  if (editable_) setEditText(items_[static_cast<std::size_t>(index)].text);
   if (onSelChange) onSelChange();
   return true;
 }
 
+void ComboBox::setEditable(bool on) {
+  if (editable_ == on) return;
+  editable_ = on;
+  if (!on) editText_.clear();
+  changed();
+}
+
+void ComboBox::setEditText(std::string text) {
+  if (!editable_ || text == editText_) return;
+  editText_ = std::move(text);
+  changed();
+}
+
+bool ComboBox::enterText(std::string text) {
+  if (!editable_ || !acceptsUserAction()) return false;
+  setEditText(std::move(text));
+  if (onEditChange) onEditChange();
+  return true;
+}
+
 std::string ComboBox::stateText() const {
-  std::string text = std::to_string(count()) + " items, selected ";
+  std::string text = (editable_ ? "text \"" + editText_ + "\", " : std::string()) + std::to_string(count()) +
+                     " items, selected ";
   if (selection_ < 0) return text + "none";
   return text + std::to_string(selection_) + " \"" + items_[static_cast<std::size_t>(selection_)].text + '"';
 }

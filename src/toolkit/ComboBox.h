@@ -1,4 +1,6 @@
-// Drop-down list: items with item data and one selection (-1 for none).
+// Drop-down list: items with item data and one selection (-1 for none). An
+// editable one also has an edit field whose text is the control's text;
+// choosing an item puts the item's text there.
 #pragma once
 
 #include <cstdint>
@@ -37,13 +39,26 @@ class ComboBox : public Control {
   // User action: picks an item, then notifies. False when refused or out of range.
   bool select(int index);
 
+  void setEditable(bool on);
+  bool editable() const { return editable_; }
+  // The edit field's text (empty for a combo box that is not editable).
+  const std::string& editText() const { return editText_; }
+  // From code: replaces the edit field's text, no notification.
+  void setEditText(std::string text);
+  // User action on an editable combo box: the field's text replaced as a
+  // paste does, then onEditChange. False when refused or not editable.
+  bool enterText(std::string text);
+
   std::string stateText() const override;
 
   std::function<void()> onSelChange;
+  std::function<void()> onEditChange;
 
  private:
   std::vector<Item> items_;
   int selection_ = -1;
+  bool editable_ = false;
+  std::string editText_;
 };
 
 }  // namespace tk

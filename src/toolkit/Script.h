@@ -16,8 +16,8 @@ namespace tk {
 struct ScriptAction {
   enum class Verb {
     Click,       // button, check box, radio button
-    Type,        // edit: `text` one character at a time ('\b' erases)
-    Set,         // edit: the whole `text`, as a paste
+    Type,        // edit, editable combo box: `text` one character at a time ('\b' erases)
+    Set,         // edit, editable combo box: the whole `text`, as a paste
     Insert,      // edit: `text` typed at caret `index` over the `state` characters from there (a selection)
     Select,      // combo box, tab strip, property sheet: `index` or `text`
     Check,       // check box or radio button to `state`

@@ -2,6 +2,7 @@
 // dialogs use. One toolkit is installed per process.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -30,10 +31,13 @@ struct FileDialogRequest {
   FileDialogOptions options;
 };
 
-// A synchronous message to the host's main window.
+// A synchronous message to the host's main window, with its two parameters
+// (a value of the host's and, for instance, the address of a record it owns).
 struct HostNotification {
   int code = 0;
   std::string text;
+  std::uintptr_t wParam = 0;
+  std::uintptr_t lParam = 0;
 };
 
 class Toolkit {

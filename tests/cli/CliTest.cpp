@@ -520,3 +520,42 @@ TEST_F(Cli, OutValuesAreTypedInJsonAndReadableInText) {
 }
 
 }  // namespace
+
+namespace {
+
+// The search dialog's notifications, printed by field, feed the host's search
+// over a trace file: the CLI reproduces each notification and each result.
+TEST_F(Cli, SearchDialogNotificationsDriveTheTraceSearch) {
+  const std::string script = file("s.json", R"({"dialogs":[{"expect":"CTrcSrchDlg","do":[
+      {"set":"history","text":"cmnet"},{"click":"find"},
+      {"select":"tabs","index":1},{"select":"family","text":"GMM"},{"select":"message","text":"\"ATTACH ACCEPT\""},
+      {"click":"range"},{"set":"start","text":"1"},{"set":"end","text":"20"},{"click":"find"},
+      {"click":"range"},{"click":"direction.0"},{"click":"find.close"}]}]})");
+  Result run = orbel("run SrchDlgGetSearchMethod --script " + script + " --json");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find(R"("method": 1,)"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find(R"("options": 80,)"), std::string::npos);  // the range the second Find had
+  EXPECT_NE(run.output.find(R"("direction": 255,)"), std::string::npos);
+  const std::string records = file("n.json", run.output);
+
+  Result search = orbel("search " ORBEL_SAMPLE_TRACE " --record \"$(cat " + records + ")\"");
+  EXPECT_EQ(search.status, 0) << search.output;
+  EXPECT_NE(search.output.find("search 1: entry"), std::string::npos) << search.output;
+  EXPECT_NE(search.output.find("ACTIVATE PDP CONTEXT REQUEST"), std::string::npos);
+  EXPECT_NE(search.output.find("search 2: nothing was found"), std::string::npos);  // the attach lies past 20
+  EXPECT_NE(search.output.find("search 3: entry"), std::string::npos);
+  EXPECT_NE(search.output.find("GMM: ATTACH ACCEPT"), std::string::npos);
+}
+
+TEST_F(Cli, SearchRefusesBadRecordsAndMalformedTraces) {
+  const std::string record = R"('{"method":1,"text":"x"}')";
+  EXPECT_EQ(orbel("search " ORBEL_SAMPLE_TRACE " --record '{\"method\":-1}'").status, 1);
+  EXPECT_EQ(orbel("search " ORBEL_SAMPLE_TRACE " --record 'not json'").status, 1);
+  EXPECT_EQ(orbel("search " + (folder_ / "missing.jsonl").string() + " --record " + record).status, 1);
+  Result malformed = orbel("search " + file("t.jsonl", "{\"seq\":1}\n") + " --record " + record);
+  EXPECT_EQ(malformed.status, 3);
+  EXPECT_NE(malformed.output.find("line 1: "), std::string::npos) << malformed.output;
+  EXPECT_EQ(orbel("search " + folder_.string() + " --record " + record).status, 3);  // a folder
+}
+
+}  // namespace

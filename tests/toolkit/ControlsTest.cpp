@@ -129,6 +129,25 @@ TEST(ComboBox, DeletingKeepsTheSelectionOnTheSameItem) {
   EXPECT_EQ(combo.find("d"), 1);
 }
 
+TEST(ComboBox, AnEditableOneTakesTypedTextAndTheTextOfTheItemChosen) {
+  tk::ComboBox combo("c");
+  int edits = 0;
+  combo.onEditChange = [&] { ++edits; };
+  combo.addString("first");
+  EXPECT_FALSE(combo.enterText("x"));  // a drop-down list has no field
+  combo.setEditable(true);
+  EXPECT_TRUE(combo.enterText("typed"));
+  EXPECT_EQ(combo.editText(), "typed");
+  EXPECT_EQ(combo.curSel(), -1);  // typing chooses no item
+  EXPECT_TRUE(combo.select(0));
+  EXPECT_EQ(combo.editText(), "first");
+  combo.enable(false);
+  EXPECT_FALSE(combo.enterText("refused"));
+  EXPECT_EQ(edits, 1);
+  combo.setEditable(false);
+  EXPECT_EQ(combo.editText(), "");
+}
+
 TEST(Control, ChangeCounterMovesOnlyOnRealChanges) {
   tk::Edit edit("e", "x");
   tk::ComboBox combo("c");
