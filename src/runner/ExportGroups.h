@@ -12,5 +12,6 @@ void addFilterExports(std::vector<ExportInfo>& table);
 void addL1FilterExports(std::vector<ExportInfo>& table);
 void addParamConfigExports(std::vector<ExportInfo>& table);
 void addSimExports(std::vector<ExportInfo>& table);
+void addPrimitiveExports(std::vector<ExportInfo>& table);
 
 }  // namespace orbel::runner

@@ -15,6 +15,7 @@ const std::vector<ExportInfo>& table() {
     addFilterExports(all);
     addL1FilterExports(all);
     addParamConfigExports(all);
+    addPrimitiveExports(all);
     return all;
   }();
   return exports;
