@@ -8,6 +8,7 @@ namespace orbel {
 namespace {
 
 constexpr char kWrongMagic[] = "the file does not start with the primitive content magic";
+constexpr char kNoMagic[] = "the file is shorter than its magic";
 
 void appendU32LE(std::string& out, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
@@ -28,7 +29,7 @@ std::string serializePcf(std::string_view typeName, std::span<const std::uint8_t
 std::variant<PcfContent, ReadRefusal> readPcf(std::span<const std::uint8_t> bytes) {
   ByteReader in(bytes);
   const auto magic = in.bytes(kPcfMagic.size());
-  if (!magic) return ReadRefusal{ReadFault::Truncated, "the file is shorter than its magic"};
+  if (!magic) return ReadRefusal{ReadFault::Truncated, kNoMagic};
   if (!std::equal(magic->begin(), magic->end(), kPcfMagic.begin())) return ReadRefusal{ReadFault::Malformed, kWrongMagic};
   const auto nameLength = in.u32LE();
   if (!nameLength) return ReadRefusal{ReadFault::Truncated, "the name length is cut off"};
@@ -50,6 +51,6 @@ std::variant<PcfContent, ReadRefusal> readPcf(std::span<const std::uint8_t> byte
   return PcfContent{std::string(name->begin(), name->end() - 1), {parameter->begin(), parameter->end()}};
 }
 
-bool isWrongMagic(const ReadRefusal& refusal) { return refusal.reason == kWrongMagic; }
+bool isWrongMagic(const ReadRefusal& refusal) { return refusal.reason == kWrongMagic || refusal.reason == kNoMagic; }
 
 }  // namespace orbel

@@ -41,7 +41,8 @@ std::string serializePcf(std::string_view typeName, std::span<const std::uint8_t
 // parameter above the limit, bytes missing or left over.
 std::variant<PcfContent, ReadRefusal> readPcf(std::span<const std::uint8_t> bytes);
 
-// True when the refusal is the wrong magic, which the dialog reports apart.
+// True when the first 14 bytes are not the magic (or not all there), which
+// the dialog reports apart.
 bool isWrongMagic(const ReadRefusal& refusal);
 
 }  // namespace orbel
