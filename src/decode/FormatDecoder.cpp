@@ -4,6 +4,7 @@
 
 #include "decode/FilterFormats.h"
 #include "decode/L1Formats.h"
+#include "decode/PrimitiveFormats.h"
 
 namespace orbel {
 namespace {
@@ -17,6 +18,7 @@ constexpr std::array kFormats{
     FormatDecoder{"l1frame", looksLikeL1CommandFrame, decodeL1CommandFrameFormat},
     FormatDecoder{"l1message", looksLikeL1Message, decodeL1MessageFormat},
     FormatDecoder{"l1config", looksLikeL1FilterConfig, decodeL1FilterConfigFormat},
+    FormatDecoder{"pcf", looksLikePcfFile, decodePcfFile},
     FormatDecoder{"diag", always, decodeDiagMessage},
 };
 
