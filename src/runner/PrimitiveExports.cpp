@@ -12,10 +12,12 @@ namespace {
 
 constexpr Parameter kH2 = parameterOf<unsigned char>("h2", "header byte 2, the start mark", 0xFF);
 constexpr Parameter kH3 = parameterOf<unsigned char>("h3", "header byte 3");
-constexpr Parameter kH4 = parameterOf<unsigned char>("h4", "header byte 4, the ModuleId task byte");
+// Without arguments the export opens the first built-in primitive,
+// RRC_BCFE_CONNECT_REQ (FF 00 02 00, 14001).
+constexpr Parameter kH4 = parameterOf<unsigned char>("h4", "header byte 4, the ModuleId task byte", 2);
 constexpr Parameter kH5 = parameterOf<unsigned char>("h5", "header byte 5, the ModuleId sub-module byte");
 constexpr Parameter kGroup = parameterOf<unsigned int>("group", "MessageGroup, copied into the header", 13002);
-constexpr Parameter kPrimitive = parameterOf<unsigned int>("primitive", "PrimitiveId");
+constexpr Parameter kPrimitive = parameterOf<unsigned int>("primitive", "PrimitiveId", 14001);
 
 ExportOutcome runPsdlCommand(const ExportCall& call) {
   auto descriptions = psdl::hostDescriptions();

@@ -168,6 +168,10 @@ class TreeAdapter : public ControlAdapter {
       model_.reset();
       view_->setHeaderHidden(tree_.columnTitles().empty());
       expandAll(tk::kTreeRoot);
+      // A tree-list's names and values are read whole; the comment takes the rest.
+      if (tree_.kind() == tk::ControlKind::TreeList)
+        for (int column : {tk::TreeListControl::kNameColumn, tk::TreeListControl::kValueColumn})
+          view_->resizeColumnToContents(column);
     } else {
       for (tk::TreeItem item : changes.items) {
         model_.itemChanged(item);
