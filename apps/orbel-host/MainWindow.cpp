@@ -24,6 +24,7 @@
 #include "HostObjectsPanel.h"
 #include "HostSettings.h"
 #include "HostSettingsDialog.h"
+#include "PrimitivePicker.h"
 #include "decode/FormatDecoder.h"
 #include "host/FeatureManager.h"
 #include "orbel/wire/HexText.h"
@@ -158,7 +159,7 @@ void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Decode a file...", QKeySequence::Open, this, [this] {
     const QString path = QFileDialog::getOpenFileName(this, "Decode a file", QString(),
-                                                      "Filter files (*.flt_HLS *.flt_L1);;All files (*)");
+                                                      "Filter and primitive files (*.flt_HLS *.flt_L1 *.pcf);;All files (*)");
     if (!path.isEmpty()) decodeFile(path);
   });
   file->addSeparator();
@@ -255,6 +256,8 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     arguments_->addRow(text(parameter.name) + ":", edit);
     argumentEdits_[name] = edit;
   }
+  // The primitive command names its primitive by six numbers: pick it instead.
+  if (info->name == "OrbelGetPsdlCmdBuffer") arguments_->insertRow(1, "Primitive:", makePrimitivePicker(argumentEdits_));
   restoreFormValues();
 }
 

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "MainWindow.h"
 #include "host/codec/Psdl.h"
 #include "orbel/builders/PrimitiveExports.h"
 #include "orbel/wire/HexText.h"
@@ -83,6 +84,27 @@ TEST(PrimitiveWidgets, EnumerationsArePickedFromTheDropDownEditor) {
                           click("ok")}));
   EXPECT_EQ(callConnectionRequest(), qt);
   EXPECT_NE(qt.find(" 02 00 00 00 09 08"), std::string::npos) << qt;
+}
+
+// The host's picker fills the six numbers of the chosen primitive; the run
+// shows the parameter decoded field by field.
+TEST(PrimitiveWidgets, TheHostPicksAPrimitiveAndShowsItsFieldsDecoded) {
+  QtHost host;
+  orbel::host::MainWindow window(host.toolkit());
+  ASSERT_TRUE(window.selectExport("OrbelGetPsdlCmdBuffer"));
+  auto* picker = window.findChild<QComboBox*>("primitivePicker");
+  ASSERT_NE(picker, nullptr);
+  const int setup = picker->findText("CC_SETUP  P_CC_SETUP_PARAM");
+  ASSERT_GT(setup, 0);
+  picker->setCurrentIndex(setup);
+  emit picker->activated(setup);
+  EXPECT_EQ(window.argumentEdit("h4")->text(), "6");
+  EXPECT_EQ(window.argumentEdit("primitive")->text(), "16001");
+  host.drive([](tkqt::DialogWindow& dialog) { clickOn(dialog, "ok"); });
+  window.runSelected();
+  const QString text = window.resultText();
+  EXPECT_TRUE(text.contains("parameter: P_CC_SETUP_PARAM")) << text.toStdString();
+  EXPECT_TRUE(text.contains("numberingPlan: isdnTelephony")) << text.toStdString();
 }
 
 }  // namespace
