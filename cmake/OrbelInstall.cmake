@@ -20,6 +20,7 @@ set(ORBEL_PUBLIC_HEADERS
   orbel/builders/FilterExports.h
   orbel/builders/L1FilterExports.h
   orbel/builders/ParamConfigExports.h
+  orbel/builders/PrimitiveExports.h
   orbel/catalogue/ModuleCatalogue.h
   orbel/config/COtherParamCfgDlg.h
   orbel/config/SaveAmrVpParam.h
