@@ -53,7 +53,8 @@ DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes) {
                                             std::to_string(bytes.size()));
 
   const std::string module = moduleName(header->moduleId);
-  const std::string command = commandName(header->primitiveId);
+  std::string command = commandName(header->primitiveId);
+  if (command.empty()) command = describedPrimitiveName(header->moduleId, header->primitiveId);
   const std::string group = groupName(header->messageGroup);
   message.title = module + ' ' + (command.empty() ? "primitive " + std::to_string(header->primitiveId) : command);
   auto& fields = message.fields;

@@ -50,9 +50,7 @@ void addParameterFields(std::vector<DecodedField>& fields, std::vector<std::stri
 
 void decodePrimitivePayload(const PayloadContext& context) {
   const psdl::PrimitiveDesc* primitive = describedPrimitive(context.module, context.primitiveId);
-  if (primitive == nullptr) return;
-  context.fields.push_back({kPayloadOffset, 0, "described primitive", primitive->name});
-  if (primitive->parameter.empty()) return;
+  if (primitive == nullptr || primitive->parameter.empty()) return;
   addParameterFields(context.fields, context.notes, kPayloadOffset, primitive->parameter, context.payload);
 }
 
@@ -60,6 +58,11 @@ void decodePrimitivePayload(const PayloadContext& context) {
 
 PayloadDecoder primitivePayloadDecoder(ModuleId module, std::uint32_t primitiveId) {
   return describedPrimitive(module, primitiveId) != nullptr ? decodePrimitivePayload : nullptr;
+}
+
+std::string describedPrimitiveName(ModuleId module, std::uint32_t primitiveId) {
+  const psdl::PrimitiveDesc* primitive = describedPrimitive(module, primitiveId);
+  return primitive != nullptr ? primitive->name : std::string();
 }
 
 bool looksLikePcfFile(std::span<const std::uint8_t> bytes) {

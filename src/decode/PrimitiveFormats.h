@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "decode/MessageDecoder.h"
 #include "decode/PayloadDecoding.h"
@@ -13,6 +14,9 @@ namespace orbel {
 // The decoder of a described primitive's parameter (found by its module and
 // identifier in the host's descriptions), or null.
 PayloadDecoder primitivePayloadDecoder(ModuleId module, std::uint32_t primitiveId);
+
+// The name of the described primitive, or empty.
+std::string describedPrimitiveName(ModuleId module, std::uint32_t primitiveId);
 
 bool looksLikePcfFile(std::span<const std::uint8_t> bytes);
 DecodedMessage decodePcfFile(std::span<const std::uint8_t> bytes);
