@@ -210,6 +210,8 @@ TEST(PsdlDescriptionFile, RefusesMalformedDescriptionsWithThePlace) {
       {field(R"({"name": "a", "kind": "array", "count": 1000, "element": {"kind": "array", "count": 1000, "element": {"kind": "integer", "bits": 1}}})"),
        "more than"},
       {field(R"({"name": "a", "kind": "integer", "bits": 4, "present": true})"), "optional"},
+      {field(R"({"name": "a", "kind": "list", "count": 2, "countBits": 2, "maxCount": 2, "element": {"kind": "integer", "bits": 1}})"),
+       "\"count\" is not a key of a field of kind list"},
       {wrapped("[]", R"([{"name": "P", "frame": [1, 2, 3], "primitive": 1}])"), "4 header bytes"},
       {wrapped("[]", R"([{"name": "P", "frame": [1, 2, 3, 256], "primitive": 1}])"), "0 to 255"},
       {wrapped("[]", R"([{"name": "P", "frame": [1, 2, 3, 4], "primitive": 1, "parameter": "Q"}])"), "not described"},

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <initializer_list>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <set>
 
@@ -184,6 +185,26 @@ class Reader {
     if (size.nodes > kMaximumNodes) fail(where, "the type could hold more than " + std::to_string(kMaximumNodes) + " fields");
   }
 
+  // A key of another kind is refused too: "count" on a list or "bits" on
+  // octets is a slip that would otherwise go unnoticed.
+  static void expectKeysOfKind(const json& object, const std::string& kind, const std::string& where) {
+    static const std::map<std::string, std::set<std::string>, std::less<>> kKindKeys = {
+        {"integer", {"bits", "signed", "min", "max", "default"}},
+        {"enumeration", {"bits", "values", "default"}},
+        {"bits", {"bits", "default"}},
+        {"octets", {"length", "minLength", "maxLength", "lengthBits", "default"}},
+        {"structure", {"type"}},
+        {"array", {"count", "element"}},
+        {"list", {"minCount", "maxCount", "countBits", "element"}},
+    };
+    const auto keys = kKindKeys.find(kind);
+    if (keys == kKindKeys.end()) return;  // the unknown kind is reported by the caller
+    for (const auto& [key, value] : object.items()) {
+      const bool common = key == "name" || key == "comment" || key == "kind" || key == "optional" || key == "present";
+      if (!common && !keys->second.contains(key)) fail(where, "\"" + key + "\" is not a key of a field of kind " + kind);
+    }
+  }
+
   // Reads one field (or an array's element, which has no name) and returns
   // the most bits and value nodes it takes.
   Size readField(const json& object, const std::string& where, FieldDesc& field, bool named, int depth) {
@@ -200,6 +221,7 @@ class Reader {
     field.presentByDefault = flag(object, "present", where);
     if (field.presentByDefault && !field.optional) fail(where, "\"present\" is for optional fields");
     const std::string kind = text(object, "kind", where, true);
+    expectKeysOfKind(object, kind, where);
     Size size{field.optional ? 1U : 0U, 1};
     if (kind == "integer") {
       size.bits += readInteger(object, where, field);

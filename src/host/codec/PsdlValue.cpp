@@ -27,10 +27,7 @@ std::string rangeText(const FieldDesc& field) {
 
 void resizeArray(const DescriptionSet& set, FieldValue& value, std::size_t count) {
   while (value.children.size() > count) value.children.pop_back();
-  while (value.children.size() < count) {
-    value.children.push_back(defaultValue(set, *value.desc->element));
-    value.children.back().desc = value.desc->element.get();
-  }
+  while (value.children.size() < count) value.children.push_back(defaultValue(set, *value.desc->element));
   value.number = static_cast<std::int64_t>(count);
 }
 
