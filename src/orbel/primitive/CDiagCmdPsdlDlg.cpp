@@ -77,6 +77,7 @@ unsigned char* CDiagCmdPsdlDlg::GetDiagCmd(CPsdlSystem_ns::tVLink* link, unsigne
   orbel::CommandBuffer message = orbel::buildPsdlMessage({{h2, h3, h4, h5}, group, primitive}, *parameter,
                                                          withPeer ? *peer : noPeer,
                                                          static_cast<std::uint16_t>(m_spareBits));
+  if (!message) showFailure("the message could not be built: too long for its length word, or out of memory");
   return message.handOver(len);
 }
 
