@@ -107,4 +107,34 @@ TEST(PrimitiveWidgets, TheHostPicksAPrimitiveAndShowsItsFieldsDecoded) {
   EXPECT_TRUE(text.contains("numberingPlan: isdnTelephony")) << text.toStdString();
 }
 
+// A list's count typed in the line editor rebuilds the rows under it while
+// the editor commits; the new rows are there and editable.
+TEST(PrimitiveWidgets, ACountTypedInPlaceAddsRows) {
+  QtHost host;
+  int rows = 0;
+  host.drive([&](tkqt::DialogWindow& window) {
+    auto* tree = widget<QTreeView>(window, "params");
+    const QModelIndex count = valueOf(*tree->model(), {}, "sibTypes");
+    ASSERT_TRUE(count.isValid());
+    tree->setCurrentIndex(count);
+    tree->edit(count);
+    auto* editor = qobject_cast<QLineEdit*>(tree->indexWidget(count));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "3");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    const QModelIndex list = valueOf(*tree->model(), {}, "sibTypes").siblingAtColumn(0);
+    rows = tree->model()->rowCount(list);
+    EXPECT_EQ(valueOf(*tree->model(), list, "[2]").data().toString(), "masterInformationBlock");
+    clickOn(window, "ok");
+  });
+  tVLink link(psdl::builtInDescriptions());
+  unsigned int len = 0;
+  unsigned char* buffer = OrbelGetPsdlCmdBuffer(&link, 0xFF, 0, 2, 0, 13002, 14001, &len);
+  EXPECT_EQ(rows, 3);
+  EXPECT_NE(buffer, nullptr);
+  takeBuffer(buffer, len);
+}
+
 }  // namespace
