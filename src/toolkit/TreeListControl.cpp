@@ -36,6 +36,20 @@ const std::vector<std::string>& TreeListControl::choices(TreeItem item) const {
   return item < choices_.size() ? choices_[item] : kNone;
 }
 
+std::string TreeListControl::stateText() const {
+  std::string text = TreeControl::stateText();
+  const auto addRows = [&](const auto& self, TreeItem parent, std::size_t depth) -> void {
+    for (TreeItem item : children(parent)) {
+      const std::string& value = itemText(item, kValueColumn);
+      text += '\n' + std::string(4 + 2 * depth, ' ') + itemText(item, kNameColumn);
+      if (editable(item) || !value.empty()) text += " = " + value + (editable(item) ? "" : " (read-only)");
+      self(self, item, depth + 1);
+    }
+  };
+  addRows(addRows, kTreeRoot, 0);
+  return text;
+}
+
 bool TreeListControl::editValue(TreeItem item, std::string text) {
   refusal_.clear();
   if (!acceptsUserAction() || !isItem(item) || !editable(item)) return false;

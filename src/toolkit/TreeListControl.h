@@ -33,6 +33,11 @@ class TreeListControl : public TreeControl {
   // handler the handler decides; otherwise the text is taken as it stands.
   // Then onValueEdited is told. False when refused.
   bool editValue(TreeItem item, std::string text);
+  // The tree's summary, then one line per row, indented by its depth:
+  // "name = value", with "(read-only)" after a row that takes no edit, so a
+  // description shows what a script can set.
+  std::string stateText() const override;
+
   // Why the last edit was refused, in words; empty after an accepted one.
   const std::string& refusal() const { return refusal_; }
 

@@ -120,6 +120,9 @@ TEST(PsdlCodec, TreeEditsAreCheckedAgainstKindAndRange) {
   ASSERT_EQ(PsdlNewVar(&link, "ALL", "v"), 0);
   CPsdlMBTree tree("params");
   ASSERT_EQ(PsdlDisplayToMBTree(&link, "v", &tree), 0);
+  // The description lists every row with its value, nested under its parent.
+  EXPECT_NE(tree.stateText().find("\n    d = absent\n    e = AB\n    f = 1\n      [0] = 0"), std::string::npos)
+      << tree.stateText();
   const auto edit = [&](std::vector<std::string> path, std::string text) {
     return tree.editValue(tree.find(path), std::move(text)) ? std::string() : tree.refusal();
   };
