@@ -1,6 +1,5 @@
 #include "host/codec/Psdl.h"
 
-#include <cstring>
 
 #include "host/CPsdlMBTree.h"
 #include "host/codec/PsdlBitCodec.h"

@@ -8,6 +8,7 @@
 #include "host/codec/Psdl.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/primitive/PcfFile.h"
+#include "orbel/primitive/PsdlCommand.h"
 #include "orbel/primitive/PeerDataText.h"
 #include "orbel/ui/KovaFileDialog.h"
 #include "toolkit/AtomicFile.h"

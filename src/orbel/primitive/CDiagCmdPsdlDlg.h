@@ -11,7 +11,6 @@
 
 #include "host/CPsdlMBTree.h"
 #include "orbel/Export.h"
-#include "orbel/primitive/PsdlCommand.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Dialog.h"

@@ -2,6 +2,7 @@
 // notation, one byte each.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
