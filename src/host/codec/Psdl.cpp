@@ -1,6 +1,5 @@
 #include "host/codec/Psdl.h"
 
-
 #include "host/CPsdlMBTree.h"
 #include "host/codec/PsdlBitCodec.h"
 #include "host/codec/PsdlScript.h"
