@@ -57,8 +57,7 @@ int main(int argc, char** argv) {
   const std::vector<psdl::FieldValue> fields = psdl::defaultFields(*set, set->types.back());
   const std::vector<std::uint8_t> bytes = psdl::encodeFields(fields);
   auto decoded = psdl::decodeFields(*set, set->types.back(), bytes);
-  if (set->types.back().nodeCount < 100 ||
-      !std::holds_alternative<std::vector<psdl::FieldValue>>(decoded)) {
+  if (set->types.back().nodeCount < 100 || !std::holds_alternative<std::vector<psdl::FieldValue>>(decoded)) {
     std::fprintf(stderr, "the sample is not a parameter of a hundred values that decodes\n");
     return 1;
   }

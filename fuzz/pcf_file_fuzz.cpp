@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (content == nullptr) return 0;
   fuzzCheck(content->typeName.size() < orbel::kPcfLargestNameField, "the name fits its 128 bytes");
   const std::string written = orbel::serializePcf(content->typeName, content->parameter);
-  fuzzCheck(written == std::string(reinterpret_cast<const char*>(data), size), "an accepted file writes back as it was");
+  fuzzCheck(written == std::string(reinterpret_cast<const char*>(data), size),
+            "an accepted file writes back as it was");
   return 0;
 }

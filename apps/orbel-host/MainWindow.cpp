@@ -158,8 +158,9 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Decode a file...", QKeySequence::Open, this, [this] {
-    const QString path = QFileDialog::getOpenFileName(this, "Decode a file", QString(),
-                                                      "Filter and primitive files (*.flt_HLS *.flt_L1 *.pcf);;All files (*)");
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Decode a file", QString(),
+                                     "Filter and primitive files (*.flt_HLS *.flt_L1 *.pcf);;All files (*)");
     if (!path.isEmpty()) decodeFile(path);
   });
   file->addSeparator();
@@ -257,7 +258,8 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     argumentEdits_[name] = edit;
   }
   // The primitive command names its primitive by six numbers: pick it instead.
-  if (info->name == "OrbelGetPsdlCmdBuffer") arguments_->insertRow(1, "Primitive:", makePrimitivePicker(argumentEdits_));
+  if (info->name == "OrbelGetPsdlCmdBuffer")
+    arguments_->insertRow(1, "Primitive:", makePrimitivePicker(argumentEdits_));
   restoreFormValues();
 }
 

@@ -21,9 +21,9 @@ QComboBox* makePrimitivePicker(const std::map<std::string, QLineEdit*>& fields) 
   QObject::connect(picker, &QComboBox::activated, picker, [set, fields](int index) {
     if (index < 1 || static_cast<std::size_t>(index) > set->primitives.size()) return;
     const psdl::PrimitiveDesc& primitive = set->primitives[static_cast<std::size_t>(index) - 1];
-    const std::pair<const char*, unsigned> values[] = {
-        {"h2", primitive.frame[0]}, {"h3", primitive.frame[1]}, {"h4", primitive.frame[2]},
-        {"h5", primitive.frame[3]}, {"group", primitive.group},   {"primitive", primitive.primitive}};
+    const std::pair<const char*, unsigned> values[] = {{"h2", primitive.frame[0]}, {"h3", primitive.frame[1]},
+                                                       {"h4", primitive.frame[2]}, {"h5", primitive.frame[3]},
+                                                       {"group", primitive.group}, {"primitive", primitive.primitive}};
     for (const auto& [name, value] : values)
       if (auto found = fields.find(name); found != fields.end()) found->second->setText(QString::number(value));
   });

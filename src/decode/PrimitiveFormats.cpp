@@ -23,7 +23,8 @@ const psdl::DescriptionSet& descriptions() {
 
 const psdl::PrimitiveDesc* describedPrimitive(ModuleId module, std::uint32_t primitiveId) {
   for (const psdl::PrimitiveDesc& primitive : descriptions().primitives)
-    if (primitive.primitive == primitiveId && primitive.frame[2] == module.task && primitive.frame[3] == module.subModule)
+    if (primitive.primitive == primitiveId && primitive.frame[2] == module.task &&
+        primitive.frame[3] == module.subModule)
       return &primitive;
   return nullptr;
 }

@@ -2,8 +2,9 @@
 // own over the host's description set: the built-in one, or the file that
 // ORBEL_PRIMITIVE_DESCRIPTIONS names (`orbel primitives` lists what is
 // described, with the values to pass).
-#include "host/codec/Psdl.h"
 #include "orbel/builders/PrimitiveExports.h"
+
+#include "host/codec/Psdl.h"
 #include "runner/BuilderCall.h"
 #include "runner/ExportGroups.h"
 
@@ -28,10 +29,10 @@ ExportOutcome runPsdlCommand(const ExportCall& call) {
   }
   tVLink link(std::get<std::shared_ptr<const psdl::DescriptionSet>>(descriptions));
   return callBuilder(call, [&](unsigned int* len) {
-    return OrbelGetPsdlCmdBuffer(&link, static_cast<unsigned char>(arg(call, kH2)),
-                                 static_cast<unsigned char>(arg(call, kH3)), static_cast<unsigned char>(arg(call, kH4)),
-                                 static_cast<unsigned char>(arg(call, kH5)), static_cast<unsigned int>(arg(call, kGroup)),
-                                 static_cast<unsigned int>(arg(call, kPrimitive)), len);
+    return OrbelGetPsdlCmdBuffer(
+        &link, static_cast<unsigned char>(arg(call, kH2)), static_cast<unsigned char>(arg(call, kH3)),
+        static_cast<unsigned char>(arg(call, kH4)), static_cast<unsigned char>(arg(call, kH5)),
+        static_cast<unsigned int>(arg(call, kGroup)), static_cast<unsigned int>(arg(call, kPrimitive)), len);
   });
 }
 
@@ -39,8 +40,8 @@ ExportOutcome runPsdlCommand(const ExportCall& call) {
 
 void addPrimitiveExports(std::vector<ExportInfo>& table) {
   table.push_back(exportRow(
-      ORBEL_SIGNATURE(OrbelGetPsdlCmdBuffer, "link", "h2", "h3", "h4", "h5", "group", "primitive", "len"),
-      "scenarios", "one primitive composed field by field, with optional peer data; `orbel primitives` lists them",
+      ORBEL_SIGNATURE(OrbelGetPsdlCmdBuffer, "link", "h2", "h3", "h4", "h5", "group", "primitive", "len"), "scenarios",
+      "one primitive composed field by field, with optional peer data; `orbel primitives` lists them",
       {kH2, kH3, kH4, kH5, kGroup, kPrimitive}, runPsdlCommand, true));
 }
 

@@ -27,16 +27,17 @@ TEST(PrimitiveDecoder, NamesThePrimitiveAndEveryFieldOfItsParameter) {
   const Case cases[] = {
       {"1A 00 " + disconnect + " 48 44 00 00 00 00",
        {"CC CC_DISCONNECT\n", "primitive: 16002 CC_DISCONNECT", "parameter: P_CC_DISCONNECT_PARAM",
-        "transactionIdentifier: 2", "    location: publicNetworkRemoteUser", "causeValue: 17  (16 normal call clearing)"}},
+        "transactionIdentifier: 2", "    location: publicNetworkRemoteUser",
+        "causeValue: 17  (16 normal call clearing)"}},
       // Peer data behind the parameter.
-      {"1C 00 " + disconnect + " 48 44 02 00 00 00 0A 0B", {"location: publicNetworkRemoteUser", "peer-data length: 2"}},
+      {"1C 00 " + disconnect + " 48 44 02 00 00 00 0A 0B",
+       {"location: publicNetworkRemoteUser", "peer-data length: 2"}},
       // Location 6 names no value: the parameter is shown raw with the reason.
       {"1A 00 " + disconnect + " 4C 44 00 00 00 00",
        {"payload: raw", "P_CC_DISCONNECT_PARAM does not decode: cause.location: 6 is not a named value"}},
       // A .pcf of the same parameter: magic, N = 22, the name, L = 2.
       {magic + " 16 00 00 00 50 5F 43 43 5F 44 49 53 43 4F 4E 4E 45 43 54 5F 50 41 52 41 4D 00 02 00 00 00 48 44",
-       {"primitive content file of P_CC_DISCONNECT_PARAM", "name length: 22", "parameter length: 2",
-        "causeValue: 17"}},
+       {"primitive content file of P_CC_DISCONNECT_PARAM", "name length: 22", "parameter length: 2", "causeValue: 17"}},
       {magic + " 16 00 00 00 50", {"error: not a primitive content file: the type name is cut off"}},
   };
   for (const Case& c : cases) {

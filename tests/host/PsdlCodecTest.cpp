@@ -101,13 +101,13 @@ TEST(PsdlCodec, DecodingRefusesBytesThatAreNotOneEncoding) {
     std::vector<unsigned char> bytes;
     std::string reason;
   } cases[] = {
-      {{0x5E, 0x8D}, "end inside"},                       // truncated
-      {{0x5E, 0x8D, 0x5A, 0x00, 0x00}, "follow"},         // a byte after the encoding
-      {{0x5E, 0x8D, 0x5A, 0x01}, "padding"},              // padding bits not zero
-      {{0x4A, 0x8D, 0x5A, 0x00}, "not a named value"},    // b = 2
-      {{0xDE, 0x8D, 0x5A, 0x00}, "outside 0 to 12"},      // a = 13 above its maximum
-      {{0x5E, 0x8C, 0x00, 0x00}, "count of 0"},           // f needs one element at least
-      {{0x5E, 0x98, 0x00, 0x00}, "length of 3"},          // e holds 2 octets at most
+      {{0x5E, 0x8D}, "end inside"},                     // truncated
+      {{0x5E, 0x8D, 0x5A, 0x00, 0x00}, "follow"},       // a byte after the encoding
+      {{0x5E, 0x8D, 0x5A, 0x01}, "padding"},            // padding bits not zero
+      {{0x4A, 0x8D, 0x5A, 0x00}, "not a named value"},  // b = 2
+      {{0xDE, 0x8D, 0x5A, 0x00}, "outside 0 to 12"},    // a = 13 above its maximum
+      {{0x5E, 0x8C, 0x00, 0x00}, "count of 0"},         // f needs one element at least
+      {{0x5E, 0x98, 0x00, 0x00}, "length of 3"},        // e holds 2 octets at most
   };
   for (const auto& c : cases) {
     EXPECT_NE(interpret(link, "v", c.bytes).find(c.reason), std::string::npos) << c.reason << ": " << link.lastError;
@@ -131,10 +131,10 @@ TEST(PsdlCodec, TreeEditsAreCheckedAgainstKindAndRange) {
     std::string text;
     bool accepted;
   } cases[] = {
-      {{"a"}, "13", false},  {{"a"}, "-1", false}, {{"a"}, "abc", false}, {{"a"}, "0xC", true},
-      {{"b"}, "w", false},   {{"b"}, "2", false},  {{"b"}, "1", true},    {{"c"}, "10", false},
+      {{"a"}, "13", false},  {{"a"}, "-1", false}, {{"a"}, "abc", false},      {{"a"}, "0xC", true},
+      {{"b"}, "w", false},   {{"b"}, "2", false},  {{"b"}, "1", true},         {{"c"}, "10", false},
       {{"c"}, "102", false}, {{"e"}, "A", false},  {{"e"}, "01 02 03", false}, {{"e"}, "0102", true},
-      {{"f"}, "0", false},   {{"f"}, "4", false},  {{"d"}, "absent", true},     {{"d"}, "256", false},
+      {{"f"}, "0", false},   {{"f"}, "4", false},  {{"d"}, "absent", true},    {{"d"}, "256", false},
   };
   for (const auto& c : cases) EXPECT_EQ(edit(c.path, c.text).empty(), c.accepted) << c.path[0] << " " << c.text;
   EXPECT_EQ(encoded(link, "v"), "C6 90 08 12 00");  // a 12, b y, c 101, d absent, e 02 + 01 02, f 01 + 0000
@@ -160,7 +160,7 @@ TEST(PsdlCodec, BuffersFollowTheVariableAndBlockRules) {
   EXPECT_STREQ(PsdlQueryParameter(&link, 255, 0, 2, 1, 100), "");  // another module
   EXPECT_NE(PsdlNewVar(&link, "NOPE", "v"), 0);
   ASSERT_EQ(PsdlNewVar(&link, "ALL", "v"), 0);
-  EXPECT_NE(PsdlNewVar(&link, "ALL", "v"), 0);  // the name is taken
+  EXPECT_NE(PsdlNewVar(&link, "ALL", "v"), 0);               // the name is taken
   EXPECT_NE(PsdlGetVarBuf(&link, "v", &block, &length), 0);  // not encoded yet
   EXPECT_EQ(length, 99u);
   ASSERT_EQ(PsdlGenerateMsg(&link, "v"), 0);
@@ -178,8 +178,8 @@ TEST(PsdlCodec, BuffersFollowTheVariableAndBlockRules) {
 
 TEST(PsdlDescriptionFile, RefusesMalformedDescriptionsWithThePlace) {
   const auto wrapped = [](std::string types, std::string primitives = "[]") {
-    return R"({"format": "orbel-primitive-descriptions", "version": 1, "types": )" + types +
-           R"(, "primitives": )" + primitives + "}";
+    return R"({"format": "orbel-primitive-descriptions", "version": 1, "types": )" + types + R"(, "primitives": )" +
+           primitives + "}";
   };
   const auto field = [&](std::string spec) { return wrapped(R"([{"name": "T", "fields": [)" + spec + "]}]"); };
   const struct {
@@ -198,27 +198,34 @@ TEST(PsdlDescriptionFile, RefusesMalformedDescriptionsWithThePlace) {
       {field(R"({"name": "a", "kind": "integer", "bits": 4}, {"name": "a", "kind": "integer", "bits": 4})"),
        "described twice"},
       {field(R"({"name": "a", "kind": "enumeration", "bits": 1, "values": [{"name": "x", "value": 2}]})"), "\"value\""},
-      {field(R"({"name": "a", "kind": "enumeration", "bits": 2, "values": [{"name": "x", "value": 1}, {"name": "y", "value": 1}]})"),
+      {field(
+           R"({"name": "a", "kind": "enumeration", "bits": 2, "values": [{"name": "x", "value": 1}, {"name": "y", "value": 1}]})"),
        "given twice"},
-      {field(R"({"name": "a", "kind": "enumeration", "bits": 2, "default": "q", "values": [{"name": "x", "value": 1}]})"),
+      {field(
+           R"({"name": "a", "kind": "enumeration", "bits": 2, "default": "q", "values": [{"name": "x", "value": 1}]})"),
        "\"default\""},
       {field(R"({"name": "a", "kind": "bits", "bits": 3, "default": "12"})"), "digits 0 or 1"},
       {field(R"({"name": "a", "kind": "octets", "length": 2, "default": "ABC"})"), "hexadecimal"},
       {field(R"({"name": "a", "kind": "octets", "lengthBits": 2, "maxLength": 4})"), "does not fit"},
       {field(R"({"name": "a", "kind": "structure", "type": "T"})"), "described before"},
-      {field(R"({"name": "a", "kind": "list", "countBits": 2, "maxCount": 4, "element": {"kind": "integer", "bits": 1}})"),
+      {field(
+           R"({"name": "a", "kind": "list", "countBits": 2, "maxCount": 4, "element": {"kind": "integer", "bits": 1}})"),
        "does not fit"},
       {field(R"({"name": "a", "kind": "array", "count": 2, "element": {"name": "x", "kind": "integer", "bits": 1}})"),
        "no name"},
-      {field(R"({"name": "a", "kind": "array", "count": 1000, "element": {"kind": "array", "count": 1000, "element": {"kind": "integer", "bits": 1}}})"),
+      {field(
+           R"({"name": "a", "kind": "array", "count": 1000, "element": {"kind": "array", "count": 1000, "element": {"kind": "integer", "bits": 1}}})"),
        "more than"},
       {field(R"({"name": "a", "kind": "integer", "bits": 4, "present": true})"), "optional"},
-      {field(R"({"name": "a", "kind": "list", "count": 2, "countBits": 2, "maxCount": 2, "element": {"kind": "integer", "bits": 1}})"),
+      {field(
+           R"({"name": "a", "kind": "list", "count": 2, "countBits": 2, "maxCount": 2, "element": {"kind": "integer", "bits": 1}})"),
        "\"count\" is not a key of a field of kind list"},
       {wrapped("[]", R"([{"name": "P", "frame": [1, 2, 3], "primitive": 1}])"), "4 header bytes"},
       {wrapped("[]", R"([{"name": "P", "frame": [1, 2, 3, 256], "primitive": 1}])"), "0 to 255"},
       {wrapped("[]", R"([{"name": "P", "frame": [1, 2, 3, 4], "primitive": 1, "parameter": "Q"}])"), "not described"},
-      {wrapped("[]", R"([{"name": "P", "frame": [1, 2, 3, 4], "primitive": 1}, {"name": "R", "frame": [1, 2, 3, 4], "primitive": 1}])"),
+      {wrapped(
+           "[]",
+           R"([{"name": "P", "frame": [1, 2, 3, 4], "primitive": 1}, {"name": "R", "frame": [1, 2, 3, 4], "primitive": 1}])"),
        "same frame bytes"},
       {std::string(psdl::kDescriptionFileLimit + 1, ' '), "larger than"},
   };

@@ -11,8 +11,8 @@
 
 #include "host/CPsdlMBTree.h"
 #include "host/codec/Psdl.h"
-#include "orbel/primitive/PsdlCommand.h"
 #include "host/codec/PsdlScript.h"
+#include "orbel/primitive/PsdlCommand.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST(PsdlScript, WordsNeedingQuotesAreBracedOrEscaped) {
   const struct {
     const char* text;
     const char* word;
-  } cases[] = {{"abc_1", "abc_1"}, {"-3", "-3"}, {"", "{}"}, {"01 02", "{01 02}"}, {"[0]", "{[0]}"},
+  } cases[] = {{"abc_1", "abc_1"}, {"-3", "-3"},     {"", "{}"},       {"01 02", "{01 02}"}, {"[0]", "{[0]}"},
                {"$x", "{$x}"},     {"a}b", "a\\}b"}, {"a\\", "a\\\\"}, {"{a", "\\{a"}};
   for (const auto& c : cases) EXPECT_EQ(psdl::tclWord(c.text), c.word) << c.text;
 }
@@ -71,7 +71,8 @@ TEST(PsdlScript, GeneratedScriptsAreValidTclWithTheirValuesIntact) {
   const orbel::CommandBuffer command =
       orbel::buildPsdlMessage({{0xFF, 0, 5, 0}, 13002, 15002}, {parameter, length}, {}, 0);
   std::string played;
-  ASSERT_EQ(PsdlVarGenerateScript(&link, command.bytes().data(), kPsdlScriptPlay | kPsdlScriptMessageForm, played, 0, 1), 0)
+  ASSERT_EQ(
+      PsdlVarGenerateScript(&link, command.bytes().data(), kPsdlScriptPlay | kPsdlScriptMessageForm, played, 0, 1), 0)
       << link.lastError;
   EXPECT_EQ(played.substr(played.rfind("orbel::")), "orbel::await MM_CM_SERVICE_REQUEST MSG_MM_CM_SERVICE_REQUEST\n");
   std::vector<std::uint8_t> unknown(command.bytes().begin(), command.bytes().end());

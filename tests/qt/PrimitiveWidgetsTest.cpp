@@ -50,8 +50,8 @@ TEST(PrimitiveWidgets, EnumerationsArePickedFromTheDropDownEditor) {
     QTest::keyClick(combo, Qt::Key_Return);
     QApplication::processEvents();
 
-    const QModelIndex identity = valueOf(*tree->model(), valueOf(*tree->model(), {}, "initialUeIdentity").siblingAtColumn(0),
-                                    "identityType");
+    const QModelIndex identity =
+        valueOf(*tree->model(), valueOf(*tree->model(), {}, "initialUeIdentity").siblingAtColumn(0), "identityType");
     ASSERT_TRUE(identity.isValid());
     tree->setCurrentIndex(identity);
     tree->edit(identity);
@@ -78,10 +78,9 @@ TEST(PrimitiveWidgets, EnumerationsArePickedFromTheDropDownEditor) {
   const std::string qt = callConnectionRequest();
   EXPECT_EQ(offered.size(), 20);
   EXPECT_EQ(offered.front(), "originatingConversationalCall");
-  ScriptedHost scripted(dialogScript(
-      "CDiagCmdPsdlDlg", {setValue("params", {"establishmentCause"}, "emergencyCall"),
-                          setValue("params", {"domainIndicator"}, "psDomain"), click("peer.on"), set("peer", "9,8"),
-                          click("ok")}));
+  ScriptedHost scripted(dialogScript("CDiagCmdPsdlDlg", {setValue("params", {"establishmentCause"}, "emergencyCall"),
+                                                         setValue("params", {"domainIndicator"}, "psDomain"),
+                                                         click("peer.on"), set("peer", "9,8"), click("ok")}));
   EXPECT_EQ(callConnectionRequest(), qt);
   EXPECT_NE(qt.find(" 02 00 00 00 09 08"), std::string::npos) << qt;
 }

@@ -37,8 +37,8 @@ void fillRows(CPsdlMBTree& tree, const std::vector<FieldValue>& values, tk::Tree
     const psdl::FieldDesc& field = *value.desc;
     const tk::TreeItem item =
         tree.insertRow(elements ? psdl::elementName(i) : field.name, psdl::valueText(value), field.comment, parent);
-    tree.setEditable(item, !(field.kind == FieldKind::Structure || field.kind == FieldKind::FixedArray) ||
-                               field.optional);
+    tree.setEditable(item,
+                     !(field.kind == FieldKind::Structure || field.kind == FieldKind::FixedArray) || field.optional);
     tree.setChoices(item, psdl::valueChoices(value));
     if (value.present && !value.children.empty()) {
       fillRows(tree, value.children, item, isArray(field));
@@ -179,11 +179,11 @@ int PsdlVarGenerateScript(tVLink* link, const char* varName, unsigned int mode, 
   return failure(link, "not a script mode");
 }
 
-int PsdlVarGenerateScript(tVLink* link, const unsigned char* message, unsigned int mode, tk::CString& text, int,
-                          int) {
+int PsdlVarGenerateScript(tVLink* link, const unsigned char* message, unsigned int mode, tk::CString& text, int, int) {
   if (link == nullptr || message == nullptr) return 1;
   const bool awaited = mode == (kPsdlScriptPlay | kPsdlScriptMessageForm);
-  if (!awaited && mode != (kPsdlScriptCompose | kPsdlScriptMessageForm)) return failure(link, "not a message-form mode");
+  if (!awaited && mode != (kPsdlScriptCompose | kPsdlScriptMessageForm))
+    return failure(link, "not a message-form mode");
   const unsigned total = message[0] | message[1] << 8;
   if (total < 24) return failure(link, "the message is shorter than its frame");
   const unsigned payloadLength = message[18] | message[19] << 8;

@@ -64,5 +64,4 @@ int PsdlVarGenerateScript(tVLink* link, const char* varName, unsigned int mode, 
 // its own first word): its fields, then `orbel::send` (mode 0x10104) or
 // `orbel::await` (0x20104). The last two arguments are kept for the host's
 // calling convention.
-int PsdlVarGenerateScript(tVLink* link, const unsigned char* message, unsigned int mode, tk::CString& text, int,
-                          int);
+int PsdlVarGenerateScript(tVLink* link, const unsigned char* message, unsigned int mode, tk::CString& text, int, int);

@@ -55,7 +55,9 @@ void encodeValue(BitWriter& out, const FieldValue& value) {
   }
   switch (field.kind) {
     case FieldKind::Integer:
-    case FieldKind::Enumeration: out.put(static_cast<std::uint64_t>(value.number), field.bits); break;
+    case FieldKind::Enumeration:
+      out.put(static_cast<std::uint64_t>(value.number), field.bits);
+      break;
     case FieldKind::BitString:
       for (char bit : value.bits) out.putBit(bit == '1');
       break;
@@ -63,7 +65,9 @@ void encodeValue(BitWriter& out, const FieldValue& value) {
       if (field.min != field.max) out.put(value.octets.size(), field.bits);
       for (std::uint8_t octet : value.octets) out.put(octet, 8);
       break;
-    case FieldKind::CountedArray: out.put(value.children.size(), field.bits); [[fallthrough]];
+    case FieldKind::CountedArray:
+      out.put(value.children.size(), field.bits);
+      [[fallthrough]];
     case FieldKind::Structure:
     case FieldKind::FixedArray:
       for (const FieldValue& child : value.children) encodeValue(out, child);
@@ -72,7 +76,8 @@ void encodeValue(BitWriter& out, const FieldValue& value) {
 }
 
 std::int64_t signExtended(std::uint64_t raw, unsigned bits) {
-  if (bits < 64 && (raw >> (bits - 1) & 1U) != 0) return static_cast<std::int64_t>(raw | ~((std::uint64_t{1} << bits) - 1));
+  if (bits < 64 && (raw >> (bits - 1) & 1U) != 0)
+    return static_cast<std::int64_t>(raw | ~((std::uint64_t{1} << bits) - 1));
   return static_cast<std::int64_t>(raw);
 }
 

@@ -105,8 +105,10 @@ const json& array(const json& object, const char* key, const std::string& where)
 std::string identifier(const json& object, const char* key, const std::string& where) {
   std::string name = text(object, key, where, true);
   bool ok = !name.empty() && name.size() <= 64 && !(name.front() >= '0' && name.front() <= '9');
-  for (char c : name) ok = ok && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_');
-  if (!ok) fail(where, "\"" + std::string(key) + "\" must be 1 to 64 letters, digits or \"_\", not starting with a digit");
+  for (char c : name)
+    ok = ok && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_');
+  if (!ok)
+    fail(where, "\"" + std::string(key) + "\" must be 1 to 64 letters, digits or \"_\", not starting with a digit");
   return name;
 }
 
@@ -182,7 +184,8 @@ class Reader {
   static void check(const Size& size, const std::string& where) {
     if (size.bits > kMaximumTypeBytes * 8)
       fail(where, "the type could take more than " + std::to_string(kMaximumTypeBytes) + " bytes");
-    if (size.nodes > kMaximumNodes) fail(where, "the type could hold more than " + std::to_string(kMaximumNodes) + " fields");
+    if (size.nodes > kMaximumNodes)
+      fail(where, "the type could hold more than " + std::to_string(kMaximumNodes) + " fields");
   }
 
   // A key of another kind is refused too: "count" on a list or "bits" on
@@ -201,7 +204,8 @@ class Reader {
     if (keys == kKindKeys.end()) return;  // the unknown kind is reported by the caller
     for (const auto& [key, value] : object.items()) {
       const bool common = key == "name" || key == "comment" || key == "kind" || key == "optional" || key == "present";
-      if (!common && !keys->second.contains(key)) fail(where, "\"" + key + "\" is not a key of a field of kind " + kind);
+      if (!common && !keys->second.contains(key))
+        fail(where, "\"" + key + "\" is not a key of a field of kind " + kind);
     }
   }
 
@@ -209,13 +213,14 @@ class Reader {
   // the most bits and value nodes it takes.
   Size readField(const json& object, const std::string& where, FieldDesc& field, bool named, int depth) {
     if (depth > kMaximumElementDepth) fail(where, "arrays are nested too deep");
-    expectOnly(object,
-               {"name", "comment", "kind", "bits", "signed", "min", "max", "default", "values", "type", "length",
-                "minLength", "maxLength", "lengthBits", "count", "minCount", "maxCount", "countBits", "element",
-                "optional", "present"},
+    expectOnly(object, {"name",    "comment",  "kind",     "bits",      "signed",    "min",       "max",
+                        "default", "values",   "type",     "length",    "minLength", "maxLength", "lengthBits",
+                        "count",   "minCount", "maxCount", "countBits", "element",   "optional",  "present"},
                where);
-    if (named) field.name = identifier(object, "name", where);
-    else if (find(object, "name") != nullptr) fail(where, "an array element has no name");
+    if (named)
+      field.name = identifier(object, "name", where);
+    else if (find(object, "name") != nullptr)
+      fail(where, "an array element has no name");
     field.comment = text(object, "comment", where, false);
     field.optional = flag(object, "optional", where);
     field.presentByDefault = flag(object, "present", where);
@@ -326,7 +331,8 @@ class Reader {
       fail(where, "\"default\" must be hexadecimal octets such as \"01 2F\"");
     if (find(object, "default") == nullptr) octets.assign(static_cast<std::size_t>(field.min), 0);
     if (static_cast<std::int64_t>(octets.size()) < field.min || static_cast<std::int64_t>(octets.size()) > field.max)
-      fail(where, "\"default\" must hold " + std::to_string(field.min) + " to " + std::to_string(field.max) + " octets");
+      fail(where,
+           "\"default\" must hold " + std::to_string(field.min) + " to " + std::to_string(field.max) + " octets");
     field.defaultText = octetsText(octets);
     return bits + static_cast<std::size_t>(field.max) * 8;
   }

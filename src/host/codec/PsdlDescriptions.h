@@ -41,11 +41,11 @@ struct FieldDesc {
   // theirs as text in the field's notation (defaultText).
   std::int64_t defaultNumber = 0;
   std::string defaultText;
-  std::vector<NamedValue> names;     // enumeration
-  std::size_t structure = 0;         // structure: index into DescriptionSet::types
+  std::vector<NamedValue> names;       // enumeration
+  std::size_t structure = 0;           // structure: index into DescriptionSet::types
   std::shared_ptr<FieldDesc> element;  // arrays
-  bool optional = false;             // a presence bit comes first
-  bool presentByDefault = false;     // optional fields only
+  bool optional = false;               // a presence bit comes first
+  bool presentByDefault = false;       // optional fields only
 };
 
 struct TypeDesc {

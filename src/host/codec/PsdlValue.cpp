@@ -21,9 +21,7 @@ bool parseNumber(std::string_view text, std::int64_t& out) {
   return true;
 }
 
-std::string rangeText(const FieldDesc& field) {
-  return std::to_string(field.min) + " to " + std::to_string(field.max);
-}
+std::string rangeText(const FieldDesc& field) { return std::to_string(field.min) + " to " + std::to_string(field.max); }
 
 void resizeArray(const DescriptionSet& set, FieldValue& value, std::size_t count) {
   while (value.children.size() > count) value.children.pop_back();
@@ -93,14 +91,18 @@ FieldValue defaultValue(const DescriptionSet& set, const FieldDesc& field) {
   value.present = !field.optional || field.presentByDefault;
   switch (field.kind) {
     case FieldKind::Integer:
-    case FieldKind::Enumeration: value.number = field.defaultNumber; break;
+    case FieldKind::Enumeration:
+      value.number = field.defaultNumber;
+      break;
     case FieldKind::BitString:
       if (!parseBits(field.defaultText, field.bits, value.bits)) value.bits.assign(field.bits, '0');
       break;
     case FieldKind::OctetString:
       if (!parseOctets(field.defaultText, value.octets)) value.octets.assign(static_cast<std::size_t>(field.min), 0);
       break;
-    case FieldKind::Structure: value.children = defaultFields(set, set.types.at(field.structure)); break;
+    case FieldKind::Structure:
+      value.children = defaultFields(set, set.types.at(field.structure));
+      break;
     case FieldKind::FixedArray:
     case FieldKind::CountedArray:
       resizeArray(set, value, static_cast<std::size_t>(field.kind == FieldKind::FixedArray ? field.max : field.min));
@@ -120,16 +122,21 @@ std::string valueText(const FieldValue& value) {
   const FieldDesc& field = *value.desc;
   if (!value.present) return std::string(kAbsent);
   switch (field.kind) {
-    case FieldKind::Integer: return std::to_string(value.number);
+    case FieldKind::Integer:
+      return std::to_string(value.number);
     case FieldKind::Enumeration: {
       const NamedValue* named = nameOf(field, value.number);
       return named != nullptr ? named->name : std::to_string(value.number);
     }
-    case FieldKind::BitString: return value.bits;
-    case FieldKind::OctetString: return octetsText(value.octets);
-    case FieldKind::CountedArray: return std::to_string(value.children.size());
+    case FieldKind::BitString:
+      return value.bits;
+    case FieldKind::OctetString:
+      return octetsText(value.octets);
+    case FieldKind::CountedArray:
+      return std::to_string(value.children.size());
     case FieldKind::Structure:
-    case FieldKind::FixedArray: return field.optional ? std::string(kPresent) : std::string();
+    case FieldKind::FixedArray:
+      return field.optional ? std::string(kPresent) : std::string();
   }
   return {};
 }
@@ -198,7 +205,8 @@ std::string applyText(const DescriptionSet& set, FieldValue& value, std::string_
       break;
     }
     case FieldKind::Structure:
-    case FieldKind::FixedArray: break;
+    case FieldKind::FixedArray:
+      break;
   }
   value.present = true;
   return {};

@@ -14,11 +14,11 @@ namespace psdl {
 
 struct FieldValue {
   const FieldDesc* desc = nullptr;
-  bool present = true;                 // false only for an absent optional field
-  std::int64_t number = 0;             // integer, enumeration
-  std::string bits;                    // bit string, one '0' or '1' per bit
-  std::vector<std::uint8_t> octets;    // octet string
-  std::vector<FieldValue> children;    // structure fields, array elements
+  bool present = true;               // false only for an absent optional field
+  std::int64_t number = 0;           // integer, enumeration
+  std::string bits;                  // bit string, one '0' or '1' per bit
+  std::vector<std::uint8_t> octets;  // octet string
+  std::vector<FieldValue> children;  // structure fields, array elements
 };
 
 // The fields of a value of `type` (or of one field), all at their defaults.

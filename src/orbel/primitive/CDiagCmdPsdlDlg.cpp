@@ -8,8 +8,8 @@
 #include "host/codec/Psdl.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/primitive/PcfFile.h"
-#include "orbel/primitive/PsdlCommand.h"
 #include "orbel/primitive/PeerDataText.h"
+#include "orbel/primitive/PsdlCommand.h"
 #include "orbel/ui/KovaFileDialog.h"
 #include "toolkit/AtomicFile.h"
 #include "toolkit/FileRead.h"
@@ -75,9 +75,9 @@ unsigned char* CDiagCmdPsdlDlg::GetDiagCmd(CPsdlSystem_ns::tVLink* link, unsigne
 
   const std::vector<std::uint8_t> noPeer;
   const bool withPeer = m_peerFlag && peer && !peer->empty();
-  orbel::CommandBuffer message = orbel::buildPsdlMessage({{h2, h3, h4, h5}, group, primitive}, *parameter,
-                                                         withPeer ? *peer : noPeer,
-                                                         static_cast<std::uint16_t>(m_spareBits));
+  orbel::CommandBuffer message =
+      orbel::buildPsdlMessage({{h2, h3, h4, h5}, group, primitive}, *parameter, withPeer ? *peer : noPeer,
+                              static_cast<std::uint16_t>(m_spareBits));
   if (!message) showFailure("the message could not be built: too long for its length word, or out of memory");
   return message.handOver(len);
 }

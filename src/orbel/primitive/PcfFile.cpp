@@ -30,7 +30,8 @@ std::variant<PcfContent, ReadRefusal> readPcf(std::span<const std::uint8_t> byte
   ByteReader in(bytes);
   const auto magic = in.bytes(kPcfMagic.size());
   if (!magic) return ReadRefusal{ReadFault::Truncated, kNoMagic};
-  if (!std::equal(magic->begin(), magic->end(), kPcfMagic.begin())) return ReadRefusal{ReadFault::Malformed, kWrongMagic};
+  if (!std::equal(magic->begin(), magic->end(), kPcfMagic.begin()))
+    return ReadRefusal{ReadFault::Malformed, kWrongMagic};
   const auto nameLength = in.u32LE();
   if (!nameLength) return ReadRefusal{ReadFault::Truncated, "the name length is cut off"};
   if (*nameLength == 0 || *nameLength > kPcfLargestNameField)
@@ -47,7 +48,8 @@ std::variant<PcfContent, ReadRefusal> readPcf(std::span<const std::uint8_t> byte
                                                  " bytes is larger than " + std::to_string(kPcfLargestParameter)};
   const auto parameter = in.bytes(*parameterLength);
   if (!parameter) return ReadRefusal{ReadFault::Truncated, "the parameter is cut off"};
-  if (!in.atEnd()) return ReadRefusal{ReadFault::Malformed, std::to_string(in.remaining()) + " bytes follow the parameter"};
+  if (!in.atEnd())
+    return ReadRefusal{ReadFault::Malformed, std::to_string(in.remaining()) + " bytes follow the parameter"};
   return PcfContent{std::string(name->begin(), name->end() - 1), {parameter->begin(), parameter->end()}};
 }
 

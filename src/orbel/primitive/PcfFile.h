@@ -17,7 +17,7 @@ namespace orbel {
 
 // "原语字节流记录" in the GBK code page, without a terminator.
 inline constexpr std::array<std::uint8_t, 14> kPcfMagic = {0xD4, 0xAD, 0xD3, 0xEF, 0xD7, 0xD6, 0xBD,
-                                                          0xDA, 0xC1, 0xF7, 0xBC, 0xC7, 0xC2, 0xBC};
+                                                           0xDA, 0xC1, 0xF7, 0xBC, 0xC7, 0xC2, 0xBC};
 inline constexpr char kPcfExtension[] = "pcf";
 inline constexpr char kPcfFileFilter[] = "primtive content file (*.pcf)|*.pcf||";
 // The stored type name is held in 128 bytes: its length word N counts the

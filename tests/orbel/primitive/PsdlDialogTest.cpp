@@ -64,8 +64,8 @@ class PsdlDialog : public ::testing::Test {
     std::string clipboard;
   };
   // Runs T_REQ (or `primitive`) with `actions`, then OK unless told otherwise.
-  Outcome run(std::vector<tk::ScriptAction> actions, std::vector<std::optional<std::string>> files = {},
-              bool ok = true, unsigned primitive = 100) {
+  Outcome run(std::vector<tk::ScriptAction> actions, std::vector<std::optional<std::string>> files = {}, bool ok = true,
+              unsigned primitive = 100) {
     if (ok) actions.push_back(click("ok"));
     tk::Script script = dialogScript("CDiagCmdPsdlDlg", std::move(actions));
     script.files = std::move(files);
@@ -104,7 +104,9 @@ TEST_F(PsdlDialog, MessagesWithAndWithoutPeerDataFollowTheFrame) {
        {click("peer.on"), set("peer", "1,2"), set("peer", "1,256"), set("peer", "1, 2"), set("peer", "3,")},
        "1D 00 " + header + " 12 34 01 02 00 00 00 01 02"},
       // Two clicks turn the flag off again.
-      {"flag toggled twice", {click("peer.on"), type("peer", "7"), click("peer.on")}, "1B 00 " + header + " 12 34 01 00 00 00 00"},
+      {"flag toggled twice",
+       {click("peer.on"), type("peer", "7"), click("peer.on")},
+       "1B 00 " + header + " 12 34 01 00 00 00 00"},
       {"field edits",
        {setValue("params", {"a"}, "0x0102"), setValue("params", {"b"}, "zero")},
        "1B 00 FF 00 02 00 CA 32 00 00 64 00 00 00 00 00 00 00 03 00 01 02 00 00 00 00 00"},
@@ -157,8 +159,8 @@ const std::string kMagic = "\xD4\xAD\xD3\xEF\xD7\xD6\xBD\xDA\xC1\xF7\xBC\xC7\xC2
 const std::string kPcfOfT = kMagic + std::string("\x02\x00\x00\x00T\x00\x03\x00\x00\x00\x01\x02\x00", 13);
 
 TEST_F(PsdlDialog, SaveWritesThePcfLayout) {
-  Outcome out = run({setValue("params", {"a"}, "258"), setValue("params", {"b"}, "zero"), click("save")},
-                    {path("t.pcf")}, false);
+  Outcome out =
+      run({setValue("params", {"a"}, "258"), setValue("params", {"b"}, "zero"), click("save")}, {path("t.pcf")}, false);
   EXPECT_EQ(readFile("t.pcf"), kPcfOfT);
   EXPECT_FALSE(out.call.returned);
   // Cancelling the file dialog writes nothing.
@@ -187,8 +189,9 @@ TEST_F(PsdlDialog, LoadRefusesFilesItCannotUseAndChangesNothing) {
   } cases[] = {
       {"magic.pcf", "X" + kPcfOfT.substr(1), "!"},
       {"short.pcf", kMagic.substr(0, 5), "!"},
-      {"longname.pcf", kMagic + std::string("\x81\x00\x00\x00", 4) + std::string(128, 'n') + '\0' +
-                           std::string("\x03\x00\x00\x00\x01\x02\x00", 7),
+      {"longname.pcf",
+       kMagic + std::string("\x81\x00\x00\x00", 4) + std::string(128, 'n') + '\0' +
+           std::string("\x03\x00\x00\x00\x01\x02\x00", 7),
        "1 to 128 fit"},
       {"cut.pcf", kPcfOfT.substr(0, kPcfOfT.size() - 1), "cut off"},
       {"trailing.pcf", kPcfOfT + "x", "follow the parameter"},
@@ -201,8 +204,7 @@ TEST_F(PsdlDialog, LoadRefusesFilesItCannotUseAndChangesNothing) {
     Outcome out = run({click("load")}, {path(c.name)});
     ASSERT_EQ(out.messages.size(), 1u) << c.name;
     EXPECT_NE(out.messages[0].find(c.message), std::string::npos) << c.name << ": " << out.messages[0];
-    if (c.message != "!")
-      EXPECT_EQ(out.messages[0].rfind("The primitive could not be", 0), 0u) << c.name;
+    if (c.message != "!") EXPECT_EQ(out.messages[0].rfind("The primitive could not be", 0), 0u) << c.name;
     EXPECT_EQ(orbel::toHex(out.call.bytes).substr(60), "12 34 01 00 00 00 00") << c.name;
     EXPECT_TRUE(out.clipboard.empty()) << c.name;
   }
