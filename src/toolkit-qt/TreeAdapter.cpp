@@ -56,7 +56,8 @@ class ValueChoiceDelegate : public QStyledItemDelegate {
 
  private:
   const std::vector<std::string>* choicesOf(const QModelIndex& index) const {
-    if (tree_.kind() != tk::ControlKind::TreeList || index.column() != tk::TreeListControl::kValueColumn) return nullptr;
+    if (tree_.kind() != tk::ControlKind::TreeList || index.column() != tk::TreeListControl::kValueColumn)
+      return nullptr;
     const auto& treeList = static_cast<const tk::TreeListControl&>(tree_);
     const auto& offered = treeList.choices(static_cast<tk::TreeItem>(index.internalId()));
     return offered.empty() ? nullptr : &offered;
