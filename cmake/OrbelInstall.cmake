@@ -21,6 +21,7 @@ set(ORBEL_PUBLIC_HEADERS
   orbel/builders/L1FilterExports.h
   orbel/builders/L2ConfigExports.h
   orbel/builders/ParamConfigExports.h
+  orbel/builders/PrimitiveExports.h
   orbel/catalogue/ModuleCatalogue.h
   orbel/config/COtherParamCfgDlg.h
   orbel/config/SaveAmrVpParam.h

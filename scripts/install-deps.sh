@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev fonts-noto-cjk
   dpkg-dev
+  tcl
 )
 
 missing=()

@@ -24,6 +24,7 @@
 #include "HostObjectsPanel.h"
 #include "HostSettings.h"
 #include "HostSettingsDialog.h"
+#include "PrimitivePicker.h"
 #include "TraceView.h"
 #include "decode/FormatDecoder.h"
 #include "host/FeatureManager.h"
@@ -162,8 +163,9 @@ MainWindow::MainWindow(tkqt::QtToolkit& toolkit) : toolkit_(toolkit) {
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Decode a file...", QKeySequence::Open, this, [this] {
-    const QString path = QFileDialog::getOpenFileName(this, "Decode a file", QString(),
-                                                      "Filter files (*.flt_HLS *.flt_L1);;All files (*)");
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Decode a file", QString(),
+                                     "Filter and primitive files (*.flt_HLS *.flt_L1 *.pcf);;All files (*)");
     if (!path.isEmpty()) decodeFile(path);
   });
   file->addSeparator();
@@ -277,6 +279,9 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
     arguments_->addRow(text(parameter.name) + ":", edit);
     argumentEdits_[name] = edit;
   }
+  // The primitive command names its primitive by six numbers: pick it instead.
+  if (info->name == "OrbelGetPsdlCmdBuffer")
+    arguments_->insertRow(1, "Primitive:", makePrimitivePicker(argumentEdits_));
   restoreFormValues();
 }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "HostSession.h"
+#include "PrimitiveList.h"
 #include "Reports.h"
 #include "TraceSearchCommand.h"
 #include "decode/FormatDecoder.h"
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("orbel ") + ORBEL_VERSION_STRING, "show the version and exit");
 
   app.add_subcommand("exports", "list every export");
+  app.add_subcommand("primitives", "list the described primitives and the arguments OrbelGetPsdlCmdBuffer takes");
 
   std::string exportName;
   cli::HostOptions host;
@@ -166,6 +168,10 @@ int main(int argc, char** argv) {
     }
     if (app.got_subcommand("exports")) {
       cli::printExports(std::cout);
+      return 0;
+    }
+    if (app.got_subcommand("primitives")) {
+      cli::printPrimitives(std::cout);
       return 0;
     }
     if (decode->parsed()) {

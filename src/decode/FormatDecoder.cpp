@@ -5,6 +5,7 @@
 #include "decode/FilterFormats.h"
 #include "decode/L1Formats.h"
 #include "decode/L2Formats.h"
+#include "decode/PrimitiveFormats.h"
 
 namespace orbel {
 namespace {
@@ -21,6 +22,7 @@ constexpr std::array kFormats{
     FormatDecoder{"l2file", looksLikeL2ConfigFile, decodeL2ConfigFileFormat},
     FormatDecoder{"l2state", looksLikeL2ConfigState, decodeL2ConfigStateFormat},
     FormatDecoder{"l2record", looksLikeL2SapRecord, decodeL2SapRecordFormat},
+    FormatDecoder{"pcf", looksLikePcfFile, decodePcfFile},
     FormatDecoder{"diag", always, decodeDiagMessage},
 };
 

@@ -5,17 +5,19 @@
 #include "decode/MessageKinds.h"
 #include "decode/Names.h"
 #include "decode/PayloadDecoding.h"
+#include "decode/PrimitiveFormats.h"
 #include "orbel/wire/ByteReader.h"
 #include "orbel/wire/DiagMessage.h"
 
 namespace orbel {
 namespace {
 
-// The decoder of the kind's row; SIM commands use identifiers of the host's
-// choosing and are looked up last.
-PayloadDecoder payloadDecoderFor(std::uint32_t primitiveId) {
+// The decoder of the kind's row; SIM commands and described primitives use
+// identifiers of the host's choosing and are looked up last.
+PayloadDecoder payloadDecoderFor(ModuleId module, std::uint32_t primitiveId) {
   if (const MessageKind* kind = findMessageKind(primitiveId)) return kind->decode;
-  return simPayloadDecoder(primitiveId);
+  if (PayloadDecoder sim = simPayloadDecoder(primitiveId)) return sim;
+  return primitivePayloadDecoder(module, primitiveId);
 }
 
 }  // namespace
@@ -51,7 +53,8 @@ DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes) {
                                             std::to_string(bytes.size()));
 
   const std::string module = moduleName(header->moduleId);
-  const std::string command = commandName(header->primitiveId);
+  std::string command = commandName(header->primitiveId);
+  if (command.empty()) command = describedPrimitiveName(header->moduleId, header->primitiveId);
   const std::string group = groupName(header->messageGroup);
   message.title = module + ' ' + (command.empty() ? "primitive " + std::to_string(header->primitiveId) : command);
   auto& fields = message.fields;
@@ -66,7 +69,7 @@ DecodedMessage decodeDiagMessage(std::span<const std::uint8_t> bytes) {
   fields.push_back({kHeaderSize, 2, "payload length", std::to_string(*payloadLength)});
 
   const std::size_t fieldsBefore = fields.size();
-  if (PayloadDecoder decoder = payloadDecoderFor(header->primitiveId))
+  if (PayloadDecoder decoder = payloadDecoderFor(header->moduleId, header->primitiveId))
     decoder({header->moduleId, header->primitiveId, *payload, fields, message.notes});
   if (fields.size() == fieldsBefore && *payloadLength > 0)
     fields.push_back({kPayloadOffset, *payloadLength, "payload", "raw"});

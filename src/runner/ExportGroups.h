@@ -14,5 +14,6 @@ void addParamConfigExports(std::vector<ExportInfo>& table);
 void addL2ConfigExports(std::vector<ExportInfo>& table);
 void addSimExports(std::vector<ExportInfo>& table);
 void addSearchExports(std::vector<ExportInfo>& table);
+void addPrimitiveExports(std::vector<ExportInfo>& table);
 
 }  // namespace orbel::runner

@@ -17,6 +17,7 @@ const std::vector<ExportInfo>& table() {
     addParamConfigExports(all);
     addL2ConfigExports(all);
     addSearchExports(all);
+    addPrimitiveExports(all);
     return all;
   }();
   return exports;

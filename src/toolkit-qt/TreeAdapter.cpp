@@ -1,8 +1,11 @@
 // Trees and tree-lists, shown through an item model that reads the control
 // directly: opening a large tree costs only what is visible, and a change
 // redraws only the items the control says changed. A click on an item's tick
-// box is the click on its state image; the dialog decides the new states.
+// box is the click on its state image; the dialog decides the new states. A
+// tree-list row that offers choices is edited in a drop-down of them.
 #include <QAbstractItemModel>
+#include <QComboBox>
+#include <QStyledItemDelegate>
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QTreeView>
@@ -19,6 +22,49 @@ Qt::CheckState checkStateOf(int stateImage) {
 }
 
 class TreeAdapter;
+
+// The in-place editor of a tree-list's value column: a drop-down of the
+// row's choices where it offers some (an enumeration's names), the plain
+// line edit otherwise. The chosen text goes through the model like a typed one.
+class ValueChoiceDelegate : public QStyledItemDelegate {
+ public:
+  explicit ValueChoiceDelegate(const tk::TreeControl& tree) : tree_(tree) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const std::vector<std::string>* offered = choicesOf(index);
+    if (offered == nullptr) return QStyledItemDelegate::createEditor(parent, option, index);
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName("choices");
+    for (const std::string& choice : *offered) combo->addItem(QString::fromStdString(choice));
+    return combo;
+  }
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+      combo->setCurrentText(index.data(Qt::EditRole).toString());
+      return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+  }
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+      if (combo->currentText() != index.data(Qt::EditRole).toString())
+        model->setData(index, combo->currentText(), Qt::EditRole);
+      return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+  }
+
+ private:
+  const std::vector<std::string>* choicesOf(const QModelIndex& index) const {
+    if (tree_.kind() != tk::ControlKind::TreeList || index.column() != tk::TreeListControl::kValueColumn)
+      return nullptr;
+    const auto& treeList = static_cast<const tk::TreeListControl&>(tree_);
+    const auto& offered = treeList.choices(static_cast<tk::TreeItem>(index.internalId()));
+    return offered.empty() ? nullptr : &offered;
+  }
+
+  const tk::TreeControl& tree_;
+};
 
 class TreeItemModel : public QAbstractItemModel {
  public:
@@ -90,8 +136,10 @@ class TreeItemModel : public QAbstractItemModel {
 
 class TreeAdapter : public ControlAdapter {
  public:
-  TreeAdapter(tk::TreeControl& tree, DialogWindow& window) : ControlAdapter(tree, window), tree_(tree), model_(tree, *this) {
+  TreeAdapter(tk::TreeControl& tree, DialogWindow& window)
+      : ControlAdapter(tree, window), tree_(tree), model_(tree, *this), delegate_(tree) {
     view_->setModel(&model_);
+    view_->setItemDelegate(&delegate_);
     view_->setUniformRowHeights(true);
     view_->setHeaderHidden(tree.columnTitles().empty());
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -121,6 +169,10 @@ class TreeAdapter : public ControlAdapter {
       model_.reset();
       view_->setHeaderHidden(tree_.columnTitles().empty());
       expandAll(tk::kTreeRoot);
+      // A tree-list's names and values are read whole; the comment takes the rest.
+      if (tree_.kind() == tk::ControlKind::TreeList)
+        for (int column : {tk::TreeListControl::kNameColumn, tk::TreeListControl::kValueColumn})
+          view_->resizeColumnToContents(column);
     } else {
       for (tk::TreeItem item : changes.items) {
         model_.itemChanged(item);
@@ -161,6 +213,7 @@ class TreeAdapter : public ControlAdapter {
 
   tk::TreeControl& tree_;
   TreeItemModel model_;
+  ValueChoiceDelegate delegate_;
   QTreeView* view_ = new QTreeView;  // owned by the dialog window once laid out
   bool syncing_ = false;
 };

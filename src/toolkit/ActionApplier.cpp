@@ -94,11 +94,16 @@ std::string onTreeItem(TreeControl& tree, const ScriptAction& action) {
     case Verb::ClickItem: return outcome(tree.clickStateImage(item), tree, action);
     case Verb::SelectItem: return outcome(tree.select(item), tree, action);
     case Verb::Expand: return outcome(tree.expandByUser(item, action.state != 0), tree, action);
-    case Verb::SetValue:
+    case Verb::SetValue: {
       if (tree.kind() != ControlKind::TreeList) return wrongKind(tree, action);
-      if (!static_cast<TreeListControl&>(tree).editable(item))
+      auto& treeList = static_cast<TreeListControl&>(tree);
+      if (!treeList.editable(item))
         return "the value of \"" + joined(tree.pathOf(item)) + "\" in '" + tree.id() + "' is read-only";
-      return outcome(static_cast<TreeListControl&>(tree).editValue(item, action.text), tree, action);
+      if (treeList.editValue(item, action.text)) return {};
+      // The row's own reason for refusing the text, when it gave one.
+      const std::string text = refused(tree, action);
+      return treeList.refusal().empty() ? text : text + ": " + treeList.refusal();
+    }
     default: return wrongKind(tree, action);
   }
 }

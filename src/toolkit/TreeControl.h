@@ -24,7 +24,7 @@ class TreeControl : public Control {
 
   // From code. Inserting appends `text` as the last child of `parent`.
   TreeItem insertItem(std::string text, TreeItem parent = kTreeRoot);
-  void deleteAllItems();
+  virtual void deleteAllItems();
   void setItemText(TreeItem item, std::string text, int column = 0);
   void setStateImage(TreeItem item, int state);
   void setImage(TreeItem item, int image, int selectedImage);

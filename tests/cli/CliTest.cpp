@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -556,6 +557,46 @@ TEST_F(Cli, SearchRefusesBadRecordsAndMalformedTraces) {
   EXPECT_EQ(malformed.status, 3);
   EXPECT_NE(malformed.output.find("line 1: "), std::string::npos) << malformed.output;
   EXPECT_EQ(orbel("search " + folder_.string() + " --record " + record).status, 3);  // a folder
+}
+
+// A primitive from the list to a saved ".pcf" and back through decode, as a
+// newcomer would go; a refused field edit and an unusable description file
+// end with their exit codes.
+TEST_F(Cli, ListsComposesSavesAndDecodesAPrimitive) {
+  Result list = orbel("primitives");
+  EXPECT_EQ(list.status, 0);
+  EXPECT_NE(list.output.find("CC_SETUP  P_CC_SETUP_PARAM\n  --arg h2=255 --arg h3=0 --arg h4=6 --arg h5=0 "
+                             "--arg group=13002 --arg primitive=16001"),
+            std::string::npos)
+      << list.output;
+
+  const std::string pcf = (folder_ / "setup.pcf").string();
+  const std::string script = file("s.json", R"({"dialogs":[{"expect":"CDiagCmdPsdlDlg","do":[
+      {"setValue":"params","path":["calledPartyNumber","digits"],"text":"31 21 43 65"},
+      {"setValue":"params","path":["bearerCapability","speechVersions"],"text":"1"},
+      {"click":"peer.on"},{"set":"peer","text":"1,2"},{"click":"save"},{"click":"ok"}]}],
+      "files":[")" + pcf + R"("]})");
+  Result run = orbel("run OrbelGetPsdlCmdBuffer --arg h4=6 --arg primitive=16001 --script " + script);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("digits: 31 21 43 65"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("peer data: raw"), std::string::npos) << run.output;
+  Result decoded = orbel("decode " + pcf);
+  EXPECT_EQ(decoded.status, 0) << decoded.output;
+  EXPECT_NE(decoded.output.find("primitive content file of P_CC_SETUP_PARAM"), std::string::npos) << decoded.output;
+  EXPECT_NE(decoded.output.find("[0]: fullRateV1"), std::string::npos) << decoded.output;
+
+  const std::string refused = file("r.json", R"({"dialogs":[{"expect":"CDiagCmdPsdlDlg","do":[
+      {"setValue":"params","path":["transactionIdentifier"],"text":"7"},{"click":"ok"}]}]})");
+  Result range = orbel("run OrbelGetPsdlCmdBuffer --arg h4=6 --arg primitive=16001 --script " + refused);
+  EXPECT_EQ(range.status, 2) << range.output;
+  EXPECT_NE(range.output.find("outside transactionIdentifier's range 0 to 6"), std::string::npos) << range.output;
+
+  const std::string broken = file("broken.json", R"({"format": "orbel-primitive-descriptions"})");
+  ::setenv("ORBEL_PRIMITIVE_DESCRIPTIONS", broken.c_str(), 1);
+  Result unusable = orbel("primitives");
+  ::unsetenv("ORBEL_PRIMITIVE_DESCRIPTIONS");
+  EXPECT_EQ(unusable.status, 3) << unusable.output;
+  EXPECT_NE(unusable.output.find("\"version\" is missing"), std::string::npos) << unusable.output;
 }
 
 }  // namespace
