@@ -6,12 +6,13 @@
 
 namespace {
 
-constexpr std::array<std::pair<unsigned, const char*>, 12> kStrings{{
+constexpr std::array<std::pair<unsigned, const char*>, 13> kStrings{{
     {157, "The number after \"0x\" is not a hexadecimal number."},
     {160, "The value is outside its allowed range."},
     {1240, "Only for a dual-mode terminal"},
     {11444, "The cell parameter ID is invalid: enter a number from 0 to 127, or \"-\" for any cell."},
     {11445, "The frequency is invalid: enter a number from 0 to 65535."},
+    {12362, "Choose a filter type: the first entry builds no display filter."},
     {12363, "This field or check kind is not supported."},
     {12560, "String"},
     {12561, "Message"},

@@ -1,0 +1,158 @@
+#include "orbel/filter/CFilterTreeCtrl.h"
+
+#include <cstdint>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+
+namespace {
+
+int imageOfNode(const CFilterNode& node) { return node.GetChecked() + 1; }
+// A settled third-level item shows its node ticked or not.
+int tickedOrNot(const CFilterNode& node) {
+  return node.GetChecked() != CFilterNode::kUnticked ? CFilterTreeCtrl::kTickedImage : CFilterTreeCtrl::kUntickedImage;
+}
+
+}  // namespace
+
+CFilterTreeCtrl::CFilterTreeCtrl(std::string id) : TreeControl(std::move(id)) {
+  onStateImageClick = [this](tk::TreeItem item) { OnLButtonDown(item, HitZone::StateImage); };
+}
+
+CFilterNode* CFilterTreeCtrl::nodeOf(tk::TreeItem item) const {
+  return isItem(item) ? reinterpret_cast<CFilterNode*>(static_cast<std::uintptr_t>(itemData(item))) : nullptr;
+}
+
+int CFilterTreeCtrl::stateFromChildren(const std::vector<int>& childImages) {
+  bool allTicked = true;
+  bool allUnticked = true;
+  for (int image : childImages) {
+    allTicked = allTicked && image == kTickedImage;
+    allUnticked = allUnticked && image == kUntickedImage;
+  }
+  if (allTicked) return kTickedImage;  // also without children
+  return allUnticked ? kUntickedImage : kPartlyTickedImage;
+}
+
+void CFilterTreeCtrl::LoadNodes(CFilterNodeList* list) {
+  deleteAllItems();
+  list_ = list;
+  if (list == nullptr) return;
+  const CFilterNodeList& nodes = *list;
+
+  // The parent-to-children index, built once: every later step looks a
+  // node's children up instead of scanning the list for them.
+  std::unordered_map<unsigned int, std::vector<std::size_t>> childrenOf;
+  childrenOf.reserve(nodes.size());
+  for (std::size_t index = 0; index < nodes.size(); ++index)
+    if (nodes[index] != nullptr && nodes[index]->GetParentId() != 0)
+      childrenOf[nodes[index]->GetParentId()].push_back(index);
+
+  // Each node is shown once, so a node list whose identities form a cycle
+  // cannot make the tree grow without end.
+  std::vector<bool> shown(nodes.size(), false);
+  struct Pending {
+    tk::TreeItem item;
+    std::size_t index;
+  };
+  std::vector<Pending> pending;
+  for (std::size_t index = 0; index < nodes.size(); ++index) {
+    CFilterNode* node = nodes[index];
+    if (node == nullptr || node->GetParentId() != 0 || shown[index]) continue;
+    shown[index] = true;
+    const tk::TreeItem top = insertItem(node->label());
+    setStateImage(top, imageOfNode(*node));
+    setItemData(top, reinterpret_cast<std::uintptr_t>(node));
+    pending.push_back({top, index});
+    // Children of a top-level node are shown whatever its leaf flag says;
+    // deeper down only non-leaf nodes have theirs shown.
+    while (!pending.empty()) {
+      const Pending at = pending.back();
+      pending.pop_back();
+      auto found = childrenOf.find(nodes[at.index]->GetId());
+      if (found == childrenOf.end()) continue;
+      for (std::size_t child : found->second) {
+        if (shown[child]) continue;
+        shown[child] = true;
+        CFilterNode* childNode = nodes[child];
+        const tk::TreeItem item = insertItem(childNode->label(), at.item);
+        setItemData(item, reinterpret_cast<std::uintptr_t>(childNode));
+        childNode->SetParentNode(nodes[at.index]);
+        if (!childNode->IsLeaf()) pending.push_back({item, child});
+      }
+    }
+  }
+
+  for (tk::TreeItem top : children(tk::kTreeRoot)) {
+    expand(top, true);
+    for (tk::TreeItem second : children(top)) expand(second, true);
+  }
+
+  // Settle the first three levels. A first-level item is recomputed once,
+  // after all its children are settled: the state it would take after each
+  // child is overwritten by the next, so the result is the same.
+  for (tk::TreeItem top : children(tk::kTreeRoot)) {
+    if (children(top).empty()) continue;
+    for (tk::TreeItem second : children(top)) {
+      if (children(second).empty()) {
+        setStateImage(second, tickedOrNot(*nodeOf(second)));
+        continue;
+      }
+      for (tk::TreeItem third : children(second)) setStateImage(third, tickedOrNot(*nodeOf(third)));
+      settleFromChildren(second);
+    }
+    settleFromChildren(top);
+  }
+}
+
+void CFilterTreeCtrl::SetAllLeaves(bool on) {
+  if (list_ == nullptr) return;
+  for (CFilterNode* node : *list_) {
+    if (node == nullptr) break;
+    if (node->IsLeaf()) node->SetChecked(on ? CFilterNode::kTicked : CFilterNode::kUnticked);
+  }
+  LoadNodes(list_);
+}
+
+void CFilterTreeCtrl::SetLeavesByValue(const unsigned int* values, unsigned int count, bool on) {
+  if (list_ == nullptr) return;
+  const std::unordered_set<unsigned int> wanted(values, values == nullptr ? values : values + count);
+  for (CFilterNode* node : *list_) {
+    if (node == nullptr) break;
+    if (node->IsLeaf() && wanted.contains(node->GetValue()))
+      node->SetChecked(on ? CFilterNode::kTicked : CFilterNode::kUnticked);
+  }
+  LoadNodes(list_);
+}
+
+void CFilterTreeCtrl::OnLButtonDown(tk::TreeItem item, HitZone zone) {
+  if (!acceptsUserAction()) return;  // a disabled tree takes no clicks
+  const bool onItem = zone == HitZone::StateImage || zone == HitZone::Icon || zone == HitZone::Label;
+  if (!isItem(item) || !onItem) {
+    if (isItem(item) && zone == HitZone::Button) expandByUser(item, !expanded(item));
+    return;
+  }
+  const int image = stateImage(item) == kTickedImage ? kUntickedImage : kTickedImage;
+  setSubtree(item, image);
+  for (tk::TreeItem above = parent(item); isItem(above); above = parent(above)) settleFromChildren(above);
+}
+
+void CFilterTreeCtrl::settleFromChildren(tk::TreeItem item) {
+  std::vector<int> images;
+  images.reserve(children(item).size());
+  for (tk::TreeItem child : children(item)) images.push_back(stateImage(child));
+  const int image = stateFromChildren(images);
+  setStateImage(item, image);
+  if (CFilterNode* node = nodeOf(item)) node->SetChecked(image - 1);
+}
+
+void CFilterTreeCtrl::setSubtree(tk::TreeItem item, int image) {
+  std::vector<tk::TreeItem> pending{item};
+  while (!pending.empty()) {
+    const tk::TreeItem at = pending.back();
+    pending.pop_back();
+    setStateImage(at, image);
+    if (CFilterNode* node = nodeOf(at)) node->SetChecked(image - 1);
+    pending.insert(pending.end(), children(at).begin(), children(at).end());
+  }
+}
