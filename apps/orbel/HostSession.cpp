@@ -6,9 +6,11 @@
 #include <utility>
 
 #include "host/FeatureManager.h"
+#include "host/HostModules.h"
 #include "host/SimFilterInfoMan.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/FilterHost.h"
+#include "runner/HostStateFile.h"
 #include "script/ScriptJson.h"
 #include "toolkit/FileRead.h"
 #include "toolkit/IniFile.h"
@@ -82,6 +84,10 @@ void applyHostOptions(const HostOptions& options, const tk::HostState& recorded,
   else if (recorded.modules)
     state.modules = *recorded.modules;
   FeatureManager::Instance().ApplyState(std::move(state));
+  HostModules::Instance().ApplyState({});
+  for (const std::string& name : options.absentModules)
+    if (!HostModules::Instance().SetPresent(name, false))
+      throw std::runtime_error("--absent-module: no host module named \"" + name + "\" (hls-filter, save-as)");
   if (profile != nullptr && !options.profilePath.empty()) {
     std::string error = tk::loadIniFile(options.profilePath, *profile);
     if (!error.empty()) throw DataError(error);
@@ -98,19 +104,28 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
   options.scriptPath = absolute(options.scriptPath);
   options.profilePath = absolute(options.profilePath);
   options.simDefinitions = absolute(options.simDefinitions);
+  options.statePath = absolute(options.statePath);
 
   tk::Script script = loadScript(options.scriptPath);
   tk::ProfileStore profile;
   applyHostOptions(options, script.host, &profile);
 
   SessionResult result;
+  std::string stateError;
   tk::ScriptedToolkit toolkit(std::move(script), profile);
   toolkit.onActionsDone([&result](const tk::CDialog& dialog) { result.dialogStates.push_back(snapshot(dialog)); });
   {
     tk::ToolkitInstallation installation(toolkit);
+    if (!options.statePath.empty()) {
+      std::string error = runner::loadHostStateFile(options.statePath);
+      if (!error.empty()) throw DataError(error);
+    }
     startModule();
     result.outcome = info.run(call);
     result.hostObjects = runner::hostObjectState();
+    if (!options.statePath.empty()) {
+      stateError = runner::saveHostStateFile(options.statePath);
+    }
     runner::releaseHostSapFilterManager();
     stopModule();
   }
@@ -118,6 +133,7 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
 
   result.errors = toolkit.errors();
   result.fileErrors = toolkit.fileErrors();
+  if (!stateError.empty()) result.fileErrors.push_back("the host state was not saved: " + stateError);
   result.dialogs = toolkit.dialogsRun();
   result.messageBoxes = toolkit.messageBoxes();
   result.fileDialogs = toolkit.fileDialogs();

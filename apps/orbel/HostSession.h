@@ -30,6 +30,8 @@ struct HostOptions {
   std::optional<std::string> features;   // "113,124": the switches that are on
   std::optional<std::string> modules;    // "25,41": the host modules present
   std::string simDefinitions;            // empty: the SIM definitions the host finds by itself
+  std::vector<std::string> absentModules;  // "hls-filter", "save-as": filter modules the host has not loaded
+  std::string statePath;                 // empty: the run starts from fresh host objects and keeps none
 };
 
 struct ControlState {
@@ -72,6 +74,9 @@ void applyHostOptions(const HostOptions& options, const tk::HostState& recorded 
 
 // Applies `options`, runs `info` with `call` and collects the result, then
 // releases the objects the host kept, so that each session starts afresh.
+// With a state file the host's objects are read from it before the call
+// (a missing file holds none) and written back after it; a file that cannot
+// be read is a DataError, one that cannot be written a file error.
 // Script entries the run never used are script faults. The profile is read
 // whole before the run and saved after it only when the run wrote to it; a
 // failed save is among the result's file errors, beside what the run did.

@@ -89,6 +89,10 @@ void addHostOptions(CLI::App& command, cli::HostOptions& host) {
   command.add_option("--modules", host.modules, "host modules that are present, e.g. 25 (default: none)");
   command.add_option("--sim-definitions", host.simDefinitions,
                      "SIM command definition file (default: $ORBEL_SIM_DEFINITIONS, else the built-in set)");
+  command.add_option("--absent-module", host.absentModules,
+                     "a filter module the host has not loaded: hls-filter or save-as (default: both loaded)");
+  command.add_option("--state", host.statePath,
+                     "JSON file of the objects the host keeps between calls (read, then written)");
 }
 
 }  // namespace
