@@ -27,7 +27,8 @@ bool addValues(ByteReader& in, std::size_t base, const std::string& name, std::s
   const std::optional<std::uint16_t> length = in.u16BE();
   if (!length) return false;
   const std::size_t count = *length / width;
-  fields.push_back({lengthAt, 2, "length " + name, std::to_string(*length) + " (" + std::to_string(count) + " values)"});
+  fields.push_back(
+      {lengthAt, 2, "length " + name, std::to_string(*length) + " (" + std::to_string(count) + " values)"});
   if (*length % width != 0 || in.remaining() < *length) return false;
   for (std::size_t index = 0; index < count; ++index) {
     const std::size_t at = base + in.offset();

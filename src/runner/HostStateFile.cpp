@@ -45,8 +45,8 @@ SapList sapListOf(const json& value, const std::string& where) {
   SapList saps;
   for (std::size_t index = 0; index < value.size(); ++index) {
     const json& pair = value[index];
-    if (!pair.is_array() || pair.size() != 2 || !pair[0].is_number_unsigned() || pair[0].get<std::uint64_t>() > 0xFFFFFFFFu ||
-        !pair[1].is_boolean())
+    if (!pair.is_array() || pair.size() != 2 || !pair[0].is_number_unsigned() ||
+        pair[0].get<std::uint64_t>() > 0xFFFFFFFFu || !pair[1].is_boolean())
       fail(where + '[' + std::to_string(index) + ']', "[identifier from 0 to 4294967295, true or false] is expected");
     saps.emplace_back(pair[0].get<unsigned int>(), pair[1].get<bool>());
   }
@@ -100,7 +100,8 @@ json saveNodeTicks() {
   json lists = json::array();
   for (int index = 0; index < HlsNodeLists::kListCount; ++index) {
     std::string ticks;
-    for (const CFilterNode& node : store.lists().nodes(index)) ticks += static_cast<char>('0' + std::clamp(node.GetChecked(), 0, 2));
+    for (const CFilterNode& node : store.lists().nodes(index))
+      ticks += static_cast<char>('0' + std::clamp(node.GetChecked(), 0, 2));
     lists.push_back(std::move(ticks));
   }
   return lists;
@@ -108,7 +109,8 @@ json saveNodeTicks() {
 
 Apply readNodeTicks(const json& value, const std::string& where) {
   HlsNodeStore& store = CSimFilterInfoMan::CreateInstance(true)->HlsNodes();
-  if (!value.is_array() || value.size() != HlsNodeLists::kListCount) fail(where, "five lists of tick states are expected");
+  if (!value.is_array() || value.size() != HlsNodeLists::kListCount)
+    fail(where, "five lists of tick states are expected");
   std::vector<std::vector<int>> ticks(HlsNodeLists::kListCount);
   for (std::size_t list = 0; list < value.size(); ++list) {
     const std::string at = where + '[' + std::to_string(list) + ']';

@@ -87,7 +87,7 @@ TEST(FilterDecoder, NamesTheFieldsOfDisplayFilterMessages) {
            Case{"20 00 " + frame + "08 00 01 00 00 00 00 02 23 45 00 00 00 00", "value B 1", "26: 9029 (0x2345)"},
            Case{"1A 00 " + frame + "02 00 04 00 00 00 00 00", "display filter type", "20: 4 (fourth node list)"},
            Case{"1A 00 " + frame + "02 00 03 00 00 00 00 00", "display filter type", "20: 3 (SAP tree)"},
-           Case{"22 00 " + frame + "0A 00 05 00 00 04 00 00 04 01 00 00 00 00", "value A 1", "24: 1025 (0x00000401)"},
+           Case{"20 00 " + frame + "08 00 05 00 00 04 00 00 04 01 00 00 00 00", "value A 1", "24: 1025 (0x00000401)"},
        }) {
     const DecodedMessage message = decode(*orbel::parseHex(c.message));
     EXPECT_TRUE(message.error.empty()) << message.error;
