@@ -1,21 +1,26 @@
 #include "HostSettings.h"
 
 #include "host/FeatureManager.h"
+#include "host/HostModules.h"
 #include "runner/ExportTable.h"
 
 namespace orbel::host {
 
 HostSettings loadHostSettings(const tk::ProfileStore& profile) {
-  return {splitNumbers(profile.getString("Host", "Features")), splitNumbers(profile.getString("Host", "Modules"))};
+  return {splitNumbers(profile.getString("Host", "Features")), splitNumbers(profile.getString("Host", "Modules")),
+          profile.getInt("Host", "HlsFilterModule", 1) != 0, profile.getInt("Host", "SaveAsModule", 1) != 0};
 }
 
 void saveHostSettings(tk::ProfileStore& profile, const HostSettings& settings) {
   profile.writeString("Host", "Features", joinNumbers(settings.features));
   profile.writeString("Host", "Modules", joinNumbers(settings.modules));
+  profile.writeInt("Host", "HlsFilterModule", settings.hlsFilterModule ? 1 : 0);
+  profile.writeInt("Host", "SaveAsModule", settings.saveAsModule ? 1 : 0);
 }
 
 void applyHostSettings(const HostSettings& settings) {
   FeatureManager::Instance().ApplyState({settings.features, settings.modules});
+  HostModules::Instance().ApplyState({settings.hlsFilterModule, settings.saveAsModule});
 }
 
 std::string joinNumbers(const std::set<int>& numbers) {

@@ -1,6 +1,7 @@
-// The host program's own settings: which feature switches are on and which
-// host modules are present. Kept in the application profile, section "Host",
-// and applied to the FeatureManager.
+// The host program's own settings: which feature switches are on, which
+// host modules are present and which filter modules are not loaded. Kept in
+// the application profile, section "Host", and applied to the FeatureManager
+// and the HostModules.
 #pragma once
 
 #include <set>
@@ -13,6 +14,8 @@ namespace orbel::host {
 struct HostSettings {
   std::set<int> features;
   std::set<int> modules;
+  bool hlsFilterModule = true;  // the filter modules that fill the HLS filter dialog's types
+  bool saveAsModule = true;
 };
 
 HostSettings loadHostSettings(const tk::ProfileStore& profile);

@@ -1,11 +1,13 @@
 // The Host menu's dialog: tick the feature switches that are on and the host
-// modules that are present; other numbers can be typed in.
+// modules that are present; other numbers can be typed in. The two filter
+// modules are loaded unless their boxes are cleared.
 #pragma once
 
 #include <QDialog>
 
 #include "HostSettings.h"
 
+class QCheckBox;
 class QListWidget;
 class QLineEdit;
 
@@ -21,6 +23,8 @@ class HostSettingsDialog : public QDialog {
   QListWidget* modules_;
   QLineEdit* otherFeatures_;
   QLineEdit* otherModules_;
+  QCheckBox* hlsFilterModule_;
+  QCheckBox* saveAsModule_;
 };
 
 }  // namespace orbel::host
