@@ -121,12 +121,15 @@ class TreeAdapter : public ControlAdapter {
       model_.reset();
       view_->setHeaderHidden(tree_.columnTitles().empty());
       expandAll(tk::kTreeRoot);
+      hideAll(tk::kTreeRoot);
     } else {
       for (tk::TreeItem item : changes.items) {
         model_.itemChanged(item);
         window().countItemRefresh();
         const QModelIndex index = model_.indexOf(item);
         if (view_->isExpanded(index) != tree_.expanded(item)) view_->setExpanded(index, tree_.expanded(item));
+        if (view_->isRowHidden(index.row(), index.parent()) != tree_.itemHidden(item))
+          view_->setRowHidden(index.row(), index.parent(), tree_.itemHidden(item));
       }
     }
     // The current column is the user's; only a different item is corrected.
@@ -143,6 +146,12 @@ class TreeAdapter : public ControlAdapter {
         view_->setExpanded(model_.indexOf(child), true);
         expandAll(child);
       }
+  }
+  void hideAll(tk::TreeItem parent) {
+    for (tk::TreeItem child : tree_.children(parent)) {
+      if (tree_.itemHidden(child)) view_->setRowHidden(tree_.row(child), model_.indexOf(parent), true);
+      hideAll(child);
+    }
   }
   void userExpanded(const QModelIndex& index, bool expanded) {
     const tk::TreeItem item = TreeItemModel::itemOf(index);

@@ -83,4 +83,30 @@ TEST_F(HlsFilterWidgets, ARefusedOkKeepsTheWindowOpenWithTheEdits) {
   EXPECT_EQ(store().lists().nodes(1)[0].GetChecked(), CFilterNode::kTicked);
 }
 
+TEST_F(HlsFilterWidgets, TheSearchFieldHidesRowsAndParentsShowTheirTickedCounts) {
+  QtHost host;
+  host.drive([](tkqt::DialogWindow& window) {
+    chooseType(window, 3);
+    auto* view = qobject_cast<QTreeView*>(window.widgetFor("tree.a"));
+    QAbstractItemModel* model = view->model();
+    const QModelIndex layer = model->index(0, 0);
+    EXPECT_EQ(model->index(0, 1).data().toString(), "0/2");
+    tickWithSpace(view, model->index(0, 0, layer));
+    EXPECT_EQ(model->index(0, 1).data().toString(), "1/2");
+
+    auto* search = qobject_cast<QLineEdit*>(window.widgetFor("tree.a.search"));
+    ASSERT_NE(search, nullptr);
+    QTest::keyClicks(search, "3002");
+    EXPECT_TRUE(view->isRowHidden(0, layer));
+    EXPECT_FALSE(view->isRowHidden(1, layer));
+    EXPECT_FALSE(view->isRowHidden(0, QModelIndex()));
+    search->clear();
+    QTest::keyClicks(search, "x");
+    EXPECT_TRUE(view->isRowHidden(0, QModelIndex()));
+    window.reject();
+  });
+  SapFilterManager* manager = nullptr;
+  EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
+}
+
 }  // namespace

@@ -53,7 +53,8 @@ constexpr unsigned kLeftBottom = Anchor::kLeft | Anchor::kBottom;
 constexpr unsigned kRightBottom = Anchor::kRight | Anchor::kBottom;
 constexpr Placement kPlacements[] = {
     {"type", {10, 10, 470, 30}, Anchor::kTop | Anchor::kLeft | Anchor::kRight},
-    {"tree.a", {10, 40, 300, 300}, Anchor::kTop | Anchor::kLeft | Anchor::kRight | Anchor::kBottom},
+    {"tree.a.search", {10, 40, 300, 58}, Anchor::kTop | Anchor::kLeft | Anchor::kRight},
+    {"tree.a", {10, 62, 300, 300}, Anchor::kTop | Anchor::kLeft | Anchor::kRight | Anchor::kBottom},
     {"standard", {10, 310, 150, 326}, kLeftBottom},
     {"display", {10, 330, 150, 346}, kLeftBottom},
     {"leaves.off", {160, 310, 240, 330}, kLeftBottom},
@@ -87,6 +88,10 @@ CFilterHLSDlg::CFilterHLSDlg(int mode, const NodeLists* lists, tk::CWnd* parent)
   }
 
   m_typeList.onSelChange = [this] { OnSelchangeType(); };
+  m_searchA.onChange = [this] { m_treeA.SetSearchText(m_searchA.text()); };
+  m_searchB.onChange = [this] { m_treeB.SetSearchText(m_searchB.text()); };
+  m_searchA.setTooltip("Show only the items whose label holds this text or whose value is this number");
+  m_searchB.setTooltip("Show only the items whose label holds this text or whose value is this number");
   m_leavesOffButton.onClicked = [this] { m_treeA.SetAllLeaves(false); };
   m_leavesOnButton.onClicked = [this] { m_treeA.SetAllLeaves(true); };
   m_standardOnButton.onClicked = [this] {
@@ -101,7 +106,8 @@ CFilterHLSDlg::CFilterHLSDlg(int mode, const NodeLists* lists, tk::CWnd* parent)
 
   setLayout({
       tk::row({tk::item(m_typeList)}),
-      tk::row({tk::item(m_treeA), tk::column({tk::item(m_treeB), tk::stretch()})}),
+      tk::row({tk::column({tk::item(m_searchA), tk::item(m_treeA)}),
+               tk::column({tk::item(m_searchB), tk::item(m_treeB), tk::stretch()})}),
       tk::row({tk::column({tk::item(m_standardBox), tk::item(m_displayBox)}),
                tk::column({tk::item(m_leavesOffButton), tk::item(m_leavesOnButton)}), tk::stretch(),
                tk::column({tk::item(m_attributeBox),
@@ -159,6 +165,7 @@ void CFilterHLSDlg::OnSelchangeType() {
   const TypeLists lists = listsOfType(type);
   if (lists.treeA < 0) return;
   m_treeB.enable(lists.treeB >= 0);
+  m_searchB.enable(lists.treeB >= 0);
   m_treeA.LoadNodes(working(lists.treeA));
   if (lists.treeB >= 0) m_treeB.LoadNodes(working(lists.treeB));
 }

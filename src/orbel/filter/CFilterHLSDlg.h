@@ -21,6 +21,7 @@
 #include "toolkit/CheckBox.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/Edit.h"
 
 class CFilterHLSDlg : public tk::CDialog {
  public:
@@ -110,7 +111,9 @@ class CFilterHLSDlg : public tk::CDialog {
   orbel::AnchorLayout m_layout;
 
   tk::ComboBox m_typeList{"type"};
+  tk::Edit m_searchA{"tree.a.search"};
   CFilterTreeCtrl m_treeA{"tree.a"};
+  tk::Edit m_searchB{"tree.b.search"};
   CFilterTreeCtrl m_treeB{"tree.b"};
   tk::CheckBox m_attributeBox{"attribute", "&Attribute"};
   tk::CheckBox m_standardBox{"standard", "Add the s&tandard SAP set"};

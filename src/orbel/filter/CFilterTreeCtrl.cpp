@@ -1,6 +1,10 @@
 #include "orbel/filter/CFilterTreeCtrl.h"
 
+#include <cctype>
+#include <charconv>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -15,7 +19,7 @@ int tickedOrNot(const CFilterNode& node) {
 
 }  // namespace
 
-CFilterTreeCtrl::CFilterTreeCtrl(std::string id) : TreeControl(std::move(id)) {
+CFilterTreeCtrl::CFilterTreeCtrl(std::string id) : TreeControl(std::move(id), tk::ControlKind::Tree, 2) {
   onStateImageClick = [this](tk::TreeItem item) { OnLButtonDown(item, HitZone::StateImage); };
 }
 
@@ -36,6 +40,7 @@ int CFilterTreeCtrl::stateFromChildren(const std::vector<int>& childImages) {
 
 void CFilterTreeCtrl::LoadNodes(CFilterNodeList* list) {
   deleteAllItems();
+  counts_.clear();
   list_ = list;
   if (list == nullptr) return;
   const CFilterNodeList& nodes = *list;
@@ -103,6 +108,12 @@ void CFilterTreeCtrl::LoadNodes(CFilterNodeList* list) {
     }
     settleFromChildren(top);
   }
+
+  // Items are numbered in insertion order, every parent before its children.
+  std::vector<tk::TreeItem> all(count());
+  for (std::size_t index = 0; index < all.size(); ++index) all[index] = static_cast<tk::TreeItem>(index + 1);
+  recount(all);
+  if (!search_.empty()) applySearch();
 }
 
 void CFilterTreeCtrl::SetAllLeaves(bool on) {
@@ -133,8 +144,9 @@ void CFilterTreeCtrl::OnLButtonDown(tk::TreeItem item, HitZone zone) {
     return;
   }
   const int image = stateImage(item) == kTickedImage ? kUntickedImage : kTickedImage;
-  setSubtree(item, image);
+  const std::vector<tk::TreeItem> subtree = setSubtree(item, image);
   for (tk::TreeItem above = parent(item); isItem(above); above = parent(above)) settleFromChildren(above);
+  recount(subtree);
 }
 
 void CFilterTreeCtrl::settleFromChildren(tk::TreeItem item) {
@@ -146,13 +158,80 @@ void CFilterTreeCtrl::settleFromChildren(tk::TreeItem item) {
   if (CFilterNode* node = nodeOf(item)) node->SetChecked(image - 1);
 }
 
-void CFilterTreeCtrl::setSubtree(tk::TreeItem item, int image) {
-  std::vector<tk::TreeItem> pending{item};
-  while (!pending.empty()) {
-    const tk::TreeItem at = pending.back();
-    pending.pop_back();
+std::vector<tk::TreeItem> CFilterTreeCtrl::setSubtree(tk::TreeItem item, int image) {
+  std::vector<tk::TreeItem> subtree{item};
+  for (std::size_t next = 0; next < subtree.size(); ++next) {
+    const tk::TreeItem at = subtree[next];
     setStateImage(at, image);
     if (CFilterNode* node = nodeOf(at)) node->SetChecked(image - 1);
-    pending.insert(pending.end(), children(at).begin(), children(at).end());
+    subtree.insert(subtree.end(), children(at).begin(), children(at).end());
+  }
+  return subtree;
+}
+
+CFilterTreeCtrl::LeafCount CFilterTreeCtrl::leafCount(tk::TreeItem item) const {
+  return isItem(item) && item < counts_.size() ? counts_[item] : LeafCount{};
+}
+
+void CFilterTreeCtrl::recount(const std::vector<tk::TreeItem>& items) {
+  if (items.empty()) return;
+  counts_.resize(count() + 1);
+  const auto countFromChildren = [this](tk::TreeItem item) {
+    LeafCount sum;
+    if (children(item).empty()) {
+      const CFilterNode* node = nodeOf(item);
+      sum = {node != nullptr && node->GetChecked() != CFilterNode::kUnticked ? 1u : 0u, 1u};
+    }
+    for (tk::TreeItem child : children(item)) {
+      sum.ticked += counts_[child].ticked;
+      sum.total += counts_[child].total;
+    }
+    counts_[item] = sum;
+    if (!children(item).empty()) setItemText(item, std::to_string(sum.ticked) + '/' + std::to_string(sum.total), 1);
+  };
+  for (auto at = items.rbegin(); at != items.rend(); ++at) countFromChildren(*at);
+  for (tk::TreeItem above = parent(items.front()); isItem(above); above = parent(above)) countFromChildren(above);
+}
+
+void CFilterTreeCtrl::SetSearchText(std::string text) {
+  search_ = std::move(text);
+  applySearch();
+}
+
+void CFilterTreeCtrl::applySearch() {
+  std::string wanted = search_;
+  for (char& c : wanted) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::optional<unsigned long long> number;
+  {
+    std::string_view digits = wanted;
+    int base = 10;
+    if (digits.starts_with("0x")) {
+      digits.remove_prefix(2);
+      base = 16;
+    }
+    unsigned long long parsed = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed, base);
+    if (!digits.empty() && error == std::errc() && end == digits.data() + digits.size()) number = parsed;
+  }
+  const auto matches = [&](tk::TreeItem item) {
+    if (wanted.empty()) return true;
+    const CFilterNode* node = nodeOf(item);
+    if (number && node != nullptr && node->GetValue() == *number) return true;
+    std::string label = itemText(item);
+    for (char& c : label) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return label.find(wanted) != std::string::npos;
+  };
+  // Items are numbered parents first: a backward pass finds the subtrees
+  // that hold a match, a forward pass the items under a match.
+  const std::size_t items = count();
+  std::vector<char> matched(items + 1, 0), below(items + 1, 0), under(items + 1, 0);
+  for (std::size_t item = items; item >= 1; --item) {
+    matched[item] = matches(static_cast<tk::TreeItem>(item)) ? 1 : 0;
+    if (matched[item] || below[item]) below[parent(static_cast<tk::TreeItem>(item))] = 1;
+  }
+  for (std::size_t item = 1; item <= items; ++item) {
+    const tk::TreeItem above = parent(static_cast<tk::TreeItem>(item));
+    under[item] = isItem(above) && (matched[above] || under[above]) ? 1 : 0;
+    setItemHidden(static_cast<tk::TreeItem>(item), !(matched[item] || below[item] || under[item]));
   }
 }

@@ -6,9 +6,14 @@
 // State images: 1 not ticked, 2 ticked, 3 partly ticked (0: none yet). A
 // node stores the state image minus 1 (CFilterNode::kUnticked, kTicked,
 // kPartlyTicked). Each item's data is its CFilterNode*.
+//
+// For finding one SAP among hundreds, each parent item shows in its second
+// column how many of the leaves under it are ticked ("3/10"), and a search
+// text narrows the shown items.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -51,6 +56,21 @@ class CFilterTreeCtrl : public tk::TreeControl {
   // Elsewhere the default happens: the expand button toggles the item.
   void OnLButtonDown(tk::TreeItem item, HitZone zone);
 
+  // Shows only the items whose label holds `text` (in any case) or whose
+  // value is the number `text` (decimal, or "0x" and hex digits), with their
+  // ancestors and everything under them; an empty text shows every item.
+  // The text stays in force across reloads.
+  void SetSearchText(std::string text);
+  const std::string& searchText() const { return search_; }
+
+  // The leaves under `item` (the item itself when it has no children) and
+  // how many of their nodes are ticked.
+  struct LeafCount {
+    std::uint32_t ticked = 0;
+    std::uint32_t total = 0;
+  };
+  LeafCount leafCount(tk::TreeItem item) const;
+
   CFilterNodeList* shownList() const { return list_; }
   CFilterNode* nodeOf(tk::TreeItem item) const;
 
@@ -61,7 +81,13 @@ class CFilterTreeCtrl : public tk::TreeControl {
   void insertTree(tk::TreeItem top, std::size_t topIndex);
   // Recomputes `item` from its children, shows and stores the result.
   void settleFromChildren(tk::TreeItem item);
-  void setSubtree(tk::TreeItem item, int image);
+  // Returns the items of the subtree, parents before their children.
+  std::vector<tk::TreeItem> setSubtree(tk::TreeItem item, int image);
+  // Recounts the items of `items` (parents before children), then the ancestors of the first.
+  void recount(const std::vector<tk::TreeItem>& items);
+  void applySearch();
 
   CFilterNodeList* list_ = nullptr;
+  std::string search_;
+  std::vector<LeafCount> counts_;  // by item
 };

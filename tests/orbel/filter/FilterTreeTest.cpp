@@ -163,4 +163,45 @@ TEST(FilterTree, AParentTakesItsStateFromItsChildren) {
     EXPECT_EQ(Tree::stateFromChildren(c.children), c.parent) << c.children.size();
 }
 
+// Finding one SAP among hundreds: the counts of ticked leaves on every
+// parent follow clicks, and the search keeps matches with their ancestors
+// and what lies under them, across reloads.
+TEST(FilterTree, ParentsCountTheirTickedLeavesAndTheSearchNarrowsTheShownItems) {
+  NodeList nodes;  // 1 "n1" > 2 "n2" > {3 (3001), 4 (3002)}, 5 "n5" (leaf, 0x10)
+  nodes.add(1, 0, false);
+  nodes.add(2, 1, false);
+  nodes.add(3, 2, true, 3001, 1);
+  nodes.add(4, 2, true, 3002);
+  nodes.add(5, 0, true, 0x10);
+  CFilterTreeCtrl tree("tree");
+  tree.LoadNodes(&nodes.list);
+  const tk::TreeItem top = item(tree, {"n1"});
+  EXPECT_EQ(tree.itemText(top, 1), "1/2");
+  EXPECT_EQ(tree.itemText(item(tree, {"n5"}), 1), "");  // a leaf carries no count
+  tree.OnLButtonDown(item(tree, {"n1", "n2", "n4"}), Zone::Label);
+  EXPECT_EQ(tree.itemText(top, 1), "2/2");
+  tree.OnLButtonDown(top, Zone::Label);
+  EXPECT_EQ(tree.leafCount(item(tree, {"n1", "n2"})).ticked, 0u);
+
+  struct Case {
+    std::string text;
+    std::vector<bool> shown;  // n1, n2, n3, n4, n5
+  };
+  for (const Case& c :
+       {Case{"", {true, true, true, true, true}}, Case{"N3", {true, true, true, false, false}},
+        Case{"3002", {true, true, false, true, false}}, Case{"0x10", {false, false, false, false, true}},
+        Case{"n2", {true, true, true, true, false}}, Case{"none", {false, false, false, false, false}}}) {
+    tree.SetSearchText(c.text);
+    std::vector<bool> shown;
+    for (std::vector<std::string> path :
+         {std::vector<std::string>{"n1"}, {"n1", "n2"}, {"n1", "n2", "n3"}, {"n1", "n2", "n4"}, {"n5"}})
+      shown.push_back(!tree.itemHidden(item(tree, path)));
+    EXPECT_EQ(shown, c.shown) << c.text;
+  }
+  tree.SetSearchText("n4");
+  tree.SetAllLeaves(true);  // a reload keeps the search
+  EXPECT_TRUE(tree.itemHidden(item(tree, {"n5"})));
+  EXPECT_EQ(tree.itemText(top, 1), "2/2");
+}
+
 }  // namespace
