@@ -94,6 +94,14 @@ class TreeAdapter : public ControlAdapter {
     view_->setModel(&model_);
     view_->setUniformRowHeights(true);
     view_->setHeaderHidden(tree.columnTitles().empty());
+    if (tree.columnTitles().empty() && tree.columns() > 1) {
+      // Without titles the first column holds the labels and takes the room;
+      // the others (counts, notes) take what their visible texts need.
+      view_->header()->setStretchLastSection(false);
+      view_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+      for (int column = 1; column < tree.columns(); ++column)
+        view_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::SelectedClicked);
     QObject::connect(view_, &QTreeView::expanded, receiver(),
