@@ -30,8 +30,8 @@ struct HostOptions {
   std::optional<std::string> features;   // "113,124": the switches that are on
   std::optional<std::string> modules;    // "25,41": the host modules present
   std::string simDefinitions;            // empty: the SIM definitions the host finds by itself
-  std::vector<std::string> absentModules;  // "hls-filter", "save-as": filter modules the host has not loaded
-  std::string statePath;                 // empty: the run starts from fresh host objects and keeps none
+  std::vector<std::string> absentModules;  // filter modules the host has not loaded: "hls-filter", "save-as"
+  std::string statePath;                 // empty: each run starts from fresh host objects
 };
 
 struct ControlState {

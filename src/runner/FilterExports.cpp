@@ -96,8 +96,8 @@ void addFilterExports(std::vector<ExportInfo>& table) {
                             "filter type",
                             {}, runDisplayFilterBuffer, true));
   table.push_back(exportRow(ORBEL_SIGNATURE(OrbelGetDefaultFilterTT, "manager"), "filters",
-                            "the default SAP filter, without a dialog: every ticked SAP and the standard SAP list",
-                            {}, runDefaultFilterTT));
+                            "the default SAP filter, without a dialog: every ticked SAP and the standard SAP list", {},
+                            runDefaultFilterTT));
 }
 
 }  // namespace orbel::runner

@@ -31,8 +31,8 @@ std::size_t messageSaps(SapFilterManager& manager, bool userOnly) {
 
 // "3 of 160 leaves ticked": how far each HLS node list is ticked.
 HostObject nodeListState(const HlsNodeStore& store) {
-  constexpr const char* kNames[] = {"list 0 (SAP tree)", "list 1 (first senders)", "list 2 (second senders)",
-                                    "list 3", "list 4"};
+  constexpr const char* kNames[] = {"list 0 (SAP tree)", "list 1 (first senders)", "list 2 (second senders)", "list 3",
+                                    "list 4"};
   HostObject object{"HLS filter nodes", {}};
   for (int list = 0; list < HlsNodeLists::kListCount; ++list) {
     std::size_t leaves = 0, ticked = 0;
@@ -41,7 +41,8 @@ HostObject nodeListState(const HlsNodeStore& store) {
       ++leaves;
       ticked += node.GetChecked() != CFilterNode::kUnticked ? 1 : 0;
     }
-    object.fields.emplace_back(kNames[list], std::to_string(ticked) + " of " + std::to_string(leaves) + " leaves ticked");
+    object.fields.emplace_back(kNames[list],
+                               std::to_string(ticked) + " of " + std::to_string(leaves) + " leaves ticked");
   }
   return object;
 }
@@ -51,7 +52,8 @@ HostObject nodeListState(const HlsNodeStore& store) {
 std::vector<HostObject> hostObjectState() {
   std::vector<HostObject> objects;
   // The node lists are the host's from the first export that reads them.
-  if (CSimFilterInfoMan* info = CSimFilterInfoMan::CreateInstance(false)) objects.push_back(nodeListState(info->HlsNodes()));
+  if (CSimFilterInfoMan* info = CSimFilterInfoMan::CreateInstance(false))
+    objects.push_back(nodeListState(info->HlsNodes()));
   SapFilterManager* manager = hostSapFilterManager();
   if (manager == nullptr) return objects;
   // The built-in list has no getter; the message tells how many of its SAPs

@@ -509,16 +509,15 @@ TEST_F(Cli, RunsSharingAStateFileActAsOneHostSession) {
   EXPECT_NE(first.output.find(R"x("user SAPs": "2 (2 enabled)")x"), std::string::npos) << first.output;
 
   Result message = orbel("run SapFilterManager::CreateMessage --arg userOnly=true --state " + state + " --json");
-  EXPECT_NE(message.output.find(R"("returned": "3300000800001f4100001f420101")"), std::string::npos)
-      << message.output;
+  EXPECT_NE(message.output.find(R"("returned": "3300000800001f4100001f420101")"), std::string::npos) << message.output;
 
   // The next opening shows the confirmed ticks: a second click on CC unticks it.
   Result second = orbel("run OrbelGetHlsFilterBuffer --script " + tick + " --state " + state + " --json");
   EXPECT_NE(second.output.find(R"x("user SAPs": "0 (0 enabled)")x"), std::string::npos) << second.output;
 
   // Without the state file each run starts afresh.
-  EXPECT_NE(orbel("run SapFilterManager::CreateMessage --arg userOnly=true --json").output.find(R"("returned": "33000000")"),
-            std::string::npos);
+  const Result fresh = orbel("run SapFilterManager::CreateMessage --arg userOnly=true --json");
+  EXPECT_NE(fresh.output.find(R"("returned": "33000000")"), std::string::npos) << fresh.output;
 
   file("bad.json", R"({"format":"orbel-host-state","version":1,"objects":{"hlsNodeTicks":["0"]}})");
   Result bad = orbel("run SapFilterManager::CreateMessage --state " + (folder_ / "bad.json").string());
@@ -533,7 +532,8 @@ TEST_F(Cli, BuildsDisplayFiltersAndRunsWithoutTheFilterModules) {
   Result display = orbel("run OrbelGetDisplayFilterBuffer --script " + script + " --json");
   EXPECT_EQ(display.status, 0) << display.output;
   // Timers and its partly ticked ancestors give the values A.
-  EXPECT_NE(display.output.find(R"("returned": "2800ff000900ca320000ff2e00000000000010000400000cffffffffffffffff0000030400000000")"),
+  EXPECT_NE(display.output.find(
+                R"("returned": "2800ff000900ca320000ff2e00000000000010000400000cffffffffffffffff0000030400000000")"),
             std::string::npos)
       << display.output;
 

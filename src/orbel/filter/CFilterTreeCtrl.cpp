@@ -193,6 +193,17 @@ void CFilterTreeCtrl::recount(const std::vector<tk::TreeItem>& items) {
   for (tk::TreeItem above = parent(items.front()); isItem(above); above = parent(above)) countFromChildren(above);
 }
 
+std::string CFilterTreeCtrl::stateText() const {
+  LeafCount all;
+  for (tk::TreeItem top : children(tk::kTreeRoot)) {
+    all.ticked += leafCount(top).ticked;
+    all.total += leafCount(top).total;
+  }
+  std::string text = TreeControl::stateText() + ", " + std::to_string(all.ticked) + " of " +
+                     std::to_string(all.total) + " leaves ticked";
+  return search_.empty() ? text : text + ", search \"" + search_ + '"';
+}
+
 void CFilterTreeCtrl::SetSearchText(std::string text) {
   search_ = std::move(text);
   applySearch();

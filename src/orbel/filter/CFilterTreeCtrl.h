@@ -71,6 +71,9 @@ class CFilterTreeCtrl : public tk::TreeControl {
   };
   LeafCount leafCount(tk::TreeItem item) const;
 
+  // The tree's state with the ticked leaves of the whole list and the search text.
+  std::string stateText() const override;
+
   CFilterNodeList* shownList() const { return list_; }
   CFilterNode* nodeOf(tk::TreeItem item) const;
 
