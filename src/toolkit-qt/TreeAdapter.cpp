@@ -3,6 +3,9 @@
 // redraws only the items the control says changed. A click on an item's tick
 // box is the click on its state image; the dialog decides the new states.
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QStyle>
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QTreeView>
@@ -110,6 +113,7 @@ class TreeAdapter : public ControlAdapter {
                      [this](const QModelIndex& index) { userExpanded(index, false); });
     QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, receiver(),
                      [this](const QModelIndex& current) { userSelected(current); });
+    if (tree.labelClickTicks) view_->viewport()->installEventFilter(&labelClicks_);
   }
   QWidget* widget() override { return view_; }
 
@@ -176,10 +180,49 @@ class TreeAdapter : public ControlAdapter {
     if (!syncing_ && tree_.isItem(item) && item != tree_.selected()) itemAction(tk::ScriptAction::Verb::SelectItem, item);
   }
 
+  // The part of an item's row that a click ticks: its tick box, icon and
+  // label, not the expand button on its left nor the empty space on its right.
+  bool onTickZone(const QPoint& at) const {
+    const QModelIndex index = view_->indexAt(at);
+    if (!index.isValid() || index.column() != 0 || tree_.stateImage(TreeItemModel::itemOf(index)) == 0) return false;
+    const QRect item = view_->visualRect(index);
+    QStyle* style = view_->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
+    const int box = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view_);
+    const int label = view_->fontMetrics().horizontalAdvance(index.data().toString());
+    return at.x() >= item.left() && at.x() < item.left() + box + label + 4 * margin;
+  }
+
+  // Takes the mouse presses on the tick zone of a filter tree: each ticks its
+  // item through the state image; the release and a double click are taken
+  // too, so the view neither toggles the box again nor selects the item.
+  class LabelClicks : public QObject {
+   public:
+    explicit LabelClicks(TreeAdapter& adapter) : adapter_(adapter) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+      const QEvent::Type type = event->type();
+      if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+          type != QEvent::MouseButtonDblClick)
+        return false;
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton || !adapter_.onTickZone(mouse->position().toPoint())) return false;
+      if (type == QEvent::MouseButtonPress) {
+        adapter_.view_->setFocus(Qt::MouseFocusReason);
+        const QModelIndex index = adapter_.view_->indexAt(mouse->position().toPoint());
+        adapter_.itemAction(tk::ScriptAction::Verb::ClickItem, TreeItemModel::itemOf(index));
+      }
+      return true;
+    }
+
+   private:
+    TreeAdapter& adapter_;
+  };
+
   tk::TreeControl& tree_;
   TreeItemModel model_;
   QTreeView* view_ = new QTreeView;  // owned by the dialog window once laid out
   bool syncing_ = false;
+  LabelClicks labelClicks_{*this};
 };
 
 bool TreeItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -73,6 +73,9 @@ class TreeControl : public Control {
   ItemChanges takeItemChanges();
 
   std::function<void(TreeItem)> onStateImageClick;
+  // A click on an item's icon or label acts as a click on its state image,
+  // and selects nothing (the tick boxes of a filter tree).
+  bool labelClickTicks = false;
   std::function<void()> onSelChanged;
   std::function<void(TreeItem)> onExpanded;
 

@@ -109,4 +109,33 @@ TEST_F(HlsFilterWidgets, TheSearchFieldHidesRowsAndParentsShowTheirTickedCounts)
   EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
 }
 
+// A mouse click on a label ticks as the tick box does and selects nothing;
+// the expand button and the empty space right of the label do not tick.
+TEST_F(HlsFilterWidgets, MouseClicksTickOnTheLabelOnly) {
+  QtHost host;
+  host.drive([](tkqt::DialogWindow& window) {
+    chooseType(window, 3);
+    auto* view = qobject_cast<QTreeView*>(window.widgetFor("tree.a"));
+    QAbstractItemModel* model = view->model();
+    const QModelIndex layer = model->index(0, 0);
+    const QModelIndex sap = model->index(0, 0, layer);
+    const QRect label = view->visualRect(sap);
+    const int labelX = label.left() + view->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(labelX, label.center().y()));
+    EXPECT_EQ(sap.data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    EXPECT_FALSE(view->selectionModel()->isSelected(sap));
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(view->viewport()->width() - 3, label.center().y()));
+    EXPECT_EQ(sap.data(Qt::CheckStateRole).toInt(), Qt::Checked);
+
+    const QRect top = view->visualRect(layer);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(top.left() - 8, top.center().y()));
+    EXPECT_FALSE(view->isExpanded(layer));
+    EXPECT_EQ(layer.data(Qt::CheckStateRole).toInt(), Qt::PartiallyChecked);
+    window.reject();
+  });
+  SapFilterManager* manager = nullptr;
+  EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
+}
+
 }  // namespace

@@ -21,6 +21,7 @@ int tickedOrNot(const CFilterNode& node) {
 
 CFilterTreeCtrl::CFilterTreeCtrl(std::string id) : TreeControl(std::move(id), tk::ControlKind::Tree, 2) {
   onStateImageClick = [this](tk::TreeItem item) { OnLButtonDown(item, HitZone::StateImage); };
+  labelClickTicks = true;
 }
 
 CFilterNode* CFilterTreeCtrl::nodeOf(tk::TreeItem item) const {
@@ -199,8 +200,8 @@ std::string CFilterTreeCtrl::stateText() const {
     all.ticked += leafCount(top).ticked;
     all.total += leafCount(top).total;
   }
-  std::string text = TreeControl::stateText() + ", " + std::to_string(all.ticked) + " of " +
-                     std::to_string(all.total) + " leaves ticked";
+  std::string text = TreeControl::stateText() + ", " + std::to_string(all.ticked) + " of " + std::to_string(all.total) +
+                     " leaves ticked";
   return search_.empty() ? text : text + ", search \"" + search_ + '"';
 }
 
