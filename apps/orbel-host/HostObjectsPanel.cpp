@@ -82,7 +82,8 @@ HostObjectsPanel::HostObjectsPanel(QWidget* parent) : QGroupBox("Host objects", 
 void HostObjectsPanel::refresh() {
   state_->clear();
   const std::vector<runner::HostObject> objects = runner::hostObjectState();
-  if (objects.empty()) new QTreeWidgetItem(state_, {"SAP filter manager", "none yet: created when first needed"});
+  if (runner::hostSapFilterManager() == nullptr)
+    new QTreeWidgetItem(state_, {"SAP filter manager", "none yet: created when first needed"});
   for (const runner::HostObject& object : objects) {
     auto* top = new QTreeWidgetItem(state_, {QString::fromStdString(object.name)});
     top->setFirstColumnSpanned(true);

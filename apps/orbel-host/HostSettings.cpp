@@ -4,19 +4,23 @@
 
 #include "host/FeatureManager.h"
 #include "host/PathResolver.h"
+#include "host/HostModules.h"
 #include "runner/ExportTable.h"
 
 namespace orbel::host {
 
 HostSettings loadHostSettings(const tk::ProfileStore& profile) {
   return {splitNumbers(profile.getString("Host", "Features")), splitNumbers(profile.getString("Host", "Modules")),
-          profile.getString("Host", "DataDir")};
+          profile.getString("Host", "DataDir"),
+          profile.getInt("Host", "HlsFilterModule", 1) != 0, profile.getInt("Host", "SaveAsModule", 1) != 0};
 }
 
 void saveHostSettings(tk::ProfileStore& profile, const HostSettings& settings) {
   profile.writeString("Host", "Features", joinNumbers(settings.features));
   profile.writeString("Host", "Modules", joinNumbers(settings.modules));
   profile.writeString("Host", "DataDir", settings.dataDir);
+  profile.writeInt("Host", "HlsFilterModule", settings.hlsFilterModule ? 1 : 0);
+  profile.writeInt("Host", "SaveAsModule", settings.saveAsModule ? 1 : 0);
 }
 
 void applyHostSettings(const HostSettings& settings) {
@@ -26,6 +30,7 @@ void applyHostSettings(const HostSettings& settings) {
   const std::filesystem::path dataDir =
       settings.dataDir.empty() ? std::filesystem::path() : std::filesystem::absolute(settings.dataDir, error);
   CPathResolver::Instance().SetDataDir(error ? settings.dataDir : dataDir.string());
+  HostModules::Instance().ApplyState({settings.hlsFilterModule, settings.saveAsModule});
 }
 
 std::string joinNumbers(const std::set<int>& numbers) {

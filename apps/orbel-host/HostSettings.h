@@ -1,6 +1,7 @@
 // The host program's own settings: which feature switches are on, which
-// host modules are present and where the application folders lie. Kept in the application profile, section "Host",
-// and applied to the FeatureManager.
+// host modules are present, where the application folders lie and which filter
+// modules are not loaded. Kept in the application profile, section "Host", and
+// applied to the FeatureManager, the path resolver and the HostModules.
 #pragma once
 
 #include <set>
@@ -14,6 +15,8 @@ struct HostSettings {
   std::set<int> features;
   std::set<int> modules;
   std::string dataDir;  // empty: the user's data folder
+  bool hlsFilterModule = true;  // the filter modules that fill the HLS filter dialog's types
+  bool saveAsModule = true;
 };
 
 HostSettings loadHostSettings(const tk::ProfileStore& profile);

@@ -1,5 +1,6 @@
 #include "HostSettingsDialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -70,18 +71,24 @@ HostSettingsDialog::HostSettingsDialog(const HostSettings& settings, QWidget* pa
   dataDir_->setPlaceholderText("the user's data folder");
   auto* folders = new QFormLayout;
   folders->addRow("&Data folder:", dataDir_);
+  hlsFilterModule_ = new QCheckBox("&HLS-filter module loaded (fills the HLS filter dialog's types)");
+  hlsFilterModule_->setChecked(settings.hlsFilterModule);
+  saveAsModule_ = new QCheckBox("Save-&as module loaded (fills them when the HLS-filter module is not)");
+  saveAsModule_->setChecked(settings.saveAsModule);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addLayout(folders);
+  layout->addWidget(hlsFilterModule_);
+  layout->addWidget(saveAsModule_);
   layout->addWidget(buttons);
 }
 
 HostSettings HostSettingsDialog::settings() const {
   return {ticked(*features_, *otherFeatures_), ticked(*modules_, *otherModules_),
-          dataDir_->text().trimmed().toStdString()};
+          dataDir_->text().trimmed().toStdString(), hlsFilterModule_->isChecked(), saveAsModule_->isChecked()};
 }
 
 }  // namespace orbel::host

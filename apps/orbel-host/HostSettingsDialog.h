@@ -1,12 +1,14 @@
 // The Host menu's dialog: tick the feature switches that are on and the host
 // modules that are present; other numbers can be typed in; the folder of the
-// application folders.
+// application folders. The two filter modules are loaded unless their boxes
+// are cleared.
 #pragma once
 
 #include <QDialog>
 
 #include "HostSettings.h"
 
+class QCheckBox;
 class QListWidget;
 class QLineEdit;
 
@@ -23,6 +25,8 @@ class HostSettingsDialog : public QDialog {
   QLineEdit* otherFeatures_;
   QLineEdit* otherModules_;
   QLineEdit* dataDir_;
+  QCheckBox* hlsFilterModule_;
+  QCheckBox* saveAsModule_;
 };
 
 }  // namespace orbel::host

@@ -8,9 +8,11 @@
 #include "host/FeatureManager.h"
 #include "host/PathResolver.h"
 #include "host/SignalNames.h"
+#include "host/HostModules.h"
 #include "host/SimFilterInfoMan.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "runner/FilterHost.h"
+#include "runner/HostStateFile.h"
 #include "script/ScriptJson.h"
 #include "toolkit/FileRead.h"
 #include "toolkit/IniFile.h"
@@ -86,6 +88,10 @@ void applyHostOptions(const HostOptions& options, const tk::HostState& recorded,
   FeatureManager::Instance().ApplyState(std::move(state));
   CPathResolver::Instance().SetDataDir(options.dataDir);
   GsmCodecLib::sm_GsmCodecLib.ApplyState({!options.withoutGsmCodec});
+  HostModules::Instance().ApplyState({});
+  for (const std::string& name : options.absentModules)
+    if (!HostModules::Instance().SetPresent(name, false))
+      throw std::runtime_error("--absent-module: no host module named \"" + name + "\" (hls-filter, save-as)");
   if (profile != nullptr && !options.profilePath.empty()) {
     std::string error = tk::loadIniFile(options.profilePath, *profile);
     if (!error.empty()) throw DataError(error);
@@ -103,19 +109,28 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
   options.profilePath = absolute(options.profilePath);
   options.simDefinitions = absolute(options.simDefinitions);
   options.dataDir = absolute(options.dataDir);
+  options.statePath = absolute(options.statePath);
 
   tk::Script script = loadScript(options.scriptPath);
   tk::ProfileStore profile;
   applyHostOptions(options, script.host, &profile);
 
   SessionResult result;
+  std::string stateError;
   tk::ScriptedToolkit toolkit(std::move(script), profile);
   toolkit.onActionsDone([&result](const tk::CDialog& dialog) { result.dialogStates.push_back(snapshot(dialog)); });
   {
     tk::ToolkitInstallation installation(toolkit);
+    if (!options.statePath.empty()) {
+      std::string error = runner::loadHostStateFile(options.statePath);
+      if (!error.empty()) throw DataError(error);
+    }
     startModule();
     result.outcome = info.run(call);
     result.hostObjects = runner::hostObjectState();
+    if (!options.statePath.empty()) {
+      stateError = runner::saveHostStateFile(options.statePath);
+    }
     runner::releaseHostSapFilterManager();
     stopModule();
   }
@@ -123,6 +138,7 @@ SessionResult runSession(const runner::ExportInfo& info, const runner::ExportCal
 
   result.errors = toolkit.errors();
   result.fileErrors = toolkit.fileErrors();
+  if (!stateError.empty()) result.fileErrors.push_back("the host state was not saved: " + stateError);
   result.dialogs = toolkit.dialogsRun();
   result.messageBoxes = toolkit.messageBoxes();
   result.fileDialogs = toolkit.fileDialogs();

@@ -32,6 +32,8 @@ struct HostOptions {
   std::string simDefinitions;            // empty: the SIM definitions the host finds by itself
   std::string dataDir;                   // empty: the application folders under the user's data folder
   bool withoutGsmCodec = false;          // the host's GSM codec is absent
+  std::vector<std::string> absentModules;  // filter modules the host has not loaded: "hls-filter", "save-as"
+  std::string statePath;                 // empty: each run starts from fresh host objects
 };
 
 struct ControlState {
@@ -74,6 +76,9 @@ void applyHostOptions(const HostOptions& options, const tk::HostState& recorded 
 
 // Applies `options`, runs `info` with `call` and collects the result, then
 // releases the objects the host kept, so that each session starts afresh.
+// With a state file the host's objects are read from it before the call
+// (a missing file holds none) and written back after it; a file that cannot
+// be read is a DataError, one that cannot be written a file error.
 // Script entries the run never used are script faults. The profile is read
 // whole before the run and saved after it only when the run wrote to it; a
 // failed save is among the result's file errors, beside what the run did.

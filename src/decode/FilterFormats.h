@@ -18,6 +18,12 @@ namespace orbel {
 void addSapFilterFields(std::span<const std::uint8_t> body, std::size_t base, std::vector<DecodedField>& fields,
                         std::vector<std::string>& notes);
 
+// The display-filter message of the HLS filter dialog (types 1, 2, 4, 5, or
+// type 3 without values), and its fields.
+bool isDisplayFilterPayload(std::span<const std::uint8_t> body);
+void addDisplayFilterFields(std::span<const std::uint8_t> body, std::size_t base, std::vector<DecodedField>& fields,
+                            std::vector<std::string>& notes);
+
 bool looksLikeSapFilterMessage(std::span<const std::uint8_t> bytes);
 DecodedMessage decodeSapFilterMessage(std::span<const std::uint8_t> bytes);
 

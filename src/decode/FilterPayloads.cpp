@@ -18,6 +18,10 @@ std::string attributeText(std::uint8_t attribute) {
 }
 
 void decodeFilterPayload(const PayloadContext& context) {
+  if (isDisplayFilterPayload(context.payload)) {
+    addDisplayFilterFields(context.payload, kPayloadOffset, context.fields, context.notes);
+    return;
+  }
   addSapFilterFields(context.payload, kPayloadOffset, context.fields, context.notes);
 }
 

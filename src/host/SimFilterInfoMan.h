@@ -1,14 +1,16 @@
 // The shared filter-information manager of the host's filter-node library,
 // as far as the library reads it: the SIM command definitions (groups,
-// commands, fields, list choices, checks, tasks). They come from a
-// definition file (format in data/README.md): the one a host names, or the
-// built-in copy of data/sim-commands.json.
+// commands, fields, list choices, checks, tasks) and the five HLS filter-node
+// lists. They come from data files (formats in data/README.md): the ones a
+// host names, or the built-in copies of data/sim-commands.json and
+// data/hls-filter-nodes.json.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "host/HlsNodeStore.h"
 #include "host/SimDefinitions.h"
 
 class CSimFilterInfoMan {
@@ -55,12 +57,19 @@ class CSimFilterInfoMan {
   const std::vector<SimCheckEntry>& GetSimCheckList() const { return definitions_.checks; }
   const std::vector<SimTaskEntry>& GetSimTaskList() const { return definitions_.tasks; }
 
+  // HLS node list `index` (0 the SAP tree, 1 and 2 the sender lists, 3 and 4
+  // two further trees); null for another index. The manager owns the nodes.
+  CFilterNodeList* GetHlsNodeList(int index) { return hlsNodes_.list(index); }
+  // The store of the five lists: where they came from, reloading, scoped state.
+  HlsNodeStore& HlsNodes() { return hlsNodes_; }
+
  private:
   CSimFilterInfoMan();
 
   SimDefinitions definitions_;
   std::string source_;
   std::string loadError_;
+  HlsNodeStore hlsNodes_;
 };
 
 // The text of data/sim-commands.json as it was when the library was built.

@@ -50,6 +50,31 @@ ExportOutcome runCreateMessage(const ExportCall& call) {
   return outcome;
 }
 
+// The HLS filter dialog's exports work on the host's manager, created by the
+// dialog through the pointer when there is none yet.
+ExportOutcome runHlsFilterBuffer(const ExportCall&) {
+  ExportOutcome outcome;
+  outcome.returned = OrbelGetHlsFilterBuffer(hostSapFilterManager());
+  return outcome;
+}
+
+ExportOutcome runDisplayFilterBuffer(const ExportCall& call) {
+  unsigned int length = call.initialLength;
+  unsigned int flag = 0;
+  unsigned char* message =
+      OrbelGetDisplayFilterBuffer(call.nullLength ? nullptr : &length, &flag, hostSapFilterManager());
+  ExportOutcome outcome;
+  outcome.returned = takeOverBuffer(message, length);
+  if (!call.nullLength) outcome.length = length;
+  outcome.out = {{"flag", std::int64_t{flag}}};
+  return outcome;
+}
+
+ExportOutcome runDefaultFilterTT(const ExportCall&) {
+  OrbelGetDefaultFilterTT(hostSapFilterManager());
+  return {};
+}
+
 }  // namespace
 
 void addFilterExports(std::vector<ExportInfo>& table) {
@@ -62,6 +87,17 @@ void addFilterExports(std::vector<ExportInfo>& table) {
   table.push_back(exportRow(ORBEL_SIGNATURE(SapFilterManager::CreateMessage, "userOnly"), "filters",
                             "the SAP filter message of the filter model the host keeps (a fresh model in each CLI run)",
                             {kUserOnly}, runCreateMessage));
+  table.push_back(exportRow(ORBEL_SIGNATURE(OrbelGetHlsFilterBuffer, "manager"), "filters",
+                            "HLS filter dialog: tick SAPs and senders, save, load or import a filter; OK fills the "
+                            "host's SAP filter model",
+                            {}, runHlsFilterBuffer));
+  table.push_back(exportRow(ORBEL_SIGNATURE(OrbelGetDisplayFilterBuffer, "len", "flag", "manager"), "filters",
+                            "HLS filter dialog in its display-filter mode: the display-filter message of the chosen "
+                            "filter type",
+                            {}, runDisplayFilterBuffer, true));
+  table.push_back(exportRow(ORBEL_SIGNATURE(OrbelGetDefaultFilterTT, "manager"), "filters",
+                            "the default SAP filter, without a dialog: every ticked SAP and the standard SAP list", {},
+                            runDefaultFilterTT));
 }
 
 }  // namespace orbel::runner

@@ -4,6 +4,7 @@
 #include <set>
 #include <span>
 
+#include "host/SimFilterInfoMan.h"
 #include "orbel/wire/ByteOrder.h"
 #include "runner/FilterHost.h"
 
@@ -28,10 +29,31 @@ std::size_t messageSaps(SapFilterManager& manager, bool userOnly) {
   return readU16BE(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(length)), 2) / 4u;
 }
 
+// "3 of 160 leaves ticked": how far each HLS node list is ticked.
+HostObject nodeListState(const HlsNodeStore& store) {
+  constexpr const char* kNames[] = {"list 0 (SAP tree)", "list 1 (first senders)", "list 2 (second senders)", "list 3",
+                                    "list 4"};
+  HostObject object{"HLS filter nodes", {}};
+  for (int list = 0; list < HlsNodeLists::kListCount; ++list) {
+    std::size_t leaves = 0, ticked = 0;
+    for (const CFilterNode& node : store.lists().nodes(list)) {
+      if (!node.IsLeaf()) continue;
+      ++leaves;
+      ticked += node.GetChecked() != CFilterNode::kUnticked ? 1 : 0;
+    }
+    object.fields.emplace_back(kNames[list],
+                               std::to_string(ticked) + " of " + std::to_string(leaves) + " leaves ticked");
+  }
+  return object;
+}
+
 }  // namespace
 
 std::vector<HostObject> hostObjectState() {
   std::vector<HostObject> objects;
+  // The node lists are the host's from the first export that reads them.
+  if (CSimFilterInfoMan* info = CSimFilterInfoMan::CreateInstance(false))
+    objects.push_back(nodeListState(info->HlsNodes()));
   SapFilterManager* manager = hostSapFilterManager();
   if (manager == nullptr) return objects;
   // The built-in list has no getter; the message tells how many of its SAPs

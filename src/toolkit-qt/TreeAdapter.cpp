@@ -6,6 +6,9 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QStyledItemDelegate>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QStyle>
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QTreeView>
@@ -142,6 +145,14 @@ class TreeAdapter : public ControlAdapter {
     view_->setItemDelegate(&delegate_);
     view_->setUniformRowHeights(true);
     view_->setHeaderHidden(tree.columnTitles().empty());
+    if (tree.columnTitles().empty() && tree.columns() > 1) {
+      // Without titles the first column holds the labels and takes the room;
+      // the others (counts, notes) take what their visible texts need.
+      view_->header()->setStretchLastSection(false);
+      view_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+      for (int column = 1; column < tree.columns(); ++column)
+        view_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::SelectedClicked);
     QObject::connect(view_, &QTreeView::expanded, receiver(),
@@ -150,6 +161,7 @@ class TreeAdapter : public ControlAdapter {
                      [this](const QModelIndex& index) { userExpanded(index, false); });
     QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, receiver(),
                      [this](const QModelIndex& current) { userSelected(current); });
+    if (tree.labelClickTicks) view_->viewport()->installEventFilter(&labelClicks_);
   }
   QWidget* widget() override { return view_; }
 
@@ -173,12 +185,15 @@ class TreeAdapter : public ControlAdapter {
       if (tree_.kind() == tk::ControlKind::TreeList)
         for (int column : {tk::TreeListControl::kNameColumn, tk::TreeListControl::kValueColumn})
           view_->resizeColumnToContents(column);
+      hideAll(tk::kTreeRoot);
     } else {
       for (tk::TreeItem item : changes.items) {
         model_.itemChanged(item);
         window().countItemRefresh();
         const QModelIndex index = model_.indexOf(item);
         if (view_->isExpanded(index) != tree_.expanded(item)) view_->setExpanded(index, tree_.expanded(item));
+        if (view_->isRowHidden(index.row(), index.parent()) != tree_.itemHidden(item))
+          view_->setRowHidden(index.row(), index.parent(), tree_.itemHidden(item));
       }
     }
     // The current column is the user's; only a different item is corrected.
@@ -196,6 +211,12 @@ class TreeAdapter : public ControlAdapter {
         expandAll(child);
       }
   }
+  void hideAll(tk::TreeItem parent) {
+    for (tk::TreeItem child : tree_.children(parent)) {
+      if (tree_.itemHidden(child)) view_->setRowHidden(tree_.row(child), model_.indexOf(parent), true);
+      hideAll(child);
+    }
+  }
   void userExpanded(const QModelIndex& index, bool expanded) {
     const tk::TreeItem item = TreeItemModel::itemOf(index);
     if (!syncing_ && tree_.expanded(item) != expanded) {
@@ -211,11 +232,50 @@ class TreeAdapter : public ControlAdapter {
     if (!syncing_ && tree_.isItem(item) && item != tree_.selected()) itemAction(tk::ScriptAction::Verb::SelectItem, item);
   }
 
+  // The part of an item's row that a click ticks: its tick box, icon and
+  // label, not the expand button on its left nor the empty space on its right.
+  bool onTickZone(const QPoint& at) const {
+    const QModelIndex index = view_->indexAt(at);
+    if (!index.isValid() || index.column() != 0 || tree_.stateImage(TreeItemModel::itemOf(index)) == 0) return false;
+    const QRect item = view_->visualRect(index);
+    QStyle* style = view_->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
+    const int box = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view_);
+    const int label = view_->fontMetrics().horizontalAdvance(index.data().toString());
+    return at.x() >= item.left() && at.x() < item.left() + box + label + 4 * margin;
+  }
+
+  // Takes the mouse presses on the tick zone of a filter tree: each ticks its
+  // item through the state image; the release and a double click are taken
+  // too, so the view neither toggles the box again nor selects the item.
+  class LabelClicks : public QObject {
+   public:
+    explicit LabelClicks(TreeAdapter& adapter) : adapter_(adapter) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+      const QEvent::Type type = event->type();
+      if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+          type != QEvent::MouseButtonDblClick)
+        return false;
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton || !adapter_.onTickZone(mouse->position().toPoint())) return false;
+      if (type == QEvent::MouseButtonPress) {
+        adapter_.view_->setFocus(Qt::MouseFocusReason);
+        const QModelIndex index = adapter_.view_->indexAt(mouse->position().toPoint());
+        adapter_.itemAction(tk::ScriptAction::Verb::ClickItem, TreeItemModel::itemOf(index));
+      }
+      return true;
+    }
+
+   private:
+    TreeAdapter& adapter_;
+  };
+
   tk::TreeControl& tree_;
   TreeItemModel model_;
   ValueChoiceDelegate delegate_;
   QTreeView* view_ = new QTreeView;  // owned by the dialog window once laid out
   bool syncing_ = false;
+  LabelClicks labelClicks_{*this};
 };
 
 bool TreeItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -65,6 +65,12 @@ void TreeControl::expand(TreeItem item, bool expanded) {
   itemChanged(item);
 }
 
+void TreeControl::setItemHidden(TreeItem item, bool hidden) {
+  if (!isItem(item) || at(item).hidden == hidden) return;
+  at(item).hidden = hidden;
+  itemChanged(item);
+}
+
 void TreeControl::selectItem(TreeItem item) {
   const TreeItem next = isItem(item) ? item : kNoTreeItem;
   if (next == selected_) return;

@@ -30,6 +30,8 @@ class TreeControl : public Control {
   void setImage(TreeItem item, int image, int selectedImage);
   void setItemData(TreeItem item, std::uint64_t data);
   void expand(TreeItem item, bool expanded);
+  // A hidden item (and everything under it) is not drawn; scripts still reach it.
+  void setItemHidden(TreeItem item, bool hidden);
   // Selecting from code notifies the dialog, as the real control does.
   void selectItem(TreeItem item);
   void setColumnTitles(std::vector<std::string> titles);
@@ -41,6 +43,7 @@ class TreeControl : public Control {
   int selectedImage(TreeItem item) const { return items_.at(item).selectedImage; }
   std::uint64_t itemData(TreeItem item) const { return items_.at(item).data; }
   bool expanded(TreeItem item) const { return items_.at(item).expanded; }
+  bool itemHidden(TreeItem item) const { return items_.at(item).hidden; }
   TreeItem parent(TreeItem item) const { return items_.at(item).parent; }
   const std::vector<TreeItem>& children(TreeItem item) const { return items_.at(item).children; }
   // Position of `item` among its parent's children.
@@ -70,6 +73,9 @@ class TreeControl : public Control {
   ItemChanges takeItemChanges();
 
   std::function<void(TreeItem)> onStateImageClick;
+  // A click on an item's icon or label acts as a click on its state image,
+  // and selects nothing (the tick boxes of a filter tree).
+  bool labelClickTicks = false;
   std::function<void()> onSelChanged;
   std::function<void(TreeItem)> onExpanded;
 
@@ -84,6 +90,7 @@ class TreeControl : public Control {
     int selectedImage = 0;
     std::uint64_t data = 0;
     bool expanded = false;
+    bool hidden = false;
     bool changed = false;
     TreeItem parent = kTreeRoot;
     int row = 0;

@@ -520,10 +520,6 @@ TEST_F(Cli, OutValuesAreTypedInJsonAndReadableInText) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // The search dialog's notifications, printed by field, feed the host's search
 // over a trace file: the CLI reproduces each notification and each result.
 TEST_F(Cli, SearchDialogNotificationsDriveTheTraceSearch) {
@@ -597,6 +593,56 @@ TEST_F(Cli, ListsComposesSavesAndDecodesAPrimitive) {
   ::unsetenv("ORBEL_PRIMITIVE_DESCRIPTIONS");
   EXPECT_EQ(unusable.status, 3) << unusable.output;
   EXPECT_NE(unusable.output.find("\"version\" is missing"), std::string::npos) << unusable.output;
+}
+
+// A sequence of runs sharing a state file behaves like one host session: the
+// ticks and the SAP filter model of one run are there in the next.
+TEST_F(Cli, RunsSharingAStateFileActAsOneHostSession) {
+  const std::string state = (folder_ / "host.json").string();
+  const std::string tick = file("tick.json", R"({"dialogs":[{"expect":"CFilterHLSDlg","do":[
+      {"select":"type","index":3},{"check":"standard","state":0},
+      {"clickItem":"tree.a","path":["Layer 3","Non-access stratum","CC"]},{"click":"ok"}]}]})");
+  Result first = orbel("run OrbelGetHlsFilterBuffer --script " + tick + " --state " + state + " --json");
+  EXPECT_EQ(first.status, 0) << first.output;
+  EXPECT_NE(first.output.find(R"x("user SAPs": "2 (2 enabled)")x"), std::string::npos) << first.output;
+
+  Result message = orbel("run SapFilterManager::CreateMessage --arg userOnly=true --state " + state + " --json");
+  EXPECT_NE(message.output.find(R"("returned": "3300000800001f4100001f420101")"), std::string::npos) << message.output;
+
+  // The next opening shows the confirmed ticks: a second click on CC unticks it.
+  Result second = orbel("run OrbelGetHlsFilterBuffer --script " + tick + " --state " + state + " --json");
+  EXPECT_NE(second.output.find(R"x("user SAPs": "0 (0 enabled)")x"), std::string::npos) << second.output;
+
+  // Without the state file each run starts afresh.
+  const Result fresh = orbel("run SapFilterManager::CreateMessage --arg userOnly=true --json");
+  EXPECT_NE(fresh.output.find(R"("returned": "33000000")"), std::string::npos) << fresh.output;
+
+  file("bad.json", R"({"format":"orbel-host-state","version":1,"objects":{"hlsNodeTicks":["0"]}})");
+  Result bad = orbel("run SapFilterManager::CreateMessage --state " + (folder_ / "bad.json").string());
+  EXPECT_EQ(bad.status, 3) << bad.output;
+  EXPECT_NE(bad.output.find("objects.hlsNodeTicks: five lists of tick states are expected"), std::string::npos)
+      << bad.output;
+}
+
+TEST_F(Cli, BuildsDisplayFiltersAndRunsWithoutTheFilterModules) {
+  const std::string script = file("d.json", R"({"dialogs":[{"do":[{"select":"type","index":4},
+      {"clickItem":"tree.a","path":["Message classes","Internal","Timers"]},{"click":"ok"}]}]})");
+  Result display = orbel("run OrbelGetDisplayFilterBuffer --script " + script + " --json");
+  EXPECT_EQ(display.status, 0) << display.output;
+  // Timers and its partly ticked ancestors give the values A.
+  EXPECT_NE(display.output.find(
+                R"("returned": "2800ff000900ca320000ff2e00000000000010000400000cffffffffffffffff0000030400000000")"),
+            std::string::npos)
+      << display.output;
+
+  // Without a module to fill the filter types the trees stay empty; OK stores nothing.
+  const std::string confirm = file("ok.json", R"({"dialogs":[{"do":[{"click":"ok"}]}]})");
+  Result absent = orbel("run OrbelGetHlsFilterBuffer --script " + confirm +
+                        " --absent-module hls-filter --absent-module save-as --json");
+  EXPECT_EQ(absent.status, 0) << absent.output;
+  EXPECT_NE(absent.output.find(R"("returned": true)"), std::string::npos) << absent.output;
+  EXPECT_EQ(absent.output.find("FilterType"), std::string::npos) << absent.output;
+  EXPECT_EQ(orbel("run OrbelGetHlsFilterBuffer --absent-module primitive-view").status, 1);
 }
 
 }  // namespace

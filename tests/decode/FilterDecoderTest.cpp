@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "decode/FormatDecoder.h"
+#include "orbel/wire/HexText.h"
 #include "orbel/filter/FilterTestSupport.h"
 
 namespace {
@@ -68,6 +69,31 @@ TEST(FilterDecoder, SaysWhyAFileIsRefused) {
   file.resize(20);
   EXPECT_EQ(decode(file).error.rfind("truncated: ", 0), 0u) << decode(file).error;
   EXPECT_EQ(decode(file).fault, orbel::ReadFault::Truncated);
+}
+
+}  // namespace
+
+namespace {
+
+// The display-filter messages of the HLS filter dialog share primitive 12031.
+TEST(FilterDecoder, NamesTheFieldsOfDisplayFilterMessages) {
+  const std::string frame = "FF 00 09 00 CA 32 00 00 FF 2E 00 00 00 00 00 00 ";
+  struct Case {
+    std::string message;
+    std::string field;
+    std::string value;
+  };
+  for (const Case& c : {
+           Case{"20 00 " + frame + "08 00 01 00 00 00 00 02 23 45 00 00 00 00", "value B 1", "26: 9029 (0x2345)"},
+           Case{"1A 00 " + frame + "02 00 04 00 00 00 00 00", "display filter type", "20: 4 (fourth node list)"},
+           Case{"1A 00 " + frame + "02 00 03 00 00 00 00 00", "display filter type", "20: 3 (SAP tree)"},
+           Case{"20 00 " + frame + "08 00 05 00 00 04 00 00 04 01 00 00 00 00", "value A 1", "24: 1025 (0x00000401)"},
+       }) {
+    const DecodedMessage message = decode(*orbel::parseHex(c.message));
+    EXPECT_TRUE(message.error.empty()) << message.error;
+    EXPECT_TRUE(message.notes.empty()) << c.message;
+    EXPECT_EQ(valueOf(message, c.field), c.value) << c.message;
+  }
 }
 
 }  // namespace

@@ -14,3 +14,24 @@
 // was built.
 ORBEL_EXPORT unsigned char* GetFilterMsgMini(unsigned int* fullSet, unsigned int* workModeState, int& workMode,
                                              int& filterType, bool interactive);
+
+// The HLS filter dialog in its edit mode, on the host's HLS node lists, with
+// `manager` (a new one when null). OK: the manager holds the confirmed user
+// SAPs and flags, the shared nodes the confirmed ticks, "FilterType" the
+// chosen entry; a new manager goes to the caller through `manager`, who
+// deletes it; returns true. Cancel: false, `manager` unchanged.
+ORBEL_EXPORT bool OrbelGetHlsFilterBuffer(SapFilterManager*& manager);
+
+// The HLS filter dialog in its display-filter mode. Null at once when `len`
+// or `flag` is null. OK: stores the manager as above, the display box state
+// (0 or 1) through `flag`, and returns the display-filter message
+// (malloc'ed, released with free(), its length through `len`), or null with
+// length 0 when none was built. Cancel: null, nothing changed.
+ORBEL_EXPORT unsigned char* OrbelGetDisplayFilterBuffer(unsigned int* len, unsigned int* flag,
+                                                        SapFilterManager*& manager);
+
+// The default filter, without showing anything: the HLS filter dialog's OK
+// step on filter-type entry 1 with `manager` (a new one when null, handed to
+// the caller through `manager`). The user SAPs become every ticked node of
+// the SAP tree and the whole standard SAP list.
+ORBEL_EXPORT void OrbelGetDefaultFilterTT(SapFilterManager*& manager);

@@ -1,0 +1,96 @@
+// A tree of filter nodes with tri-state check marks: a click ticks or
+// unticks an item with all its descendants and updates its ancestors. The
+// nodes hold the tick states; the tree only shows them, so it can be rebuilt
+// from the nodes at any time. Used by the HLS and the layer-1 filter dialogs.
+//
+// State images: 1 not ticked, 2 ticked, 3 partly ticked (0: none yet). A
+// node stores the state image minus 1 (CFilterNode::kUnticked, kTicked,
+// kPartlyTicked). Each item's data is its CFilterNode*.
+//
+// For finding one SAP among hundreds, each parent item shows in its second
+// column how many of the leaves under it are ticked ("3/10"), and a search
+// text narrows the shown items.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/FilterNode.h"
+#include "toolkit/TreeControl.h"
+
+class CFilterTreeCtrl : public tk::TreeControl {
+ public:
+  static constexpr int kNoImage = 0;
+  static constexpr int kUntickedImage = 1;
+  static constexpr int kTickedImage = 2;
+  static constexpr int kPartlyTickedImage = 3;
+
+  // Where a click landed on an item's row, as a hit test tells it.
+  enum class HitZone { Nowhere, Indent, Button, StateImage, Icon, Label, Right };
+
+  explicit CFilterTreeCtrl(std::string id);
+
+  // Shows `list` (owned by the caller; null empties the tree). Every node
+  // whose parent identity is 0 becomes a top-level item, in list order, with
+  // the state image of its node; the nodes under it follow in list order, at
+  // any depth, each linked to its parent node (SetParentNode). The top two
+  // levels are expanded. The first three levels are settled: third-level
+  // items show their node ticked or not, second- and first-level items take
+  // their state from their children and store it into their nodes. Deeper
+  // items show no state image until a click on them or an ancestor sets it.
+  // Linear in the number of nodes.
+  void LoadNodes(CFilterNodeList* list);
+
+  // Ticks (or unticks) every leaf node of the shown list, stopping at the
+  // first null entry, then reloads it. Nothing when no list is shown.
+  void SetAllLeaves(bool on);
+  // The same for the leaf nodes whose value is one of the `count` `values`.
+  void SetLeavesByValue(const unsigned int* values, unsigned int count, bool on);
+
+  // The left button went down on `zone` of `item` (kNoTreeItem: on no item).
+  // On the state image, icon or label the item is ticked, unless it was
+  // fully ticked, then unticked; its descendants follow and its ancestors
+  // take their state from their children, in the items and their nodes.
+  // Elsewhere the default happens: the expand button toggles the item.
+  void OnLButtonDown(tk::TreeItem item, HitZone zone);
+
+  // Shows only the items whose label holds `text` (in any case) or whose
+  // value is the number `text` (decimal, or "0x" and hex digits), with their
+  // ancestors and everything under them; an empty text shows every item.
+  // The text stays in force across reloads.
+  void SetSearchText(std::string text);
+  const std::string& searchText() const { return search_; }
+
+  // The leaves under `item` (the item itself when it has no children) and
+  // how many of their nodes are ticked.
+  struct LeafCount {
+    std::uint32_t ticked = 0;
+    std::uint32_t total = 0;
+  };
+  LeafCount leafCount(tk::TreeItem item) const;
+
+  // The tree's state with the ticked leaves of the whole list and the search text.
+  std::string stateText() const override;
+
+  CFilterNodeList* shownList() const { return list_; }
+  CFilterNode* nodeOf(tk::TreeItem item) const;
+
+  // The state image a parent takes from its children's state images.
+  static int stateFromChildren(const std::vector<int>& childImages);
+
+ private:
+  void insertTree(tk::TreeItem top, std::size_t topIndex);
+  // Recomputes `item` from its children, shows and stores the result.
+  void settleFromChildren(tk::TreeItem item);
+  // Returns the items of the subtree, parents before their children.
+  std::vector<tk::TreeItem> setSubtree(tk::TreeItem item, int image);
+  // Recounts the items of `items` (parents before children), then the ancestors of the first.
+  void recount(const std::vector<tk::TreeItem>& items);
+  void applySearch();
+
+  CFilterNodeList* list_ = nullptr;
+  std::string search_;
+  std::vector<LeafCount> counts_;  // by item
+};

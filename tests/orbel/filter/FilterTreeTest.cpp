@@ -1,0 +1,207 @@
+// The tri-state filter tree: what LoadNodes settles and what it leaves for a
+// click, each hit zone of a click, and rebuilding after value-based ticking.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+#include "orbel/filter/CFilterTreeCtrl.h"
+
+namespace {
+
+using Zone = CFilterTreeCtrl::HitZone;
+
+// A node list that owns its nodes: Add returns the node for ticking.
+struct NodeList {
+  std::deque<CFilterNode> nodes;
+  CFilterNodeList list;
+
+  CFilterNode& add(unsigned id, unsigned parent, bool leaf, unsigned value = 0, int checked = 0) {
+    nodes.emplace_back(id, "n" + std::to_string(id), value, parent, checked, leaf ? 1 : 0);
+    list.push_back(&nodes.back());
+    return nodes.back();
+  }
+  int checked(unsigned id) const {
+    for (const CFilterNode& node : nodes)
+      if (node.GetId() == id) return node.GetChecked();
+    return -1;
+  }
+};
+
+tk::TreeItem item(const CFilterTreeCtrl& tree, std::vector<std::string> path) { return tree.find(path); }
+
+TEST(FilterTree, ParentOfOneTickedLeafShowsPartlyTickedAndClicksTickThenUntickAll) {
+  NodeList nodes;
+  nodes.add(1, 0, false);
+  nodes.add(2, 1, true, 10, 1);
+  nodes.add(3, 1, true, 11, 0);
+  CFilterTreeCtrl tree("tree");
+  tree.LoadNodes(&nodes.list);
+  const tk::TreeItem parent = item(tree, {"n1"});
+  EXPECT_EQ(tree.stateImage(parent), CFilterTreeCtrl::kPartlyTickedImage);
+  EXPECT_EQ(nodes.checked(1), CFilterNode::kPartlyTicked);
+
+  tree.OnLButtonDown(parent, Zone::StateImage);
+  EXPECT_EQ((std::vector{nodes.checked(1), nodes.checked(2), nodes.checked(3)}), (std::vector{1, 1, 1}));
+  tree.OnLButtonDown(parent, Zone::StateImage);
+  EXPECT_EQ((std::vector{nodes.checked(1), nodes.checked(2), nodes.checked(3)}), (std::vector{0, 0, 0}));
+  EXPECT_EQ(tree.stateImage(item(tree, {"n1", "n2"})), CFilterTreeCtrl::kUntickedImage);
+}
+
+TEST(FilterTree, OnlyTheStateImageIconAndLabelTick) {
+  struct Case {
+    Zone zone;
+    bool ticks;
+  };
+  for (const Case& c :
+       {Case{Zone::StateImage, true}, Case{Zone::Icon, true}, Case{Zone::Label, true}, Case{Zone::Button, false},
+        Case{Zone::Indent, false}, Case{Zone::Right, false}, Case{Zone::Nowhere, false}}) {
+    NodeList nodes;
+    nodes.add(1, 0, false);
+    nodes.add(2, 1, true);
+    CFilterTreeCtrl tree("tree");
+    tree.LoadNodes(&nodes.list);
+    const tk::TreeItem top = item(tree, {"n1"});
+    tree.OnLButtonDown(top, c.zone);
+    EXPECT_EQ(nodes.checked(2), c.ticks ? 1 : 0) << static_cast<int>(c.zone);
+    // A click on the row selects nothing: the tick replaces the selection.
+    EXPECT_EQ(tree.selected(), tk::kNoTreeItem);
+    // The expand button does what it does in any tree, and only that.
+    EXPECT_EQ(tree.expanded(top), c.zone != Zone::Button);
+  }
+}
+
+TEST(FilterTree, ItemsBelowTheThirdLevelWaitForAClickAndAClickDeepDownReachesTheTop) {
+  NodeList nodes;  // 1 > 2 > 3 > {4 ticked, 5}, and 1 > 6 (leaf)
+  nodes.add(1, 0, false);
+  nodes.add(2, 1, false);
+  nodes.add(3, 2, false);
+  nodes.add(4, 3, true, 40, 1);
+  nodes.add(5, 3, true, 50);
+  nodes.add(6, 1, true, 60, 1);
+  CFilterTreeCtrl tree("tree");
+  tree.LoadNodes(&nodes.list);
+  const tk::TreeItem third = item(tree, {"n1", "n2", "n3"});
+  const tk::TreeItem fourth = item(tree, {"n1", "n2", "n3", "n5"});
+  ASSERT_NE(fourth, tk::kNoTreeItem);
+  EXPECT_EQ(tree.stateImage(fourth), CFilterTreeCtrl::kNoImage);
+  // The third level shows its own node (unticked), not its children's mix.
+  EXPECT_EQ(tree.stateImage(third), CFilterTreeCtrl::kUntickedImage);
+  EXPECT_EQ(tree.stateImage(item(tree, {"n1"})), CFilterTreeCtrl::kPartlyTickedImage);
+  EXPECT_TRUE(tree.expanded(item(tree, {"n1", "n2"})));
+  EXPECT_FALSE(tree.expanded(third));
+  EXPECT_EQ(nodes.nodes[2].GetParentNode(), &nodes.nodes[1]);
+
+  tree.OnLButtonDown(item(tree, {"n1", "n2"}), Zone::Label);
+  EXPECT_EQ(tree.stateImage(fourth), CFilterTreeCtrl::kTickedImage);
+  EXPECT_EQ(nodes.checked(1), CFilterNode::kTicked);
+
+  tree.OnLButtonDown(fourth, Zone::StateImage);
+  EXPECT_EQ(nodes.checked(5), CFilterNode::kUnticked);
+  EXPECT_EQ(nodes.checked(3), CFilterNode::kPartlyTicked);
+  EXPECT_EQ(nodes.checked(2), CFilterNode::kPartlyTicked);
+  EXPECT_EQ(nodes.checked(1), CFilterNode::kPartlyTicked);
+  EXPECT_EQ(tree.stateImage(item(tree, {"n1"})), CFilterTreeCtrl::kPartlyTickedImage);
+}
+
+TEST(FilterTree, ValueTickingRebuildsFromTheNodes) {
+  NodeList nodes;
+  nodes.add(1, 0, false);
+  nodes.add(2, 1, true, 3001);
+  nodes.add(3, 1, true, 3002);
+  nodes.add(4, 0, true, 3001);  // a top-level leaf keeps the image of its node
+  CFilterTreeCtrl tree("tree");
+  tree.LoadNodes(&nodes.list);
+
+  const unsigned values[] = {3001};
+  tree.SetLeavesByValue(values, 1, true);
+  EXPECT_EQ(nodes.checked(2), 1);
+  EXPECT_EQ(nodes.checked(4), 1);
+  EXPECT_EQ(nodes.checked(1), CFilterNode::kPartlyTicked);
+  EXPECT_EQ(tree.stateImage(item(tree, {"n4"})), CFilterTreeCtrl::kTickedImage);
+
+  // A value that no leaf carries changes no node but rebuilds the tree.
+  tree.takeItemChanges();
+  const unsigned none[] = {9999};
+  tree.SetLeavesByValue(none, 1, false);
+  EXPECT_TRUE(tree.takeItemChanges().structure);
+  EXPECT_EQ(nodes.checked(2), 1);
+
+  tree.SetAllLeaves(true);
+  EXPECT_EQ(nodes.checked(1), CFilterNode::kTicked);
+  tree.SetAllLeaves(false);
+  EXPECT_EQ(nodes.checked(1), CFilterNode::kUnticked);
+  EXPECT_EQ(tree.stateImage(item(tree, {"n1"})), CFilterTreeCtrl::kUntickedImage);
+}
+
+TEST(FilterTree, ListsThatNameTheirParentsBadlyStillLoad) {
+  NodeList nodes;
+  nodes.add(7, 7, false);  // its own parent: never reached from the top
+  nodes.add(1, 0, false);
+  nodes.add(2, 1,
+            true);  // a leaf: what names it as parent is not shown under it
+  nodes.add(3, 2, true);
+  nodes.add(1, 1, false);  // a second node with identity 1 under the first
+  CFilterTreeCtrl tree("tree");
+  tree.LoadNodes(&nodes.list);
+  EXPECT_EQ(tree.count(), 3u);  // n1 > {n2, n1}
+  tree.LoadNodes(nullptr);
+  EXPECT_EQ(tree.count(), 0u);
+  tree.SetAllLeaves(true);  // nothing shown: nothing to do
+  EXPECT_EQ(nodes.checked(2), 0);
+}
+
+TEST(FilterTree, AParentTakesItsStateFromItsChildren) {
+  using Tree = CFilterTreeCtrl;
+  struct Case {
+    std::vector<int> children;
+    int parent;
+  };
+  for (const Case& c : {Case{{}, Tree::kTickedImage}, Case{{2, 2}, Tree::kTickedImage},
+                        Case{{1, 1}, Tree::kUntickedImage}, Case{{1, 2}, Tree::kPartlyTickedImage},
+                        Case{{3, 3}, Tree::kPartlyTickedImage}, Case{{0, 2}, Tree::kPartlyTickedImage}})
+    EXPECT_EQ(Tree::stateFromChildren(c.children), c.parent) << c.children.size();
+}
+
+// Finding one SAP among hundreds: the counts of ticked leaves on every
+// parent follow clicks, and the search keeps matches with their ancestors
+// and what lies under them, across reloads.
+TEST(FilterTree, ParentsCountTheirTickedLeavesAndTheSearchNarrowsTheShownItems) {
+  NodeList nodes;  // 1 "n1" > 2 "n2" > {3 (3001), 4 (3002)}, 5 "n5" (leaf, 0x10)
+  nodes.add(1, 0, false);
+  nodes.add(2, 1, false);
+  nodes.add(3, 2, true, 3001, 1);
+  nodes.add(4, 2, true, 3002);
+  nodes.add(5, 0, true, 0x10);
+  CFilterTreeCtrl tree("tree");
+  tree.LoadNodes(&nodes.list);
+  const tk::TreeItem top = item(tree, {"n1"});
+  EXPECT_EQ(tree.itemText(top, 1), "1/2");
+  EXPECT_EQ(tree.itemText(item(tree, {"n5"}), 1), "");  // a leaf carries no count
+  tree.OnLButtonDown(item(tree, {"n1", "n2", "n4"}), Zone::Label);
+  EXPECT_EQ(tree.itemText(top, 1), "2/2");
+  tree.OnLButtonDown(top, Zone::Label);
+  EXPECT_EQ(tree.leafCount(item(tree, {"n1", "n2"})).ticked, 0u);
+
+  struct Case {
+    std::string text;
+    std::vector<bool> shown;  // n1, n2, n3, n4, n5
+  };
+  for (const Case& c :
+       {Case{"", {true, true, true, true, true}}, Case{"N3", {true, true, true, false, false}},
+        Case{"3002", {true, true, false, true, false}}, Case{"0x10", {false, false, false, false, true}},
+        Case{"n2", {true, true, true, true, false}}, Case{"none", {false, false, false, false, false}}}) {
+    tree.SetSearchText(c.text);
+    std::vector<bool> shown;
+    for (std::vector<std::string> path :
+         {std::vector<std::string>{"n1"}, {"n1", "n2"}, {"n1", "n2", "n3"}, {"n1", "n2", "n4"}, {"n5"}})
+      shown.push_back(!tree.itemHidden(item(tree, path)));
+    EXPECT_EQ(shown, c.shown) << c.text;
+  }
+  tree.SetSearchText("n4");
+  tree.SetAllLeaves(true);  // a reload keeps the search
+  EXPECT_TRUE(tree.itemHidden(item(tree, {"n5"})));
+  EXPECT_EQ(tree.itemText(top, 1), "2/2");
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// The HLS filter dialog through its real widgets: a filter type picked in
+// the combo box, SAPs ticked in the tree view with the keyboard, tri-state
+// marks shown as the view's check states, and the dialog staying open with
+// the edits after a refused OK.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTest>
+#include <QTreeView>
+#include <memory>
+
+#include "host/ScopedHostState.h"
+#include "host/SimFilterInfoMan.h"
+#include "orbel/builders/FilterExports.h"
+#include "qt/QtHost.h"
+
+namespace {
+
+using namespace orbel::test;
+
+constexpr char kNodes[] = R"({"format": "orbel-hls-filter-nodes", "version": 1, "lists": [
+  {"nodes": [{"label": "Layer", "children": [{"label": "SAP 3001", "value": 3001}, {"label": "SAP 3002", "value": 3002}]}]},
+  {"nodes": [{"label": "MAC", "value": 1}]}, {"nodes": []}, {"nodes": []}, {"nodes": []}]})";
+
+class HlsFilterWidgets : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(store().LoadNodeText(kNodes, "test nodes"), ""); }
+  static HlsNodeStore& store() { return CSimFilterInfoMan::CreateInstance(true)->HlsNodes(); }
+  ScopedHostState<HlsNodeStore> scope_{store()};
+};
+
+void chooseType(tkqt::DialogWindow& window, int index) {
+  auto* combo = qobject_cast<QComboBox*>(window.widgetFor("type"));
+  combo->setCurrentIndex(index);
+  emit combo->activated(index);
+}
+
+// Ticks the item at `row` under `parent` with the space key, as a user would.
+void tickWithSpace(QTreeView* view, const QModelIndex& index) {
+  view->setCurrentIndex(index);
+  QTest::keyClick(view, Qt::Key_Space);
+}
+
+TEST_F(HlsFilterWidgets, TicksThroughTheTreeViewShowPartlyTickedParentsAndReachTheManager) {
+  QtHost host;
+  host.drive([](tkqt::DialogWindow& window) {
+    chooseType(window, 3);
+    auto* view = qobject_cast<QTreeView*>(window.widgetFor("tree.a"));
+    ASSERT_NE(view, nullptr);
+    QAbstractItemModel* model = view->model();
+    const QModelIndex layer = model->index(0, 0);
+    tickWithSpace(view, model->index(1, 0, layer));
+    EXPECT_EQ(layer.data(Qt::CheckStateRole).toInt(), Qt::PartiallyChecked);
+    EXPECT_EQ(model->index(1, 0, layer).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    qobject_cast<QAbstractButton*>(window.widgetFor("standard"))->setChecked(false);
+    emit qobject_cast<QAbstractButton*>(window.widgetFor("standard"))->clicked();
+    QTest::keyClick(&window, Qt::Key_Return);
+  });
+  SapFilterManager* manager = nullptr;
+  ASSERT_TRUE(OrbelGetHlsFilterBuffer(manager));
+  const std::unique_ptr<SapFilterManager> owned(manager);
+  ASSERT_EQ(manager->UserSap().size(), 1u);
+  EXPECT_EQ(manager->UserSap().front().first, 3002u);
+  EXPECT_EQ(store().lists().nodes(0)[0].GetChecked(), CFilterNode::kPartlyTicked);
+}
+
+TEST_F(HlsFilterWidgets, ARefusedOkKeepsTheWindowOpenWithTheEdits) {
+  QtHost host;
+  host.drive([&host](tkqt::DialogWindow& window) {
+    chooseType(window, 1);
+    auto* senders = qobject_cast<QTreeView*>(window.widgetFor("tree.b"));
+    EXPECT_TRUE(senders->isEnabled());
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(host.messages().size(), 1u);
+    tickWithSpace(senders, senders->model()->index(0, 0));
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+  });
+  SapFilterManager* manager = nullptr;
+  ASSERT_TRUE(OrbelGetHlsFilterBuffer(manager));
+  delete manager;
+  EXPECT_EQ(store().lists().nodes(1)[0].GetChecked(), CFilterNode::kTicked);
+}
+
+TEST_F(HlsFilterWidgets, TheSearchFieldHidesRowsAndParentsShowTheirTickedCounts) {
+  QtHost host;
+  host.drive([](tkqt::DialogWindow& window) {
+    chooseType(window, 3);
+    auto* view = qobject_cast<QTreeView*>(window.widgetFor("tree.a"));
+    QAbstractItemModel* model = view->model();
+    const QModelIndex layer = model->index(0, 0);
+    EXPECT_EQ(model->index(0, 1).data().toString(), "0/2");
+    tickWithSpace(view, model->index(0, 0, layer));
+    EXPECT_EQ(model->index(0, 1).data().toString(), "1/2");
+
+    auto* search = qobject_cast<QLineEdit*>(window.widgetFor("tree.a.search"));
+    ASSERT_NE(search, nullptr);
+    QTest::keyClicks(search, "3002");
+    EXPECT_TRUE(view->isRowHidden(0, layer));
+    EXPECT_FALSE(view->isRowHidden(1, layer));
+    EXPECT_FALSE(view->isRowHidden(0, QModelIndex()));
+    search->clear();
+    QTest::keyClicks(search, "x");
+    EXPECT_TRUE(view->isRowHidden(0, QModelIndex()));
+    window.reject();
+  });
+  SapFilterManager* manager = nullptr;
+  EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
+}
+
+// A mouse click on a label ticks as the tick box does and selects nothing;
+// the expand button and the empty space right of the label do not tick.
+TEST_F(HlsFilterWidgets, MouseClicksTickOnTheLabelOnly) {
+  QtHost host;
+  host.drive([](tkqt::DialogWindow& window) {
+    chooseType(window, 3);
+    auto* view = qobject_cast<QTreeView*>(window.widgetFor("tree.a"));
+    QAbstractItemModel* model = view->model();
+    const QModelIndex layer = model->index(0, 0);
+    const QModelIndex sap = model->index(0, 0, layer);
+    const QRect label = view->visualRect(sap);
+    const int labelX = label.left() + view->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(labelX, label.center().y()));
+    EXPECT_EQ(sap.data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    EXPECT_FALSE(view->selectionModel()->isSelected(sap));
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(view->viewport()->width() - 3, label.center().y()));
+    EXPECT_EQ(sap.data(Qt::CheckStateRole).toInt(), Qt::Checked);
+
+    const QRect top = view->visualRect(layer);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(top.left() - 8, top.center().y()));
+    EXPECT_FALSE(view->isExpanded(layer));
+    EXPECT_EQ(layer.data(Qt::CheckStateRole).toInt(), Qt::PartiallyChecked);
+    window.reject();
+  });
+  SapFilterManager* manager = nullptr;
+  EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
+}
+
+}  // namespace
