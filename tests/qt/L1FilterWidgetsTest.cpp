@@ -113,7 +113,8 @@ void tickWithSpace(QTreeView* view, const QModelIndex& index) {
 
 std::vector<std::uint8_t> layer1Filter() {
   unsigned int length = 0;
-  return takeBuffer(GetPhyFaFilter(&length), length);
+  unsigned char* block = GetPhyFaFilter(&length);
+  return takeBuffer(block, length);
 }
 
 // Ticks in the tree and in both primitive lists, the counters beside the
@@ -141,7 +142,7 @@ TEST(L1FilterWidgets, TicksInTheTreeAndBothListsCountAndStopAtSixteen) {
     auto* gsm = qobject_cast<QTreeView*>(window.widgetFor("gsm.list"));
     tickWithSpace(gsm, gsm->model()->index(0, 0));
     EXPECT_EQ(qobject_cast<QLabel*>(window.widgetFor("gsm.count"))->text(), "5");
-    clickOn(window, "ok");
+    QTest::keyClick(&window, Qt::Key_Return);
   });
   const std::vector<std::uint8_t> qt = layer1Filter();
   ASSERT_EQ(qt.size(), 1128u);
