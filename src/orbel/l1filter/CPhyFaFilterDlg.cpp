@@ -6,16 +6,15 @@
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/catalogue/L1PrimitiveTable.h"
 #include "orbel/catalogue/L1StateTables.h"
-#include "orbel/catalogue/L1TaskTables.h"
 #include "orbel/l1filter/CPhyFaFilterBasicDlg.h"
 #include "orbel/l1filter/L1FilterFile.h"
+#include "orbel/l1filter/TaskMessageNodes.h"
 #include "orbel/ui/KovaFileDialog.h"
 
 namespace {
 
 using orbel::PhyFaSelection;
 
-constexpr unsigned kTaskNodeBase = 0xFF00;
 constexpr std::size_t kOptionsABits = 10;
 constexpr std::size_t kOptionsBBits = 8;
 
@@ -104,15 +103,8 @@ CPhyFaFilterDlg::CPhyFaFilterDlg(tk::CWnd* parent)
 CPhyFaFilterDlg::~CPhyFaFilterDlg() = default;
 
 void CPhyFaFilterDlg::buildNodes() {
-  m_nodes.clear();
+  m_nodes = orbel::makeTaskMessageNodes();
   m_nodeList.clear();
-  for (const orbel::L1Task& task : orbel::L1TaskTable)
-    m_nodes.emplace_back(kTaskNodeBase + task.number, std::string(task.name), 0xFFFFFFFF, 0, 0, 0);
-  for (std::size_t row = 0; row < orbel::kL1TaskMessageCount; ++row) {
-    const orbel::L1TaskMessage& message = orbel::L1TaskMessageTable[row];
-    m_nodes.emplace_back(static_cast<unsigned>(row + 1), std::string(message.name), message.value,
-                         kTaskNodeBase + orbel::taskOfMessage(message.value), 0, 1);
-  }
   for (CFilterNode& node : m_nodes) m_nodeList.push_back(&node);
 }
 
@@ -136,9 +128,7 @@ bool CPhyFaFilterDlg::OnInitDialog() {
 
 void CPhyFaFilterDlg::showConfig() {
   m_selection = orbel::decodeFilterConfig(m_config);
-  for (std::size_t row = 0; row < orbel::kL1TaskMessageCount; ++row)
-    m_nodes[orbel::kL1TaskCount + row].SetChecked(m_selection.taskMessages.test(row) ? CFilterNode::kTicked
-                                                                                     : CFilterNode::kUnticked);
+  orbel::tickTaskMessages(m_nodes, m_selection.taskMessages);
   for (int row = 0; row < m_tdList.rowCount(); ++row)
     m_tdList.setCheck(row, m_selection.primitives.test(orbel::kTdPrimitiveFirstRow + static_cast<std::size_t>(row)));
   for (int row = 0; row < m_gsmList.rowCount(); ++row)
@@ -163,9 +153,7 @@ void CPhyFaFilterDlg::fillStateChoices(const PhyFaSelection& selection) {
 
 PhyFaSelection CPhyFaFilterDlg::selectionFromForm() const {
   PhyFaSelection selection;
-  for (std::size_t row = 0; row < orbel::kL1TaskMessageCount; ++row)
-    selection.taskMessages.set(row, m_nodes.size() > orbel::kL1TaskCount + row &&
-                                        m_nodes[orbel::kL1TaskCount + row].GetChecked() == CFilterNode::kTicked);
+  selection.taskMessages = orbel::tickedTaskMessages(m_nodes);
   for (int row = 0; row < m_tdList.rowCount(); ++row)
     selection.primitives.set(orbel::kTdPrimitiveFirstRow + static_cast<std::size_t>(row), m_tdList.checked(row));
   for (int row = 0; row < m_gsmList.rowCount(); ++row)
