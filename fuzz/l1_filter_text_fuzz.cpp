@@ -19,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   fuzzCheck(std::holds_alternative<orbel::L1FilterFileContents>(orbel::parseL1FilterFile(file)),
             "an imported file loads");
-  fuzzCheck(orbel::importL1FilterText(orbel::exportL1FilterText(file)) == file, "the text of an import keeps its bytes");
+  fuzzCheck(orbel::importL1FilterText(orbel::exportL1FilterText(file)) == file,
+            "the text of an import keeps its bytes");
   return 0;
 }

@@ -39,7 +39,9 @@ int diffL1Filters(const std::string& first, const std::string& second, std::ostr
   return lines.empty() ? 0 : 1;
 }
 
-void exportL1FilterTextCommand(const std::string& file, std::ostream& out) { out << exportL1FilterText(filterFile(file)); }
+void exportL1FilterTextCommand(const std::string& file, std::ostream& out) {
+  out << exportL1FilterText(filterFile(file));
+}
 
 void importL1FilterTextCommand(const std::string& textPath, const std::string& outPath) {
   std::vector<std::uint8_t> file;

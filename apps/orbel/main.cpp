@@ -144,13 +144,15 @@ int main(int argc, char** argv) {
   decode->add_option("--sim-definitions", decodeSimDefinitions, "SIM command definitions to decode SIM commands with");
 
   std::vector<std::string> filterPaths;
-  CLI::App* diff = app.add_subcommand("diff", "compare two layer-1 filter files by name (exit 0: equal, 1: they differ)");
+  CLI::App* diff =
+      app.add_subcommand("diff", "compare two layer-1 filter files by name (exit 0: equal, 1: they differ)");
   diff->add_option("A B", filterPaths, "the two .flt_L1 files")->required()->expected(2);
   std::string textSource;
   CLI::App* exportText = app.add_subcommand("export-text", "print a layer-1 filter file as reviewable JSON text");
   exportText->add_option("FILE", textSource, "the .flt_L1 file")->required();
   std::string textTarget;
-  CLI::App* importText = app.add_subcommand("import-text", "write the layer-1 filter file a JSON text describes");
+  CLI::App* importText =
+      app.add_subcommand("import-text", "write the layer-1 filter file a JSON text describes");
   importText->add_option("JSON", textSource, "the text, as export-text prints it")->required();
   importText->add_option("OUT", textTarget, "the .flt_L1 file to write")->required();
 

@@ -18,7 +18,8 @@ void addFacts(const Json& value, const std::string& path, std::vector<std::strin
     for (const auto& [key, member] : value.items()) addFacts(member, path.empty() ? key : path + "." + key, facts);
   } else if (value.is_array() && path != "switches" && path != "reserved") {
     for (const Json& entry : value)
-      if (!entry.is_null()) facts.push_back(path + ": " + (entry.is_string() ? entry.get<std::string>() : entry.dump()));
+      if (!entry.is_null())
+        facts.push_back(path + ": " + (entry.is_string() ? entry.get<std::string>() : entry.dump()));
   } else {
     facts.push_back(path + " = " + (value.is_string() ? value.get<std::string>() : value.dump()));
   }

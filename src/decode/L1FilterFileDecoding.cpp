@@ -28,9 +28,9 @@ DecodedMessage decodeL1FilterFileFormat(std::span<const std::uint8_t> bytes) {
   DecodedMessage message = decodeL1MessageFormat(bytes.subspan(base));
   for (DecodedField& field : message.fields) field.offset += base;
   if (prefixed) {
-    message.fields.insert(message.fields.begin(),
-                          {{0, 4, "file magic", "\"TPCF\""},
-                           {4, 4, "length after the prefix", std::to_string(readU32LE(bytes, 4))}});
+    message.fields.insert(
+        message.fields.begin(),
+        {{0, 4, "file magic", "\"TPCF\""}, {4, 4, "length after the prefix", std::to_string(readU32LE(bytes, 4))}});
   }
   message.title = "layer-1 filter file: " + message.title;
   return message;

@@ -51,7 +51,8 @@ const Json& member(const Json& object, const char* key, const std::string& where
 // Primitives: a name when the name leads back to the same identifier in the
 // same list, the identifier otherwise; null for an empty slot.
 std::size_t listEnd(PrimitiveList list) {
-  return list == PrimitiveList::Td ? kTdPrimitiveFirstRow + kTdPrimitiveRows : kGsmPrimitiveFirstRow + kGsmPrimitiveRows;
+  return list == PrimitiveList::Td ? kTdPrimitiveFirstRow + kTdPrimitiveRows
+                                   : kGsmPrimitiveFirstRow + kGsmPrimitiveRows;
 }
 std::size_t listBegin(PrimitiveList list) {
   return list == PrimitiveList::Td ? kTdPrimitiveFirstRow : kGsmPrimitiveFirstRow;
@@ -79,7 +80,8 @@ Json primitivesText(PrimitiveList list, const std::array<std::uint32_t, kPrimiti
   return out;
 }
 
-std::array<std::uint32_t, kPrimitiveSlots> primitivesFrom(PrimitiveList list, const Json& text, const std::string& where) {
+std::array<std::uint32_t, kPrimitiveSlots> primitivesFrom(PrimitiveList list, const Json& text,
+                                                          const std::string& where) {
   if (!text.is_array() || text.size() > kPrimitiveSlots) fail(where + ": a list of at most 16 entries is expected");
   std::array<std::uint32_t, kPrimitiveSlots> slots;
   slots.fill(kEmptyPrimitiveSlot);
@@ -164,8 +166,10 @@ void taskMessagesFrom(const Json& text, PhyFaFilterConfig& config) {
 
 Json sideText(std::span<const L1State> table, std::uint8_t from, std::uint8_t to, std::uint16_t reserved,
               std::uint16_t optionsA, std::uint16_t optionsB) {
-  Json side = {{"stateFrom", stateText(table, from)}, {"stateTo", stateText(table, to)},
-               {"optionsA", hex(optionsA, 4)}, {"optionsB", hex(optionsB, 4)}};
+  Json side = {{"stateFrom", stateText(table, from)},
+               {"stateTo", stateText(table, to)},
+               {"optionsA", hex(optionsA, 4)},
+               {"optionsB", hex(optionsB, 4)}};
   if (reserved != 0) side["reserved"] = hex(reserved, 4);
   return side;
 }
@@ -213,7 +217,8 @@ std::vector<std::uint8_t> importL1FilterText(const std::string& source) {
   const Json& td = member(text, "td", "text");
   config.tdStateFrom = stateFrom(TdL1StateTable, member(td, "stateFrom", "td"), "td.stateFrom");
   config.tdStateTo = stateFrom(TdL1StateTable, member(td, "stateTo", "td"), "td.stateTo");
-  config.tdReserved = td.contains("reserved") ? static_cast<std::uint16_t>(hexValue(td["reserved"], "td.reserved", 0xFFFF)) : 0;
+  config.tdReserved =
+      td.contains("reserved") ? static_cast<std::uint16_t>(hexValue(td["reserved"], "td.reserved", 0xFFFF)) : 0;
   config.tdOptionsA = static_cast<std::uint16_t>(hexValue(member(td, "optionsA", "td"), "td.optionsA", 0xFFFF));
   config.tdOptionsB = static_cast<std::uint16_t>(hexValue(member(td, "optionsB", "td"), "td.optionsB", 0xFFFF));
   const Json& gsm = member(text, "gsm", "text");

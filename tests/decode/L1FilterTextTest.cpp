@@ -32,8 +32,8 @@ PhyFaFilterConfig oddConfig() {
   config.tdOptionsA = 0xFFFF;
   config.reserved = {1, 0xDEADBEEF};
   config.gsmTaskMask = 0x80000000;
-  config.taskBitmaps[0][7] = 0x80000000;   // bit 255 of task 0
-  config.taskBitmaps[29][0] |= 1u << 30;   // task 14
+  config.taskBitmaps[0][7] = 0x80000000;  // bit 255 of task 0
+  config.taskBitmaps[29][0] |= 1u << 30;  // task 14
   return config;
 }
 
@@ -52,8 +52,9 @@ TEST(L1FilterText, ImportingTheExportedTextGivesBackEveryByte) {
 
 TEST(L1FilterText, NamesWhatTheCataloguesName) {
   const std::string text = exportL1FilterText(fileOf(builtInPhyFaFilterConfig()));
-  for (const char* expected : {R"("P_HLS_L1_SEARCHNEXT_REQ")", R"("stateTo": "CNNT_RTX_TARGET")",
-                               R"("optionsA": "0x03FF")", R"("MSG_FCP_CST_NO_NET_CS_REQ")", R"("codeWord": "0x80820001")"})
+  for (const char* expected :
+       {R"("P_HLS_L1_SEARCHNEXT_REQ")", R"("stateTo": "CNNT_RTX_TARGET")", R"("optionsA": "0x03FF")",
+        R"("MSG_FCP_CST_NO_NET_CS_REQ")", R"("codeWord": "0x80820001")"})
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
 }
 
@@ -70,11 +71,11 @@ TEST(L1FilterText, RefusesTextsItCannotPlace) {
       "[]",
       replaced("\"layer-1 filter\"", "\"something\""),
       replaced("\"P_HLS_L1_SEARCHNEXT_REQ\"", "\"P_NO_SUCH\""),
-      replaced("\"CNNT_RTX_TARGET\"", "\"MANU_TEST\""),          // a GSM state in the TD field
+      replaced("\"CNNT_RTX_TARGET\"", "\"MANU_TEST\""),                       // a GSM state in the TD field
       replaced("\"MSG_FCP_CST_NO_NET_CS_REQ\"", "\"MSG_L1_PC_ACCESS_CNF\""),  // another task's message
       replaced("\"0x03FF\"", "\"0x1FFFF\""),
       replaced("\"0x03FF\"", "\"1023\""),
-      replaced("\"0x80820001\"", "\"0xC0820001\""),              // the reader would refuse the file
+      replaced("\"0x80820001\"", "\"0xC0820001\""),  // the reader would refuse the file
       replaced("\"prefixed\": true", "\"prefixed\": 1"),
       replaced("\"taskMasks\"", "\"masks\""),
   };

@@ -18,8 +18,8 @@ using orbel::PhyFaSelection;
 constexpr std::size_t kOptionsABits = 10;
 constexpr std::size_t kOptionsBBits = 8;
 
-void makeBoxes(std::deque<tk::CheckBox>& boxes, const std::string& idPrefix, std::size_t count,
-               const std::string& side, char word) {
+void makeBoxes(std::deque<tk::CheckBox>& boxes, const std::string& idPrefix, std::size_t count, const std::string& side,
+               char word) {
   for (std::size_t bit = 0; bit < count; ++bit) {
     tk::CheckBox& box =
         boxes.emplace_back(idPrefix + std::to_string(bit), side + " option " + word + std::to_string(bit));
@@ -57,7 +57,9 @@ void refill(tk::ComboBox& choice, std::span<const orbel::L1State> table, std::si
   choice.setCurSel(static_cast<int>(row));
 }
 
-std::size_t chosenRow(const tk::ComboBox& choice) { return choice.curSel() > 0 ? static_cast<std::size_t>(choice.curSel()) : 0; }
+std::size_t chosenRow(const tk::ComboBox& choice) {
+  return choice.curSel() > 0 ? static_cast<std::size_t>(choice.curSel()) : 0;
+}
 
 }  // namespace
 

@@ -81,17 +81,21 @@ TEST(L1FilterFile, ReaderChecksEachFieldAndNamesTheReason) {
       {"no-body flag", patched(24, 0xC0820001), Fault::Format},
       {"no-body flag, bare", patched(16, 0xC0820001, false), Fault::Format},
       {"prefix announces 1151", patched(4, 1151), Fault::Format},
-      {"prefix announces 1153 with a byte more", [&] {
+      {"prefix announces 1153 with a byte more",
+       [&] {
          std::vector<std::uint8_t> bytes = longer;
          writeU32LE(bytes, 4, 1153);
          return bytes;
-       }(), Fault::Length},
+       }(),
+       Fault::Length},
       {"1160 bytes without the magic", otherMagic, Fault::Length},
-      {"a byte too many, unprefixed", [&] {
+      {"a byte too many, unprefixed",
+       [&] {
          std::vector<std::uint8_t> bytes = bare(good);
          bytes.push_back(0);
          return bytes;
-       }(), Fault::Length},
+       }(),
+       Fault::Length},
       {"seven bytes", std::vector<std::uint8_t>(good.begin(), good.begin() + 7), Fault::Length},
       {"empty", {}, Fault::Length},
       {"another command code", patched(24, 0x80820002), Fault::Format},
@@ -126,8 +130,8 @@ class L1FilterLoad : public ::testing::Test {
  protected:
   std::string path(const std::string& name) const { return (data_.root() / name).string(); }
   void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream(path(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                     static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path(name), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   test::ScopedDataDir data_;
 };

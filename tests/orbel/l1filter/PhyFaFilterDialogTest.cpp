@@ -68,8 +68,8 @@ class PhyFaFilterDialogs : public ::testing::Test {
  protected:
   std::string path(const std::string& name) const { return data_.folder(2) + name; }
   void writeFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream(path(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                     static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path(name), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   void writeConfigFile(const std::string& name, const PhyFaFilterConfig& config) const {
     const L1FilterFileBytes file = encodeL1FilterFile(config);
@@ -98,12 +98,8 @@ TEST_F(PhyFaFilterDialogs, TheHostSettingsChooseTheBasicOrTheFullDialog) {
     const char* dialog;
   };
   const Case cases[] = {
-      {{}, {}, "CPhyFaFilterDlg"},
-      {{123}, {40, 43, 48}, "CPhyFaFilterDlg"},
-      {{124}, {}, "CPhyFaFilterBasicDlg"},
-      {{}, {47}, "CPhyFaFilterBasicDlg"},
-      {{}, {42}, "CPhyFaFilterBasicDlg"},
-      {{}, {41}, "CPhyFaFilterBasicDlg"},
+      {{}, {}, "CPhyFaFilterDlg"},        {{123}, {40, 43, 48}, "CPhyFaFilterDlg"}, {{124}, {}, "CPhyFaFilterBasicDlg"},
+      {{}, {47}, "CPhyFaFilterBasicDlg"}, {{}, {42}, "CPhyFaFilterBasicDlg"},       {{}, {41}, "CPhyFaFilterBasicDlg"},
   };
   for (const Case& c : cases) {
     ScopedFeatures features(c.features, c.modules);
@@ -147,8 +143,9 @@ TEST_F(PhyFaFilterDialogs, EachBoxAndChoiceReachesItsField) {
 TEST_F(PhyFaFilterDialogs, TheTreeTicksMessagesAndTickAllTicksEveryOne) {
   {
     // MSG_FCP_UPCCT_DATA_ENC_REQ is message 1 of task 1 (slot 1).
-    ScriptedHost host(dialogScript(
-        "CPhyFaFilterDlg", {click("tree.none"), clickItem("tree", {"FCP", "MSG_FCP_UPCCT_DATA_ENC_REQ"}), click("ok")}));
+    ScriptedHost host(
+        dialogScript("CPhyFaFilterDlg",
+                     {click("tree.none"), clickItem("tree", {"FCP", "MSG_FCP_UPCCT_DATA_ENC_REQ"}), click("ok")}));
     const PhyFaFilterConfig config = *readPhyFaFilterConfig(callGetPhyFaFilter().bytes);
     decltype(config.taskBitmaps) expected{};
     expected[1][0] = 1u << 1;
@@ -179,8 +176,8 @@ TEST_F(PhyFaFilterDialogs, ASeventeenthTickIsRefusedAndTheCounterStaysAtSixteen)
 
 TEST_F(PhyFaFilterDialogs, SaveWritesAFileThatOpenShowsAgain) {
   {
-    tk::Script script = dialogScript("CPhyFaFilterDlg", {click("tree.none"), check("switch.3", 1), click("save"),
-                                                         click("cancel")});
+    tk::Script script =
+        dialogScript("CPhyFaFilterDlg", {click("tree.none"), check("switch.3", 1), click("save"), click("cancel")});
     script.files = {path("mine.flt_L1")};
     ScriptedHost host(script);
     EXPECT_TRUE(callGetPhyFaFilter().null);
@@ -228,8 +225,8 @@ TEST_F(PhyFaFilterDialogs, TheBasicDialogLoadsAChosenFileAndStaysOpenWhenItCanno
   writeConfigFile("a.flt_L1", builtInPhyFaFilterConfig());
   writeFile("bad.flt_L1", std::vector<std::uint8_t>(10, 0));
   writeFile("other.txt", {});
-  ScriptedHost host(dialogScript("CPhyFaFilterBasicDlg", {select("config", "bad"), click("ok"),
-                                                          select("config", "b"), click("ok")}));
+  ScriptedHost host(
+      dialogScript("CPhyFaFilterBasicDlg", {select("config", "bad"), click("ok"), select("config", "b"), click("ok")}));
   CPhyFaFilterBasicDlg dialog;
   ASSERT_EQ(dialog.DoModal(), tk::IDOK);
   std::vector<std::string> texts;
