@@ -10,6 +10,7 @@
 #include "HostSession.h"
 #include "PrimitiveList.h"
 #include "Reports.h"
+#include "L1FilterCommands.h"
 #include "TraceSearchCommand.h"
 #include "decode/FormatDecoder.h"
 #include "orbel/Version.h"
@@ -142,6 +143,19 @@ int main(int argc, char** argv) {
   std::string decodeSimDefinitions;
   decode->add_option("--sim-definitions", decodeSimDefinitions, "SIM command definitions to decode SIM commands with");
 
+  std::vector<std::string> filterPaths;
+  CLI::App* diff =
+      app.add_subcommand("diff", "compare two layer-1 filter files by name (exit 0: equal, 1: they differ)");
+  diff->add_option("A B", filterPaths, "the two .flt_L1 files")->required()->expected(2);
+  std::string textSource;
+  CLI::App* exportText = app.add_subcommand("export-text", "print a layer-1 filter file as reviewable JSON text");
+  exportText->add_option("FILE", textSource, "the .flt_L1 file")->required();
+  std::string textTarget;
+  CLI::App* importText =
+      app.add_subcommand("import-text", "write the layer-1 filter file a JSON text describes");
+  importText->add_option("JSON", textSource, "the text, as export-text prints it")->required();
+  importText->add_option("OUT", textTarget, "the .flt_L1 file to write")->required();
+
   cli::TraceSearchRequest traceSearch;
   std::optional<std::size_t> searchFrom;
   CLI::App* search = app.add_subcommand("search", "search a trace file as the host does for search records");
@@ -168,6 +182,15 @@ int main(int argc, char** argv) {
         std::cerr << "orbel: " << error.what() << '\n';
         return kDataError;
       }
+      return 0;
+    }
+    if (diff->parsed()) return cli::diffL1Filters(filterPaths[0], filterPaths[1], std::cout);
+    if (exportText->parsed()) {
+      cli::exportL1FilterTextCommand(textSource, std::cout);
+      return 0;
+    }
+    if (importText->parsed()) {
+      cli::importL1FilterTextCommand(textSource, textTarget);
       return 0;
     }
     if (app.got_subcommand("exports")) {

@@ -15,6 +15,7 @@ bool always(std::span<const std::uint8_t>) { return true; }
 // Most specific first; the diagnostic message takes whatever is left.
 constexpr std::array kFormats{
     FormatDecoder{"hls-file", looksLikeHlsFilterFile, decodeHlsFilterFile},
+    FormatDecoder{"l1file", looksLikeL1FilterFile, decodeL1FilterFileFormat},
     FormatDecoder{"sap-filter", looksLikeSapFilterMessage, decodeSapFilterMessage},
     FormatDecoder{"l1frame", looksLikeL1CommandFrame, decodeL1CommandFrameFormat},
     FormatDecoder{"l1message", looksLikeL1Message, decodeL1MessageFormat},

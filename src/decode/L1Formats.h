@@ -18,6 +18,10 @@ DecodedMessage decodeL1CommandFrameFormat(std::span<const std::uint8_t> bytes);
 bool looksLikeL1Message(std::span<const std::uint8_t> bytes);
 DecodedMessage decodeL1MessageFormat(std::span<const std::uint8_t> bytes);
 
+// A layer-1 filter file: the "TPCF" prefix and the filter command.
+bool looksLikeL1FilterFile(std::span<const std::uint8_t> bytes);
+DecodedMessage decodeL1FilterFileFormat(std::span<const std::uint8_t> bytes);
+
 bool looksLikeL1FilterConfig(std::span<const std::uint8_t> bytes);
 DecodedMessage decodeL1FilterConfigFormat(std::span<const std::uint8_t> bytes);
 

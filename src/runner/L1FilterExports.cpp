@@ -50,6 +50,10 @@ void addL1FilterExports(std::vector<ExportInfo>& table) {
   table.push_back(exportRow(ORBEL_RESULT_MEMBER(PhyFaLoopTest, m_pFrame), "filters",
                             "exported dialog class: layer-1 loop-test command frame carrying a file of up to 10240 bytes",
                             {}, runFrameDialog<PhyFaLoopTest>));
+  table.push_back(builderRow<&GetPhyFaFilter>(
+      ORBEL_SIGNATURE(GetPhyFaFilter, "length"), "filters",
+      "layer-1 filter dialog (the basic one with switch 124 or module 47, 42 or 41): the confirmed configuration "
+      "(1128 bytes)"));
 }
 
 }  // namespace orbel::runner

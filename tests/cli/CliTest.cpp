@@ -645,4 +645,31 @@ TEST_F(Cli, BuildsDisplayFiltersAndRunsWithoutTheFilterModules) {
   EXPECT_EQ(orbel("run OrbelGetHlsFilterBuffer --absent-module primitive-view").status, 1);
 }
 
+// Layer-1 filter files saved from the dialog, compared, and taken through
+// their text form and back.
+TEST_F(Cli, Layer1FilterFilesCompareAndRoundTripThroughText) {
+  const std::string saved = file("a.flt_L1", "");
+  const std::string save = file("s.json", R"({"dialogs":[{"expect":"CPhyFaFilterDlg","do":[
+      {"check":"switch.1","state":1},{"click":"save"},{"click":"ok"}]}],"files":[")" + saved + R"("]})");
+  ASSERT_EQ(orbel("run GetPhyFaFilter --data-dir " + (folder_ / "data").string() + " --script " + save).status, 0);
+
+  Result text = orbel("export-text " + saved);
+  ASSERT_EQ(text.status, 0) << text.output;
+  EXPECT_NE(text.output.find(R"("P_HLS_L1_SEARCHNEXT_REQ")"), std::string::npos);
+  const std::string copy = file("b.flt_L1", "");
+  ASSERT_EQ(orbel("import-text " + file("a.json", text.output) + " " + copy).status, 0);
+  EXPECT_EQ(orbel("diff " + saved + " " + copy).status, 0);
+
+  std::string edited = text.output;
+  edited.replace(edited.find("\"switches\": [\n    0,\n    1"), 26, "\"switches\": [\n    0,\n    0");
+  ASSERT_EQ(orbel("import-text " + file("c.json", edited) + " " + copy).status, 0);
+  const Result diff = orbel("diff " + saved + " " + copy);
+  EXPECT_EQ(diff.status, 1);
+  EXPECT_EQ(diff.output, "- switches = [0,1,0,0]\n+ switches = [0,0,0,0]\n");
+
+  EXPECT_EQ(orbel("diff " + saved + " " + file("bad.flt_L1", "TPCF")).status, 3);
+  EXPECT_EQ(orbel("import-text " + file("bad.json", "{}") + " " + copy).status, 3);
+  EXPECT_EQ(orbel("diff " + saved).status, 1);  // one file: a usage error
+}
+
 }  // namespace

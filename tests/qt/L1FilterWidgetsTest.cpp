@@ -4,15 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <fstream>
 
+#include "orbel/builders/L1FilterExports.h"
 #include "orbel/l1filter/PhyFaComSet.h"
 #include "orbel/l1filter/PhyFaLoopTest.h"
 #include "orbel/wire/ByteOrder.h"
 #include "qt/QtHost.h"
+#include "support/ScopedDataDir.h"
 #include "support/ScriptedHost.h"
 
 namespace {
@@ -99,6 +103,57 @@ TEST(LoopTestWidgets, AMissingFileIsRefusedThenBrowseFillsThePath) {
   ScriptedHost scripted(script);
   EXPECT_EQ(runAsHost<PhyFaLoopTest>(), qt);
   EXPECT_EQ(scripted.messages(), host.messages());
+}
+
+// Ticks the row `row` (under `parent`) of a tree or list view with the space key.
+void tickWithSpace(QTreeView* view, const QModelIndex& index) {
+  view->setCurrentIndex(index);
+  QTest::keyClick(view, Qt::Key_Space);
+}
+
+std::vector<std::uint8_t> layer1Filter() {
+  unsigned int length = 0;
+  unsigned char* block = GetPhyFaFilter(&length);
+  return takeBuffer(block, length);
+}
+
+// Ticks in the tree and in both primitive lists, the counters beside the
+// lists and the refused 17th tick, against the scripted run of the same acts.
+TEST(L1FilterWidgets, TicksInTheTreeAndBothListsCountAndStopAtSixteen) {
+  ScopedDataDir data;
+  QtHost host;
+  host.drive([](tkqt::DialogWindow& window) {
+    clickOn(window, "tree.none");
+    auto* tree = qobject_cast<QTreeView*>(window.widgetFor("tree"));
+    ASSERT_NE(tree, nullptr);
+    const QModelIndex fcp = tree->model()->index(0, 0);
+    tickWithSpace(tree, tree->model()->index(0, 0, fcp));
+    EXPECT_EQ(fcp.data(Qt::CheckStateRole).toInt(), Qt::PartiallyChecked);
+
+    auto* td = qobject_cast<QTreeView*>(window.widgetFor("td.list"));
+    auto* tdCount = qobject_cast<QLabel*>(window.widgetFor("td.count"));
+    EXPECT_EQ(tdCount->text(), "10");  // the built-in default's TD rows
+    for (int row : {1, 3, 4, 5, 6, 7}) tickWithSpace(td, td->model()->index(row, 0));
+    EXPECT_EQ(tdCount->text(), "16");
+    tickWithSpace(td, td->model()->index(8, 0));
+    EXPECT_EQ(tdCount->text(), "16");
+    EXPECT_EQ(td->model()->index(8, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+
+    auto* gsm = qobject_cast<QTreeView*>(window.widgetFor("gsm.list"));
+    tickWithSpace(gsm, gsm->model()->index(0, 0));
+    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetFor("gsm.count"))->text(), "5");
+    QTest::keyClick(&window, Qt::Key_Return);
+  });
+  const std::vector<std::uint8_t> qt = layer1Filter();
+  ASSERT_EQ(qt.size(), 1128u);
+
+  std::vector<tk::ScriptAction> actions = {click("tree.none"),
+                                           clickItem("tree", {"FCP", "MSG_FCP_UPCCT_DATA_ENC_REQ"})};
+  for (int row : {1, 3, 4, 5, 6, 7, 8}) actions.push_back(clickRow("td.list", row));
+  actions.push_back(clickRow("gsm.list", 0));
+  actions.push_back(click("ok"));
+  ScriptedHost scripted(dialogScript("CPhyFaFilterDlg", actions));
+  EXPECT_EQ(layer1Filter(), qt);
 }
 
 }  // namespace

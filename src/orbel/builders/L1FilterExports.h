@@ -9,3 +9,10 @@
 // when none is stored; no dialog. Null when `length` is null; *length is
 // 1128 on success and 0 when the block cannot be allocated.
 ORBEL_EXPORT unsigned char* GetPhyFaFilterDefault(unsigned int* length);
+
+// Shows a layer-1 filter dialog (the basic one while feature switch 124 is on
+// or host module 47, 42 or 41 is present, the full one otherwise) and returns
+// the confirmed configuration, 1128 bytes through *length. Null without a
+// dialog when `length` is null; null with *length unchanged when the dialog
+// is not confirmed.
+ORBEL_EXPORT unsigned char* GetPhyFaFilter(unsigned int* length);

@@ -112,4 +112,12 @@ PhyFaFilterConfig lastOrDefaultPhyFaFilterConfig() {
   return kBuiltInDefault;
 }
 
+void storeLastPhyFaFilterConfig(const PhyFaFilterConfig& config) {
+  tk::Toolkit* toolkit = tk::installedToolkit();
+  if (toolkit == nullptr) return;
+  const PhyFaFilterBytes bytes = toBytes(config);
+  toolkit->profile().writeBinary(kLastPhyFaConfigSection, kLastPhyFaConfigKey,
+                                 std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
 }  // namespace orbel

@@ -16,4 +16,7 @@ const PhyFaFilterConfig& builtInPhyFaFilterConfig();
 // for it; otherwise (absent, another length, no toolkit) the built-in default.
 PhyFaFilterConfig lastOrDefaultPhyFaFilterConfig();
 
+// Makes `config` the stored last configuration; nothing without a toolkit.
+void storeLastPhyFaFilterConfig(const PhyFaFilterConfig& config);
+
 }  // namespace orbel
