@@ -24,7 +24,8 @@ TEST(ScenarioDecoder, DecodesEveryCommandOfAListAndASingleCommand) {
   scenario.append(orbel::CreateScenarioCommand(1, "CC_DISCONNECT", orbel::kScenarioSimulate, 26, kDisconnect));
   scenario.append(orbel::CreateScenarioCommand(2, "junk", orbel::kScenarioWait, 3));
   const std::string list = decodedText(scenario.serialize());
-  for (const char* part : {"scenario file of 2 commands", "[1] name", "CC_DISCONNECT", "[1] transactionIdentifier: 2",
+  for (const char* part : {"scenario file of 2 commands", "[1] name", "CC_DISCONNECT", "[1] parameter: P_CC_DISCONNECT_PARAM",
+                           "transactionIdentifier: 2", "[1] peer-data length: 0",
                            "[2] kind", "1 (等待)", "[2] message: "})
     EXPECT_TRUE(shows(list, part)) << part << "\n" << list;
 

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "host/CPsdlMBTree.h"
-#include "orbel/Export.h"
 #include "orbel/primitive/KovaScenario.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
@@ -24,7 +23,7 @@ namespace CPsdlSystem_ns {
 struct tVLink;
 }
 
-class ORBEL_EXPORT CPrimtiveCtrlDlg : public tk::CDialog {
+class CPrimtiveCtrlDlg : public tk::CDialog {
  public:
   explicit CPrimtiveCtrlDlg(tk::CWnd* parent = nullptr);
   ~CPrimtiveCtrlDlg() override;

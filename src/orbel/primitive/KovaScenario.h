@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "orbel/Export.h"
 #include "orbel/primitive/ScenarioCommand.h"
 
 namespace orbel {
@@ -24,7 +23,7 @@ inline constexpr std::size_t kScenarioFileLimit = std::size_t(256) << 20;
 
 }  // namespace orbel
 
-class ORBEL_EXPORT CKovaScenario {
+class CKovaScenario {
  public:
   std::size_t size() const { return commands_.size(); }
   bool empty() const { return commands_.empty(); }
