@@ -67,7 +67,7 @@ std::variant<ScenarioCommandPtr, ReadRefusal> ReadScenarioCommand(ByteReader& in
   const auto name = in.bytes(kScenarioNameField);
   const auto kind = in.u32LE();
   const auto dataLength = in.u32LE();
-  if (!dataLength) return ReadRefusal{ReadFault::Truncated, "the record's head is cut off"};
+  if (!sequence || !name || !kind || !dataLength) return ReadRefusal{ReadFault::Truncated, "the record's head is cut off"};
   const auto nameEnd = std::find(name->begin(), name->end(), 0);
   if (nameEnd == name->end()) return ReadRefusal{ReadFault::Malformed, "the command name has no terminator"};
   const auto signedKind = static_cast<std::int32_t>(*kind);

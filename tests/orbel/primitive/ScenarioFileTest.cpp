@@ -117,6 +117,8 @@ TEST(ScenarioCommand, ReadRefusesEveryBrokenRecord) {
     orbel::ReadFault fault;
   } cases[] = {
       {"head cut off", good.substr(0, 267), orbel::ReadFault::Truncated},
+      // A failed read does not move the reader: the name must not be skipped.
+      {"shorter than the name", good.substr(0, 26), orbel::ReadFault::Truncated},
       {"data cut off", good.substr(0, 524), orbel::ReadFault::Truncated},
       {"padding cut off", goldenBytes("d1.ksc").substr(0, 523), orbel::ReadFault::Truncated},
       {"kind 2", withWord(260, 2), orbel::ReadFault::Malformed},
