@@ -314,10 +314,15 @@ void CPrimtiveCtrlDlg::OnOpenList() {
     m_commandList.deleteAllItems();
     m_tree.DeleteAllItems();
     clearPeerData();
+    m_selected = -1;
   }
   markModified(false);
   orbel::KovaFileDialog fileDialog(true, orbel::kScenarioListExtension, "", kListFilter, this);
-  if (fileDialog.DoModal() != tk::IDOK) return;
+  if (fileDialog.DoModal() != tk::IDOK) {
+    // The list control keeps showing the commands that are still held.
+    listCommands();
+    return;
+  }
   releaseVariable();
   m_tree.DeleteAllItems();
   m_commands.clear();

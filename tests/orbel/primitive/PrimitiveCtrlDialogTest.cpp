@@ -237,6 +237,12 @@ TEST_F(PrimitiveCtrlDialog, SingleCommandsAndListsGoToFilesAndBack) {
                        {path("out.kscl"), path("bad.ksc"), path("again.kscl")});
   ASSERT_EQ(opened.messages.size(), 1u);
   EXPECT_EQ(load("again.kscl").size(), 3u);
+
+  // Open list cancelled after a change: the question, then the commands still held stay listed and selectable.
+  Outcome cancelled = run({selectRow(1), click("update"), click("open.list"), selectRow(2), click("save.list")},
+                          {std::nullopt, std::nullopt, path("kept.kscl")}, {tk::IDOK});
+  EXPECT_TRUE(cancelled.errors.empty()) << cancelled.errors.front();
+  EXPECT_EQ(load("kept.kscl").size(), 3u);
 }
 
 TEST_F(PrimitiveCtrlDialog, ExportWritesTheTclScript) {
