@@ -22,6 +22,7 @@ set(ORBEL_PUBLIC_HEADERS
   orbel/builders/L2ConfigExports.h
   orbel/builders/ParamConfigExports.h
   orbel/builders/PrimitiveExports.h
+  orbel/builders/ScenarioExports.h
   orbel/catalogue/ModuleCatalogue.h
   orbel/config/COtherParamCfgDlg.h
   orbel/config/SaveAmrVpParam.h

@@ -168,6 +168,11 @@ void MainWindow::buildMenus() {
                                      "Filter and primitive files (*.flt_HLS *.flt_L1 *.pcf);;All files (*)");
     if (!path.isEmpty()) decodeFile(path);
   });
+  file->addAction("Open a &scenario...", this, [this] {
+    const QString path = QFileDialog::getOpenFileName(this, "Open a scenario", QString(),
+                                                      "Scenario files (*.kscl);;All files (*)");
+    if (!path.isEmpty()) openScenario(path);
+  });
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
 
@@ -270,6 +275,14 @@ void MainWindow::showArguments(const runner::ExportInfo* info) {
       continue;
     }
     auto* edit = new QLineEdit;
+    if (parameter.text) {
+      edit->setPlaceholderText(text(parameter.meaning));
+      edit->setToolTip(tip);
+      connect(edit, &QLineEdit::returnPressed, this, [this] { runSelected(); });
+      arguments_->addRow(text(parameter.name) + ":", edit);
+      argumentEdits_[name] = edit;
+      continue;
+    }
     const QString fallback = QString::fromStdString(runner::formatArgument(parameter, parameter.fallback));
     edit->setPlaceholderText("default: " + fallback + " (" + text(parameter.meaning) + ")");
     edit->setToolTip(tip + QString("\n%1 to %2, decimal or 0x hex")
@@ -308,6 +321,10 @@ runner::ExportCall MainWindow::callFromForm(std::string& error) const {
   for (const auto& [name, edit] : argumentEdits_) {
     const std::string given = edit->text().trimmed().toStdString();
     if (given.empty()) continue;
+    if (runner::findParameter(*selected_, name)->text) {
+      call.texts[name] = edit->text().toStdString();
+      continue;
+    }
     std::optional<runner::ArgValue> value = runner::readArgument(*runner::findParameter(*selected_, name), given, error);
     if (value) call.args[name] = *value;
   }
@@ -348,6 +365,12 @@ void MainWindow::runSelected() {
     recordNext_->setChecked(false);
     saveRecording(*selected_, call);
   }
+}
+
+void MainWindow::openScenario(const QString& path) {
+  if (!selectExport("ScenarioFileCreate")) return;
+  if (QLineEdit* edit = argumentEdit("path")) edit->setText(path);
+  runSelected();
 }
 
 void MainWindow::decodeFile(const QString& path) {

@@ -41,6 +41,8 @@ class MainWindow : public QMainWindow {
   QString resultText() const;
   // Shows a file's bytes and every field the decoder names (File menu).
   void decodeFile(const QString& path);
+  // Runs the scenario editor on a scenario file (File menu).
+  void openScenario(const QString& path);
   // The argument field of a number parameter, or the box of a flag, of the
   // selected export; null when it has no such parameter.
   QLineEdit* argumentEdit(const std::string& name) const;

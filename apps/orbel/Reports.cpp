@@ -139,7 +139,8 @@ void printExports(std::ostream& out) {
     out << std::left << std::setw(32) << info.name << std::setw(14) << info.group << info.summary << "\n    "
         << info.signature << '\n';
     for (const runner::Parameter& parameter : info.parameters)
-      out << "    --arg " << parameter.name << " (default " << runner::formatArgument(parameter, parameter.fallback)
+      out << "    --arg " << parameter.name << " ("
+          << (parameter.text ? "a text" : "default " + runner::formatArgument(parameter, parameter.fallback))
           << "): " << parameter.meaning << '\n';
   }
 }

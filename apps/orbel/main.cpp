@@ -55,6 +55,10 @@ runner::ExportCall makeCall(const runner::ExportInfo& info, const std::vector<st
     if (equals == std::string::npos) throw CLI::ValidationError("--arg", "expected NAME=VALUE, got " + arg);
     const runner::Parameter* parameter = runner::findParameter(info, name);
     if (parameter == nullptr) throw CLI::ValidationError("--arg", std::string(info.name) + " has no parameter " + name);
+    if (parameter->text) {
+      call.texts[name] = arg.substr(equals + 1);
+      continue;
+    }
     std::string wrong;
     std::optional<runner::ArgValue> value = runner::readArgument(*parameter, arg.substr(equals + 1), wrong);
     if (!value) throw CLI::ValidationError("--arg", wrong);

@@ -6,6 +6,7 @@
 #include "decode/L1Formats.h"
 #include "decode/L2Formats.h"
 #include "decode/PrimitiveFormats.h"
+#include "decode/ScenarioFormats.h"
 
 namespace orbel {
 namespace {
@@ -24,6 +25,8 @@ constexpr std::array kFormats{
     FormatDecoder{"l2state", looksLikeL2ConfigState, decodeL2ConfigStateFormat},
     FormatDecoder{"l2record", looksLikeL2SapRecord, decodeL2SapRecordFormat},
     FormatDecoder{"pcf", looksLikePcfFile, decodePcfFile},
+    FormatDecoder{"kscl", looksLikeScenarioFile, decodeScenarioFile},
+    FormatDecoder{"ksc", looksLikeScenarioCommandFile, decodeScenarioCommandFile},
     FormatDecoder{"diag", always, decodeDiagMessage},
 };
 

@@ -28,6 +28,7 @@ struct ExportCall {
   std::map<std::string, ArgValue> args;  // by parameter name; booleans as 0 and 1
   std::uint32_t initialLength = 0;           // *len on entry
   bool nullLength = false;                   // pass a null length pointer
+  std::map<std::string, std::string> texts;  // text parameters (a path) by name
 };
 
 // A value an export stored for its caller, typed as the variable it went
@@ -57,6 +58,7 @@ struct Parameter {
   ArgValue max = 1;
   bool flag = false;   // true or false
   bool inOut = false;  // the export stores a new value through it, reported in `out` under its name
+  bool text = false;   // a text (a path), given as is and kept in ExportCall::texts
 };
 
 // A parameter of C++ type T.
@@ -74,6 +76,13 @@ constexpr Parameter parameterOf(std::string_view name, std::string_view meaning,
     };
     return {name, meaning, value(fallback), value(std::numeric_limits<T>::min()), value(std::numeric_limits<T>::max())};
   }
+}
+
+// A text parameter; not given, the export receives the empty text.
+constexpr Parameter textParameter(std::string_view name, std::string_view meaning) {
+  Parameter parameter{name, meaning};
+  parameter.text = true;
+  return parameter;
 }
 
 constexpr Parameter inOut(Parameter parameter) {

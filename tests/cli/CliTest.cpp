@@ -673,3 +673,40 @@ TEST_F(Cli, Layer1FilterFilesCompareAndRoundTripThroughText) {
 }
 
 }  // namespace
+
+// A newcomer's scenario round: a command selected, peer data added, updated,
+// the list saved and exported as a script, and the saved file decoded.
+TEST_F(Cli, EditsSavesExportsAndDecodesAScenario) {
+  // RRC_CONNECTION_REQUEST with its default parameter, once to simulate and once to wait for.
+  const unsigned char request[] = {0x22, 0x00, 0xFF, 0x00, 0x02, 0x00, 0xCA, 0x32, 0x00, 0x00, 0xB2, 0x36,
+                                   0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x61, 0x0C, 0x80, 0x04,
+                                   0x28, 0x6C, 0xB0, 0xE1, 0x3E, 0x20, 0x00, 0x00, 0x00, 0x00};
+  std::string list("KSCO file 0.75\0\0\2\0\0\0\0\0\0\0", 24);
+  for (char kind : {'\0', '\1'}) {
+    std::string record(524, '\0');
+    record[0] = 1;
+    record.replace(4, 7, "request");
+    record[260] = kind;
+    record[264] = sizeof request;
+    record.replace(268, sizeof request, reinterpret_cast<const char*>(request), sizeof request);
+    list += record;
+  }
+  const std::string start = file("start.kscl", list);
+  const std::string saved = (folder_ / "saved.kscl").string();
+  const std::string script = (folder_ / "play.tcl").string();
+  const std::string edit = file("edit.json", R"({"dialogs":[{"expect":"CPrimtiveCtrlDlg","do":[
+      {"selectItem":"commands","row":0},{"click":"peer.on"},{"set":"peer","text":"1,2"},{"click":"update"},
+      {"click":"save.list"},{"click":"export"},{"click":"ok"}]}],
+      "files":[")" + saved + R"(",")" + script + R"("]})");
+  Result result = orbel("run ScenarioFileCreate --arg path=" + start + " --script " + edit);
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find("returned: 0"), std::string::npos) << result.output;
+  std::ifstream in(script, std::ios::binary);
+  const std::string tcl(std::istreambuf_iterator<char>(in), {});
+  EXPECT_EQ(tcl.rfind("NewBuffer your_peer 0x1,0x2\n", 0), 0u) << tcl;
+
+  result = orbel("decode " + saved);
+  EXPECT_EQ(result.status, 0) << result.output;
+  for (const char* part : {"scenario file of 2 commands", "[1] name", "[2] kind", "[1] peer-data length: 2"})
+    EXPECT_NE(result.output.find(part), std::string::npos) << part << '\n' << result.output;
+}
