@@ -15,5 +15,6 @@ void addL2ConfigExports(std::vector<ExportInfo>& table);
 void addSimExports(std::vector<ExportInfo>& table);
 void addSearchExports(std::vector<ExportInfo>& table);
 void addPrimitiveExports(std::vector<ExportInfo>& table);
+void addSaveAsExports(std::vector<ExportInfo>& table);
 
 }  // namespace orbel::runner

@@ -18,6 +18,7 @@ const std::vector<ExportInfo>& table() {
     addL2ConfigExports(all);
     addSearchExports(all);
     addPrimitiveExports(all);
+    addSaveAsExports(all);
     return all;
   }();
   return exports;
