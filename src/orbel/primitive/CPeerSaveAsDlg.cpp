@@ -14,6 +14,7 @@
 #include "orbel/diag/NumberText.h"
 #include "orbel/primitive/DisplayFilterValues.h"
 #include "orbel/ui/KovaFileDialog.h"
+#include "toolkit/Toolkit.h"
 
 namespace {
 
@@ -196,7 +197,11 @@ void CPeerSaveAsDlg::OnTextCheck() {
 
 void CPeerSaveAsDlg::OpenTextPanel() {
   m_textPanel = std::make_unique<CSaveCfgDlg>(m_textChoice, this);
-  if (!m_textPanel->Create()) m_textPanel.reset();
+  if (!m_textPanel->Create()) {
+    m_textPanel.reset();
+    return;
+  }
+  if (tk::Toolkit* toolkit = tk::installedToolkit()) toolkit->glueBelow(*m_textPanel, *this);
 }
 
 void CPeerSaveAsDlg::CloseTextPanel() {
