@@ -195,7 +195,9 @@ TEST_F(PeerSaveAs, TextPanelChoices) {
          EXPECT_EQ(std::tuple(info.textFlag, info.textForm, info.textX, info.textY), std::tuple(1u, 1u, 1u, 0u));
          EXPECT_EQ(info.contentFlags, (std::array<std::uint32_t, 8>{7, 7, 7, 7, 7, 7, 7, 7}));
        }},
-      {"Y", {click("y")}, [](const SaveAsInfo& info) { EXPECT_EQ(std::tuple(info.textX, info.textY), std::tuple(0u, 1u)); }},
+      {"Y",
+       {click("y")},
+       [](const SaveAsInfo& info) { EXPECT_EQ(std::tuple(info.textX, info.textY), std::tuple(0u, 1u)); }},
       {"second form",
        {click("textform.2"), click("second.2")},
        [](const SaveAsInfo& info) {
