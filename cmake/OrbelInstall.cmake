@@ -59,6 +59,10 @@ set(ORBEL_PUBLIC_HEADERS
   orbel/search/CTrcSrchDlg.h
   orbel/search/SearchRecord.h
   toolkit/TabControl.h
+  orbel/builders/SaveAsExports.h
+  orbel/primitive/SaveAsInfo.h
+  orbel/config/L2ConfigLayout.h
+  orbel/config/L2SapTables.h
 )
 set(ORBEL_QT_PUBLIC_HEADERS toolkit-qt/QtToolkit.h toolkit-qt/SessionRecorder.h)
 

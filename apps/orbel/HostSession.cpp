@@ -91,7 +91,8 @@ void applyHostOptions(const HostOptions& options, const tk::HostState& recorded,
   HostModules::Instance().ApplyState({});
   for (const std::string& name : options.absentModules)
     if (!HostModules::Instance().SetPresent(name, false))
-      throw std::runtime_error("--absent-module: no host module named \"" + name + "\" (hls-filter, save-as)");
+      throw std::runtime_error("--absent-module: no host module named \"" + name +
+                               "\" (hls-filter, save-as, prim-view)");
   if (profile != nullptr && !options.profilePath.empty()) {
     std::string error = tk::loadIniFile(options.profilePath, *profile);
     if (!error.empty()) throw DataError(error);

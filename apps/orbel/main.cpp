@@ -100,7 +100,7 @@ void addHostOptions(CLI::App& command, cli::HostOptions& host) {
                      "folder of the application folders (default: $XDG_DATA_HOME/orbel, else ~/.local/share/orbel)");
   command.add_flag("--without-gsm-codec", host.withoutGsmCodec, "the host's GSM codec is absent (no \"GSM\" family)");
   command.add_option("--absent-module", host.absentModules,
-                     "a filter module the host has not loaded: hls-filter or save-as (default: both loaded)");
+                     "a host module the host has not loaded: hls-filter, save-as or prim-view (default: all loaded)");
   command.add_option("--state", host.statePath,
                      "JSON file of the objects the host keeps between calls (read, then written)");
 }

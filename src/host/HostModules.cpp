@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "orbel/primitive/CPeerSaveAsDlg.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Dialog.h"
 
@@ -36,18 +37,27 @@ class FilterModule final : public IKovaFilterHLS {
 class SaveAsModule final : public IKovaSaveAs {
  public:
   void InitFilterDialog(tk::CDialog& dialog) override { fillFilterTypes(dialog); }
+  int RunPeerSaveAs(CPeerSaveAsDlg& dialog, SaveAsInfo* info) override {
+    dialog.m_pInfo = info;
+    return dialog.DoModal() == tk::IDOK ? 1 : 0;
+  }
 };
+
+class PrimViewModule final : public IPrimView {};
 
 FilterModule filterModule;
 SaveAsModule saveAsModule;
+PrimViewModule primViewModule;
 
 }  // namespace
 
-// Both modules are loaded until the host program says otherwise.
+// Every module is loaded until the host program says otherwise.
 template <>
 IKovaFilterHLS* ModuleLib<IKovaFilterHLS>::sm_Instance = &filterModule;
 template <>
 IKovaSaveAs* ModuleLib<IKovaSaveAs>::sm_Instance = &saveAsModule;
+template <>
+IPrimView* ModuleLib<IPrimView>::sm_Instance = &primViewModule;
 
 HostModules& HostModules::Instance() {
   static HostModules modules;
@@ -55,12 +65,14 @@ HostModules& HostModules::Instance() {
 }
 
 HostModules::State HostModules::CurrentState() const {
-  return {ModuleLib<IKovaFilterHLS>::sm_Instance != nullptr, ModuleLib<IKovaSaveAs>::sm_Instance != nullptr};
+  return {ModuleLib<IKovaFilterHLS>::sm_Instance != nullptr, ModuleLib<IKovaSaveAs>::sm_Instance != nullptr,
+          ModuleLib<IPrimView>::sm_Instance != nullptr};
 }
 
 void HostModules::ApplyState(State state) {
   ModuleLib<IKovaFilterHLS>::sm_Instance = state.hlsFilter ? &filterModule : nullptr;
   ModuleLib<IKovaSaveAs>::sm_Instance = state.saveAs ? &saveAsModule : nullptr;
+  ModuleLib<IPrimView>::sm_Instance = state.primView ? &primViewModule : nullptr;
 }
 
 bool HostModules::SetPresent(std::string_view name, bool present) {
@@ -69,6 +81,8 @@ bool HostModules::SetPresent(std::string_view name, bool present) {
     state.hlsFilter = present;
   else if (name == kSaveAsName)
     state.saveAs = present;
+  else if (name == kPrimViewName)
+    state.primView = present;
   else
     return false;
   ApplyState(state);

@@ -1,9 +1,10 @@
-// The host modules that the filter dialogs hand themselves to while they
-// initialise, reached through ModuleLib<...>::sm_Instance (null when the host
-// has not loaded the module), and the stand-ins this host loads: both fill a
-// filter dialog's filter-type list. The host program makes either module
-// absent (CLI --absent-modules, the Qt host's settings); both are present
-// by default.
+// The host modules the library reaches through ModuleLib<...>::sm_Instance
+// (null when the host has not loaded the module), and the stand-ins this host
+// loads: the filter and save-as modules fill a filter dialog's filter-type
+// list, the save-as module runs the peer save-as dialog, and the
+// primitive-view module is only asked whether it is there. The host program
+// makes any of them absent (CLI --absent-module, the Qt host's settings); all
+// are present by default.
 #pragma once
 
 #include <string_view>
@@ -11,6 +12,8 @@
 namespace tk {
 class CDialog;
 }
+class CPeerSaveAsDlg;
+struct SaveAsInfo;
 
 // Where a host module's instance is found: null while the module is absent.
 // Each module's instance is defined where its stand-in lives.
@@ -31,33 +34,47 @@ class IKovaFilterHLS {
   ~IKovaFilterHLS() = default;
 };
 
-// The host's save-as module, as far as the filter dialog calls it: when the
-// HLS-filter module is absent it fills the filter-type list the same way.
+// The host's save-as module, as far as the library calls it: when the
+// HLS-filter module is absent it fills the filter dialog's filter-type list
+// the same way, and it runs the peer save-as dialog on the caller's block.
 class IKovaSaveAs {
  public:
   virtual void InitFilterDialog(tk::CDialog& dialog) = 0;
+  // Points `dialog` at `info`, runs it modally and returns 1 for OK, else 0.
+  virtual int RunPeerSaveAs(CPeerSaveAsDlg& dialog, SaveAsInfo* info) = 0;
 
  protected:
   ~IKovaSaveAs() = default;
+};
+
+// The host's primitive-view module: the library only asks whether it is loaded.
+class IPrimView {
+ protected:
+  ~IPrimView() = default;
 };
 
 template <>
 IKovaFilterHLS* ModuleLib<IKovaFilterHLS>::sm_Instance;
 template <>
 IKovaSaveAs* ModuleLib<IKovaSaveAs>::sm_Instance;
+template <>
+IPrimView* ModuleLib<IPrimView>::sm_Instance;
 
-// Which of the two modules the host has loaded.
+// Which of the modules the host has loaded.
 class HostModules {
  public:
   static HostModules& Instance();
 
-  // The names the host programs use for them: "hls-filter", "save-as".
+  // The names the host programs use for them: "hls-filter", "save-as",
+  // "prim-view".
   static constexpr std::string_view kHlsFilterName = "hls-filter";
   static constexpr std::string_view kSaveAsName = "save-as";
+  static constexpr std::string_view kPrimViewName = "prim-view";
 
   struct State {
     bool hlsFilter = true;
     bool saveAs = true;
+    bool primView = true;
   };
   State CurrentState() const;
   void ApplyState(State state);

@@ -16,5 +16,6 @@ void addSimExports(std::vector<ExportInfo>& table);
 void addSearchExports(std::vector<ExportInfo>& table);
 void addPrimitiveExports(std::vector<ExportInfo>& table);
 void addScenarioExports(std::vector<ExportInfo>& table);
+void addSaveAsExports(std::vector<ExportInfo>& table);
 
 }  // namespace orbel::runner

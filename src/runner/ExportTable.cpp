@@ -19,6 +19,7 @@ const std::vector<ExportInfo>& table() {
     addSearchExports(all);
     addPrimitiveExports(all);
     addScenarioExports(all);
+    addSaveAsExports(all);
     return all;
   }();
   return exports;

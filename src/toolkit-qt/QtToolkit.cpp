@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDebug>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -81,6 +82,30 @@ bool acceptsChosenFile(QFileDialog& dialog, const tk::FileDialogOptions& options
   return true;
 }
 
+// Moves a panel window below the window it watches whenever that one moves
+// or changes size; a child of the panel, so it ends with it.
+class GlueBelow final : public QObject {
+ public:
+  GlueBelow(QWidget& panel, QWidget& anchor) : QObject(&panel), panel_(panel), anchor_(anchor) {
+    anchor.installEventFilter(this);
+    place();
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &anchor_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) place();
+    return false;
+  }
+
+ private:
+  void place() {
+    const QRect anchor = anchor_.frameGeometry();
+    panel_.move(anchor.left(), anchor.bottom() + 1);
+  }
+
+  QWidget& panel_;
+  QWidget& anchor_;
+};
+
 }  // namespace
 
 QtToolkit::QtToolkit(const QString& profilePath)
@@ -142,6 +167,13 @@ bool QtToolkit::createModeless(tk::CDialog& dialog) {
   if (shown_) shown_(*window);
   modeless_[&dialog] = std::move(window);
   return true;
+}
+
+void QtToolkit::glueBelow(tk::CDialog& panel, tk::CDialog& anchor) {
+  const auto panelWindow = windows_.find(&panel);
+  const auto anchorWindow = windows_.find(&anchor);
+  if (panelWindow == windows_.end() || anchorWindow == windows_.end()) return;
+  new GlueBelow(*panelWindow->second, *anchorWindow->second);  // owned by the panel's window
 }
 
 void QtToolkit::showModeless(tk::CDialog& dialog, bool visible) {

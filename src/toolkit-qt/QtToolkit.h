@@ -34,6 +34,7 @@ class QtToolkit : public tk::Toolkit {
   void showModeless(tk::CDialog& dialog, bool visible) override;
   void destroyModeless(tk::CDialog& dialog) override;
   void abandonModeless(tk::CDialog& dialog) override;
+  void glueBelow(tk::CDialog& panel, tk::CDialog& anchor) override;
   int messageBox(tk::CDialog* owner, const std::string& text, const std::string& caption, unsigned style) override;
   std::optional<std::string> chooseFile(const tk::FileDialogRequest& request) override;
   void setClipboard(const std::string& text) override;

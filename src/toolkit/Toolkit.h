@@ -56,6 +56,14 @@ class Toolkit {
   // its controls are already gone. Ends the window without reading any
   // control and reports the owner's fault where the toolkit reports faults.
   virtual void abandonModeless(CDialog& dialog) = 0;
+  // Keeps the modeless window of `panel` glued below the window of `anchor`:
+  // left edges aligned, the panel's top at the anchor's bottom, the panel's
+  // size its own, now and whenever the anchor moves, until the panel ends.
+  // A toolkit without windows on a screen has nothing to place.
+  virtual void glueBelow(CDialog& panel, CDialog& anchor) {
+    (void)panel;
+    (void)anchor;
+  }
   virtual int messageBox(CDialog* owner, const std::string& text, const std::string& caption, unsigned style) = 0;
   // The chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;

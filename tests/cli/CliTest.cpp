@@ -212,6 +212,32 @@ TEST_F(Cli, GalleryScriptsRunOnTheirExportsWithoutScriptErrors) {
   EXPECT_GT(scripts, 0);
 }
 
+// The save-as block printed field by field, with the layer-2 dialog and the
+// text panel each taking the next script entry when they open.
+TEST_F(Cli, RunsThePeerSaveAsDialogWithItsSubDialogsAndPanel) {
+  const std::string target = (folder_ / "peer").string();
+  const std::string binary = file("b.json", R"({"dialogs":[
+      {"expect":"CPeerSaveAsDlg","do":[{"click":"range"},{"set":"range.first","text":"-3"},{"click":"l2.edit"},
+                                       {"click":"ok"}]},
+      {"expect":"CL2ConfigDlg","do":[{"click":"layer.mac"},{"click":"mac.0"},{"click":"ok"}]}],
+      "files":[")" + target + R"("]})");
+  Result result = orbel("run OrbelGetSaveAsInfo --features 113,114,116 --script " + binary);
+  EXPECT_EQ(result.status, 0) << result.output;
+  const std::vector<std::string> lines = {"returned: 1",       "out path: " + target + ".save", "out rangeFirst: -3",
+                                          "out l2EditFlag: 1", "out l2MacSap: 1010",            "out textFlag: 0"};
+  for (const std::string& line : lines)
+    EXPECT_NE(result.output.find(line + "\n"), std::string::npos) << line << '\n' << result.output;
+
+  const std::string text = file("t.json", R"({"dialogs":[
+      {"expect":"CPeerSaveAsDlg","do":[{"click":"text"},{"click":"ok"}]},
+      {"expect":"CSaveCfgDlg","do":[{"click":"content.5"},{"click":"z"}]}],
+      "files":[")" + target + R"(2"]})");
+  result = orbel("run OrbelGetSaveAsInfo --features 113,114,116 --script " + text);
+  EXPECT_EQ(result.status, 0) << result.output;
+  for (const std::string line : {"out textFlag: 1", "out textZ: 1", "out contentFlags: 0 0 0 0 0 0 0 0"})
+    EXPECT_NE(result.output.find(line + "\n"), std::string::npos) << line << '\n' << result.output;
+}
+
 TEST_F(Cli, RunsTheLayer1ExportsAsTheirHostDoes) {
   const std::string untick = file("c.json", R"({"dialogs":[{"expect":"PhyFaComSet","do":[
       {"click":"option"},{"click":"ok"}]}]})");
