@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "host/JsonDataFile.h"
+
 namespace {
 
 using nlohmann::json;
@@ -14,25 +16,10 @@ constexpr char kFormatName[] = "orbel-hls-filter-nodes";
 constexpr std::uint64_t kFormatVersion = 1;
 constexpr std::uint64_t kU32 = std::numeric_limits<std::uint32_t>::max();
 
-struct FileError {
-  std::string text;
-};
-
-[[noreturn]] void fail(const std::string& where, const std::string& what) { throw FileError{where + ": " + what}; }
-
-void expectOnly(const json& object, std::initializer_list<const char*> keys, const std::string& where) {
-  if (!object.is_object()) fail(where, "an object is expected");
-  for (const auto& [key, value] : object.items()) {
-    bool known = false;
-    for (const char* allowed : keys) known = known || key == allowed;
-    if (!known) fail(where, "unexpected \"" + key + "\"");
-  }
-}
-
-const json* find(const json& object, const char* key) {
-  auto found = object.find(key);
-  return found == object.end() ? nullptr : &*found;
-}
+using orbel::datafile::expectOnly;
+using orbel::datafile::fail;
+using orbel::datafile::FileError;
+using orbel::datafile::find;
 
 // A JSON integer, or a string of decimal digits or of "0x" and hexadecimal
 // digits.

@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "host/JsonDataFile.h"
+
 namespace {
 
 using nlohmann::json;
@@ -14,25 +16,10 @@ constexpr char kFormatName[] = "orbel-sim-definitions";
 constexpr std::uint32_t kFormatVersion = 1;
 constexpr std::uint32_t kProtocolStackGroup = 13002;
 
-struct FileError {
-  std::string text;
-};
-
-[[noreturn]] void fail(const std::string& where, const std::string& what) { throw FileError{where + ": " + what}; }
-
-void expectOnly(const json& object, std::initializer_list<const char*> keys, const std::string& where) {
-  if (!object.is_object()) fail(where, "an object is expected");
-  for (const auto& [key, value] : object.items()) {
-    bool known = false;
-    for (const char* allowed : keys) known = known || key == allowed;
-    if (!known) fail(where, "unexpected \"" + key + "\"");
-  }
-}
-
-const json* find(const json& object, const char* key) {
-  auto found = object.find(key);
-  return found == object.end() ? nullptr : &*found;
-}
+using orbel::datafile::expectOnly;
+using orbel::datafile::fail;
+using orbel::datafile::FileError;
+using orbel::datafile::find;
 
 const json& require(const json& object, const char* key, const std::string& where) {
   const json* value = find(object, key);

@@ -181,7 +181,7 @@ TEST(PsdlDescriptionFile, RefusesMalformedDescriptionsWithThePlace) {
     return R"({"format": "orbel-primitive-descriptions", "version": 1, "types": )" + types + R"(, "primitives": )" +
            primitives + "}";
   };
-  const auto field = [&](std::string spec) { return wrapped(R"([{"name": "T", "fields": [)" + spec + "]}]"); };
+  const auto field = [&](std::string fieldJson) { return wrapped(R"([{"name": "T", "fields": [)" + fieldJson + "]}]"); };
   const struct {
     std::string text;
     std::string error;

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "host/JsonDataFile.h"
 #include "host/codec/PsdlValue.h"
 
 namespace psdl {
@@ -21,25 +22,10 @@ constexpr int kMaximumElementDepth = 8;
 constexpr std::int64_t kMaximumArrayCount = 1024;
 constexpr unsigned kMaximumPrefixBits = 16;
 
-struct FileError {
-  std::string text;
-};
-
-[[noreturn]] void fail(const std::string& where, const std::string& what) { throw FileError{where + ": " + what}; }
-
-void expectOnly(const json& object, std::initializer_list<const char*> keys, const std::string& where) {
-  if (!object.is_object()) fail(where, "an object is expected");
-  for (const auto& [key, value] : object.items()) {
-    bool known = false;
-    for (const char* allowed : keys) known = known || key == allowed;
-    if (!known) fail(where, "unexpected \"" + key + "\"");
-  }
-}
-
-const json* find(const json& object, const char* key) {
-  auto found = object.find(key);
-  return found == object.end() ? nullptr : &*found;
-}
+using orbel::datafile::expectOnly;
+using orbel::datafile::fail;
+using orbel::datafile::FileError;
+using orbel::datafile::find;
 
 // A JSON integer, or a string of decimal digits or "0x" and hex digits, with
 // an optional leading "-".
