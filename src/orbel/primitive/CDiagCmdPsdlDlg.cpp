@@ -3,7 +3,6 @@
 #include <variant>
 
 #include "host/Clipboard.h"
-#include "host/PsdlStrToInt.h"
 #include "host/StringTable.h"
 #include "host/codec/Psdl.h"
 #include "orbel/builders/ModuleLifetime.h"
@@ -17,8 +16,6 @@
 namespace {
 
 constexpr unsigned kCodecOrFileFailure = 11446;
-constexpr char kResetSpareBits[] = "0x00";
-constexpr std::size_t kFreePduReadLimit = 255;
 
 struct ColumnSpec {
   const char* title;
@@ -93,30 +90,22 @@ bool CDiagCmdPsdlDlg::OnInitDialog() {
   m_tree.SetStyle(kTreeStyle);
   for (const ColumnSpec& column : kColumns) m_tree.InsertColumn(column.title, column.format, column.width, -1, 0, 0);
   PsdlDisplayToMBTree(m_link, m_varName.c_str(), &m_tree);
-  m_freePduEdit.setText(kResetSpareBits);
+  m_freePduEdit.setText(orbel::kResetSpareBitsText);
   return true;
 }
 
 void CDiagCmdPsdlDlg::OnChangePsdlCmdPeerEdit() {
   m_peerText = m_peerEdit.text();
-  if (m_peerText.empty()) return;
-  orbel::PeerParse parsed = orbel::parsePeerText(m_peerText);
-  if (!parsed.refusal.empty()) MessageBox(parsed.refusal, {}, tk::MB_OK | tk::MB_ICONWARNING);
-  if (parsed.bytes) m_peerData = std::move(parsed.bytes);
+  const std::string refusal = orbel::readPeerEdit(m_peerText, m_peerData);
+  if (!refusal.empty()) MessageBox(refusal, {}, tk::MB_OK | tk::MB_ICONWARNING);
 }
 
 void CDiagCmdPsdlDlg::OnPsdlCmdDlgPeerCheckBtn() { m_peerFlag = !m_peerFlag; }
 
 void CDiagCmdPsdlDlg::OnChangeDiagCmdPsdlFreePduEdit() {
-  const std::string text = m_freePduEdit.text().substr(0, kFreePduReadLimit);
-  unsigned int value = 0;
-  int sign = 1;
-  if (PsdlStrToInt(text.c_str(), static_cast<int>(text.size()), &value, &sign) == 0) {
-    m_spareBits = value;
-    return;
-  }
-  m_spareBits = 0;
-  m_freePduEdit.setText(kResetSpareBits);
+  const std::optional<std::uint32_t> bits = orbel::readSpareBitsText(m_freePduEdit.text());
+  m_spareBits = bits.value_or(0);
+  if (!bits) m_freePduEdit.setText(orbel::kResetSpareBitsText);
 }
 
 void CDiagCmdPsdlDlg::OnSave() {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "host/PsdlStrToInt.h"
 #include "host/StringTable.h"
 #include "host/codec/Psdl.h"
 #include "orbel/builders/ModuleLifetime.h"
@@ -18,8 +17,6 @@ namespace {
 constexpr unsigned kCodecOrFileFailure = 11446;
 constexpr char kSaveQuestion[] = "是否保存当前的流程？";
 constexpr char kSpareBitsCaption[] = "数据包空余bit数";
-constexpr char kResetSpareBits[] = "0x00";
-constexpr std::size_t kSpareBitsReadLimit = 255;
 constexpr char kCommandFilter[] = "kova scenario command (*.ksc)|*.ksc||";
 constexpr char kListFilter[] = "kova scenario command list (*.kscl)|*.kscl||";
 constexpr char kScriptFilter[] = "tcl test script (*.tcl)|*.tcl||";
@@ -419,24 +416,16 @@ void CPrimtiveCtrlDlg::OnCancel() {
 
 void CPrimtiveCtrlDlg::OnChangePeerEdit() {
   m_peerText = m_peerEdit.text();
-  if (m_peerText.empty()) return;
-  orbel::PeerParse parsed = orbel::parsePeerText(m_peerText);
-  if (!parsed.refusal.empty()) MessageBox(parsed.refusal, {}, tk::MB_OK | tk::MB_ICONWARNING);
-  if (parsed.bytes) m_peerData = std::move(parsed.bytes);
+  const std::string refusal = orbel::readPeerEdit(m_peerText, m_peerData);
+  if (!refusal.empty()) MessageBox(refusal, {}, tk::MB_OK | tk::MB_ICONWARNING);
 }
 
 void CPrimtiveCtrlDlg::OnPeerCheckBtn() { m_peerFlag = !m_peerFlag; }
 
 void CPrimtiveCtrlDlg::OnChangeSpareBitsEdit() {
-  const std::string text = m_spareBitsEdit.text().substr(0, kSpareBitsReadLimit);
-  unsigned int value = 0;
-  int sign = 1;
-  if (PsdlStrToInt(text.c_str(), static_cast<int>(text.size()), &value, &sign) == 0) {
-    m_spareBits = value;
-    return;
-  }
-  m_spareBits = 0;
-  m_spareBitsEdit.setText(kResetSpareBits);
+  const std::optional<std::uint32_t> bits = orbel::readSpareBitsText(m_spareBitsEdit.text());
+  m_spareBits = bits.value_or(0);
+  if (!bits) m_spareBitsEdit.setText(orbel::kResetSpareBitsText);
 }
 
 void CPrimtiveCtrlDlg::clearPeerData() {

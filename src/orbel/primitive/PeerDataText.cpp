@@ -27,4 +27,20 @@ PeerParse parsePeerText(std::string_view text) {
   return {std::move(bytes), {}};
 }
 
+std::string readPeerEdit(std::string_view text, std::optional<std::vector<std::uint8_t>>& peerData) {
+  if (text.empty()) return {};
+  PeerParse parsed = parsePeerText(text);
+  if (parsed.bytes) peerData = std::move(parsed.bytes);
+  return parsed.refusal;
+}
+
+std::optional<std::uint32_t> readSpareBitsText(std::string_view text) {
+  constexpr std::size_t kReadLimit = 255;
+  const std::string read(text.substr(0, kReadLimit));
+  unsigned int value = 0;
+  int sign = 1;
+  if (PsdlStrToInt(read.c_str(), static_cast<int>(read.size()), &value, &sign) != 0) return std::nullopt;
+  return value;
+}
+
 }  // namespace orbel

@@ -27,4 +27,15 @@ struct PeerParse {
 // empty last number, which does not read.
 PeerParse parsePeerText(std::string_view text);
 
+// What a change of the peer-data edit does to the bytes the dialog holds: an
+// empty text and a text that does not read keep them, a text that reads
+// replaces them. Returns the message to show (text beyond the limits), or
+// an empty text.
+std::string readPeerEdit(std::string_view text, std::optional<std::vector<std::uint8_t>>& peerData);
+
+// The spare-bit edit: the text a field resets to when it does not read, and
+// the number its first 255 characters hold, or nothing when they do not read.
+inline constexpr char kResetSpareBitsText[] = "0x00";
+std::optional<std::uint32_t> readSpareBitsText(std::string_view text);
+
 }  // namespace orbel
