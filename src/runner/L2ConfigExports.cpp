@@ -12,21 +12,13 @@
 #include "runner/BuilderCall.h"
 #include "runner/ExportGroups.h"
 #include "runner/FilterHost.h"
+#include "runner/L2SelectionOut.h"
 
 namespace orbel::runner {
 namespace {
 
 constexpr Parameter kFromFile =
     parameterOf<int>("fromFile", "1 opens from L2Config.dat (all off without one), 0 from the caller's blocks");
-
-// "1101 1102 2300" for the ticked items, "none" when none is.
-template <std::size_t N>
-std::string tickedSaps(std::span<const std::uint32_t> saps, const std::array<std::uint32_t, N>& ticks) {
-  std::string text;
-  for (std::size_t item = 0; item < N; ++item)
-    if (ticks[item] != 0) text += (text.empty() ? "" : " ") + std::to_string(saps[item]);
-  return text.empty() ? "none" : text;
-}
 
 ExportOutcome runL2Config(const ExportCall& call) {
   std::array<std::uint8_t, kL2ConfigSummarySize> summary{};
@@ -42,36 +34,29 @@ ExportOutcome runL2Config(const ExportCall& call) {
   ExportOutcome outcome;
   outcome.returned = confirmed;
   outcome.out = {{"summary", std::vector<std::uint8_t>(summary.begin(), summary.end())},
-                 {"state", std::vector<std::uint8_t>(state.begin(), state.end())},
-                 {"macOn", number(fields.macOn)},
-                 {"rlcOn", number(fields.rlcOn)},
-                 {"pdcpOn", number(fields.pdcpOn)},
-                 {"bmcOn", number(fields.bmcOn)},
-                 {"saveAsDefault", number(fields.saveAsDefault)},
-                 {"macSap", tickedSaps(l2::kMacSaps, fields.macSap)},
-                 {"rlcSap", tickedSaps(l2::kRlcSaps, fields.rlcSap)},
-                 {"pdcpSap", tickedSaps(l2::kPdcpSaps, fields.pdcpSap)},
-                 {"bmcSap", number(fields.bmcSap)},
-                 {"macAllA", number(brief.macAllA)},
-                 {"macAllB", number(brief.macAllB)},
-                 {"rlcAllA", number(brief.rlcAllA)},
-                 {"rlcAllB", number(brief.rlcAllB)},
-                 {"rlcSubAllA", number(brief.rlcSubAllA)},
-                 {"rlcSubAllB", number(brief.rlcSubAllB)},
-                 {"pdcpAllA", number(brief.pdcpAllA)},
-                 {"pdcpAllB", number(brief.pdcpAllB)}};
+                 {"state", std::vector<std::uint8_t>(state.begin(), state.end())}};
+  appendL2Selection(outcome.out, "", fields);
+  outcome.out.insert(outcome.out.end(), {{"saveAsDefault", number(fields.saveAsDefault)},
+                                         {"macAllA", number(brief.macAllA)},
+                                         {"macAllB", number(brief.macAllB)},
+                                         {"rlcAllA", number(brief.rlcAllA)},
+                                         {"rlcAllB", number(brief.rlcAllB)},
+                                         {"rlcSubAllA", number(brief.rlcSubAllA)},
+                                         {"rlcSubAllB", number(brief.rlcSubAllB)},
+                                         {"pdcpAllA", number(brief.pdcpAllA)},
+                                         {"pdcpAllB", number(brief.pdcpAllB)}});
   return outcome;
 }
 
 }  // namespace
 
 void addL2ConfigExports(std::vector<ExportInfo>& table) {
-  table.push_back(exportRow(ORBEL_SIGNATURE(GetL2Config, "ignored1", "ignored2", "sapFilter", "summary", "state",
-                                            "fromFile"),
-                            "configuration",
-                            "layer-2 configuration: the layers and SAP identities of the SAP filter; fills the host's "
-                            "SAP filter model and prints the state block and summary",
-                            {kFromFile}, runL2Config));
+  table.push_back(
+      exportRow(ORBEL_SIGNATURE(GetL2Config, "ignored1", "ignored2", "sapFilter", "summary", "state", "fromFile"),
+                "configuration",
+                "layer-2 configuration: the layers and SAP identities of the SAP filter; fills the host's "
+                "SAP filter model and prints the state block and summary",
+                {kFromFile}, runL2Config));
 }
 
 }  // namespace orbel::runner

@@ -9,18 +9,10 @@
 
 #include "runner/BuilderCall.h"
 #include "runner/ExportGroups.h"
+#include "runner/L2SelectionOut.h"
 
 namespace orbel::runner {
 namespace {
-
-// "1101 1102 2300" for the ticked items, "none" when none is.
-template <std::size_t N>
-std::string tickedSaps(std::span<const std::uint32_t> saps, const std::array<std::uint32_t, N>& ticks) {
-  std::string text;
-  for (std::size_t item = 0; item < N; ++item)
-    if (ticks[item] != 0) text += (text.empty() ? "" : " ") + std::to_string(saps[item]);
-  return text.empty() ? "none" : text;
-}
 
 template <std::size_t N>
 std::string flagList(const std::array<std::uint32_t, N>& flags) {
@@ -34,7 +26,6 @@ ExportOutcome runSaveAsInfo(const ExportCall&) {
   const int result = OrbelGetSaveAsInfo(&info);
   const auto number = [](std::int64_t value) { return OutValue(value); };
   const auto* data = reinterpret_cast<const std::uint8_t*>(info.filterData);
-  const L2SapRecord& record = info.l2Record;
 
   ExportOutcome outcome;
   outcome.returned = static_cast<std::int64_t>(result);
@@ -50,26 +41,19 @@ ExportOutcome runSaveAsInfo(const ExportCall&) {
                  {"filterWords", number(info.filterWords)},
                  {"filterData", std::vector<std::uint8_t>(data, data + std::size_t{info.filterWords} * 4)},
                  {"l2Flag", number(info.l2Flag)},
-                 {"l2EditFlag", number(info.l2EditFlag)},
-                 {"l2MacOn", number(record.macOn)},
-                 {"l2RlcOn", number(record.rlcOn)},
-                 {"l2PdcpOn", number(record.pdcpOn)},
-                 {"l2BmcOn", number(record.bmcOn)},
-                 {"l2MacSap", tickedSaps(l2::kMacSaps, record.macSap)},
-                 {"l2RlcSap", tickedSaps(l2::kRlcSaps, record.rlcSap)},
-                 {"l2PdcpSap", tickedSaps(l2::kPdcpSaps, record.pdcpSap)},
-                 {"l2BmcSap", number(record.bmcSap)},
-                 {"optionO1", number(info.optionO1)},
-                 {"optionO2", number(info.optionO2)},
-                 {"optionO3", number(info.optionO3)},
-                 {"textFlag", number(info.textFlag)},
-                 {"textForm", number(info.textForm)},
-                 {"secondTextForm", number(info.secondTextForm)},
-                 {"contentFlags", flagList(info.contentFlags)},
-                 {"secondFlags", flagList(info.secondFlags)},
-                 {"textX", number(info.textX)},
-                 {"textY", number(info.textY)},
-                 {"textZ", number(info.textZ)}};
+                 {"l2EditFlag", number(info.l2EditFlag)}};
+  appendL2Selection(outcome.out, "l2", info.l2Record);
+  outcome.out.insert(outcome.out.end(), {{"optionO1", number(info.optionO1)},
+                                         {"optionO2", number(info.optionO2)},
+                                         {"optionO3", number(info.optionO3)},
+                                         {"textFlag", number(info.textFlag)},
+                                         {"textForm", number(info.textForm)},
+                                         {"secondTextForm", number(info.secondTextForm)},
+                                         {"contentFlags", flagList(info.contentFlags)},
+                                         {"secondFlags", flagList(info.secondFlags)},
+                                         {"textX", number(info.textX)},
+                                         {"textY", number(info.textY)},
+                                         {"textZ", number(info.textZ)}});
   std::free(info.filterData);
   return outcome;
 }
