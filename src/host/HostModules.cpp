@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <iterator>
 
-#include "orbel/primitive/CPeerSaveAsDlg.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Dialog.h"
 
@@ -37,9 +36,9 @@ class FilterModule final : public IKovaFilterHLS {
 class SaveAsModule final : public IKovaSaveAs {
  public:
   void InitFilterDialog(tk::CDialog& dialog) override { fillFilterTypes(dialog); }
-  int RunPeerSaveAs(CPeerSaveAsDlg& dialog, SaveAsInfo* info) override {
-    dialog.m_pInfo = info;
-    return dialog.DoModal() == tk::IDOK ? 1 : 0;
+  int RunPeerSaveAs(PeerSaveAsRun& dialog, SaveAsInfo* info) override {
+    dialog.PointAt(info);
+    return dialog.RunModally() ? 1 : 0;
   }
 };
 

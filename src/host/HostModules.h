@@ -12,8 +12,21 @@
 namespace tk {
 class CDialog;
 }
-class CPeerSaveAsDlg;
 struct SaveAsInfo;
+
+// What the save-as module sees of the peer save-as dialog it runs: where the
+// caller's block is, and the modal run. The dialog implements it, so the
+// host's module needs nothing of the library's headers.
+class PeerSaveAsRun {
+ public:
+  // The block the dialog fills on OK.
+  virtual void PointAt(SaveAsInfo* info) = 0;
+  // Runs the dialog modally: true after OK.
+  virtual bool RunModally() = 0;
+
+ protected:
+  ~PeerSaveAsRun() = default;
+};
 
 // Where a host module's instance is found: null while the module is absent.
 // Each module's instance is defined where its stand-in lives.
@@ -41,7 +54,7 @@ class IKovaSaveAs {
  public:
   virtual void InitFilterDialog(tk::CDialog& dialog) = 0;
   // Points `dialog` at `info`, runs it modally and returns 1 for OK, else 0.
-  virtual int RunPeerSaveAs(CPeerSaveAsDlg& dialog, SaveAsInfo* info) = 0;
+  virtual int RunPeerSaveAs(PeerSaveAsRun& dialog, SaveAsInfo* info) = 0;
 
  protected:
   ~IKovaSaveAs() = default;

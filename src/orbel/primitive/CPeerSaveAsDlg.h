@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "host/HostModules.h"
 #include "orbel/config/L2ConfigLayout.h"
 #include "orbel/primitive/CSaveCfgDlg.h"
 #include "orbel/primitive/SaveAsInfo.h"
@@ -15,7 +16,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/RadioButton.h"
 
-class CPeerSaveAsDlg : public tk::CDialog {
+class CPeerSaveAsDlg : public tk::CDialog, public PeerSaveAsRun {
  public:
   explicit CPeerSaveAsDlg(tk::CWnd* parent = nullptr);
   ~CPeerSaveAsDlg() override;
@@ -23,6 +24,10 @@ class CPeerSaveAsDlg : public tk::CDialog {
   // The block the dialog works on; the host's save-as module sets it before
   // the dialog runs.
   SaveAsInfo* m_pInfo = nullptr;
+
+  // How the host's save-as module points the dialog at the block and runs it.
+  void PointAt(SaveAsInfo* info) override { m_pInfo = info; }
+  bool RunModally() override { return DoModal() == tk::IDOK; }
 
   bool OnInitDialog() override;
   void OnOK() override;
