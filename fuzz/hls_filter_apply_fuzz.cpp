@@ -52,5 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzCheck((node.GetChecked() == CFilterNode::kTicked) == expected, "a leaf is ticked exactly when listed");
   }
   dialog.DestroyWindow();
+  if (dialog.MadeManager()) delete dialog.GetManager();  // the host owns the manager the dialog made
   return 0;
 }

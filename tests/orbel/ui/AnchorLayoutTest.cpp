@@ -53,6 +53,7 @@ TEST(AnchorLayout, TheHlsFilterDialogStretchesItsTreeAndKeepsItsButtonsInTheirCo
   EXPECT_EQ(*dialog.anchorLayout().rectOf("load"), (Rect{load.left, load.top + 50, load.right, load.bottom + 50}));
   EXPECT_EQ(dialog.anchorLayout().rectOf("tree.b"), nullptr);  // keeps its place
   dialog.DestroyWindow();
+  if (dialog.MadeManager()) delete dialog.GetManager();  // the host owns the manager the dialog made
 }
 
 }  // namespace
