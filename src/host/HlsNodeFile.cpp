@@ -1,6 +1,5 @@
 #include "host/HlsNodeFile.h"
 
-#include <charconv>
 #include <initializer_list>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -20,29 +19,12 @@ using orbel::datafile::expectOnly;
 using orbel::datafile::fail;
 using orbel::datafile::FileError;
 using orbel::datafile::find;
-
-// A JSON integer, or a string of decimal digits or of "0x" and hexadecimal
-// digits.
-std::optional<std::uint64_t> numberOf(const json& value) {
-  if (value.is_number_unsigned()) return value.get<std::uint64_t>();
-  if (value.is_number_integer()) return std::nullopt;  // negative
-  if (!value.is_string()) return std::nullopt;
-  std::string_view text = value.get_ref<const std::string&>();
-  int base = 10;
-  if (text.starts_with("0x") || text.starts_with("0X")) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  std::uint64_t parsed = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return parsed;
-}
+using orbel::datafile::unsignedNumberOf;
 
 std::uint32_t value32(const json& object, const char* key, const std::string& where, std::uint32_t fallback) {
   const json* value = find(object, key);
   if (value == nullptr) return fallback;
-  std::optional<std::uint64_t> parsed = numberOf(*value);
+  std::optional<std::uint64_t> parsed = unsignedNumberOf(*value);
   if (!parsed || *parsed > kU32)
     fail(where, std::string("\"") + key + "\" must be a number from 0 to " + std::to_string(kU32));
   return static_cast<std::uint32_t>(*parsed);
@@ -92,7 +74,7 @@ HlsNodeLists readFile(const json& file) {
   if (format == nullptr || *format != kFormatName)
     fail("file", std::string("\"format\" must be \"") + kFormatName + '"');
   const json* version = find(file, "version");
-  if (version == nullptr || numberOf(*version) != kFormatVersion)
+  if (version == nullptr || unsignedNumberOf(*version) != kFormatVersion)
     fail("file", "\"version\" must be " + std::to_string(kFormatVersion));
   const json& lists = arrayOf(file, "lists", "file");
   if (lists.size() != HlsNodeLists::kListCount)

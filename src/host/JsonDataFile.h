@@ -3,9 +3,13 @@
 // fault, and the checks of an object's keys.
 #pragma once
 
+#include <charconv>
+#include <cstdint>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace orbel::datafile {
 
@@ -35,6 +39,24 @@ inline void expectOnly(const nlohmann::json& object, std::initializer_list<const
 inline const nlohmann::json* find(const nlohmann::json& object, const char* key) {
   auto found = object.find(key);
   return found == object.end() ? nullptr : &*found;
+}
+
+// A number of 0 or more written as a JSON integer, or as a string of decimal
+// digits or "0x" and hexadecimal digits (identifiers read best in hex); none
+// for anything else.
+inline std::optional<std::uint64_t> unsignedNumberOf(const nlohmann::json& value) {
+  if (value.is_number_unsigned()) return value.get<std::uint64_t>();
+  if (!value.is_string()) return std::nullopt;  // a negative integer among the rest
+  std::string_view text = value.get_ref<const std::string&>();
+  int base = 10;
+  if (text.starts_with("0x") || text.starts_with("0X")) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  std::uint64_t parsed = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed, base);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return parsed;
 }
 
 }  // namespace orbel::datafile

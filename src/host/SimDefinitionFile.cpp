@@ -1,6 +1,5 @@
 #include "host/SimDefinitionFile.h"
 
-#include <charconv>
 #include <initializer_list>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -20,32 +19,12 @@ using orbel::datafile::expectOnly;
 using orbel::datafile::fail;
 using orbel::datafile::FileError;
 using orbel::datafile::find;
+using orbel::datafile::unsignedNumberOf;
 
 const json& require(const json& object, const char* key, const std::string& where) {
   const json* value = find(object, key);
   if (value == nullptr) fail(where, std::string("\"") + key + "\" is missing");
   return *value;
-}
-
-// A number written as a JSON integer, or as a string of decimal digits or
-// "0x" and hexadecimal digits (file identifiers read best in hex).
-std::optional<std::uint64_t> numberOf(const json& value) {
-  if (value.is_number_unsigned()) return value.get<std::uint64_t>();
-  if (value.is_number_integer()) {
-    const auto signedValue = value.get<std::int64_t>();
-    return signedValue < 0 ? std::nullopt : std::optional<std::uint64_t>(static_cast<std::uint64_t>(signedValue));
-  }
-  if (!value.is_string()) return std::nullopt;
-  std::string_view text = value.get_ref<const std::string&>();
-  int base = 10;
-  if (text.starts_with("0x") || text.starts_with("0X")) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  std::uint64_t parsed = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return parsed;
 }
 
 std::uint32_t number(const json& object, const char* key, const std::string& where, std::uint64_t maximum,
@@ -55,7 +34,7 @@ std::uint32_t number(const json& object, const char* key, const std::string& whe
     if (fallback) return *fallback;
     fail(where, std::string("\"") + key + "\" is missing");
   }
-  std::optional<std::uint64_t> parsed = numberOf(*value);
+  std::optional<std::uint64_t> parsed = unsignedNumberOf(*value);
   if (!parsed || *parsed > maximum)
     fail(where, std::string("\"") + key + "\" must be a number from 0 to " + std::to_string(maximum));
   return static_cast<std::uint32_t>(*parsed);
@@ -105,7 +84,7 @@ std::uint32_t kind(const json& object, const std::string& where, std::initialize
   if (value.is_string())
     for (const KindName& known : names)
       if (value.get_ref<const std::string&>() == known.name) return known.kind;
-  if (std::optional<std::uint64_t> parsed = numberOf(value); parsed && *parsed <= kU32)
+  if (std::optional<std::uint64_t> parsed = unsignedNumberOf(value); parsed && *parsed <= kU32)
     return static_cast<std::uint32_t>(*parsed);
   std::string choices;
   for (const KindName& known : names) choices += std::string(choices.empty() ? "" : ", ") + '"' + known.name + '"';
