@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::size_t kHeaderItems = 4;
 
-bool isNumber(const PARAMETER_ITEM_STRUCT& item) { return item.kind == 0 || item.kind == 2; }
+bool isNumber(const PARAMETER_ITEM_STRUCT& item) { return (item.kind & ~2u) == 0; }
 
 // Stores the low `width` bytes (1 to 4) of `value` most significant first at
 // `out` with one 4-byte store. The bytes past `width` are scratch: the next
@@ -24,8 +24,11 @@ void storeNumber(std::uint8_t* out, std::uint32_t value, std::size_t width) {
 // (overlapping at the tail) instead of a string instruction, whose start-up
 // cost outweighs the copy at these sizes. Never reads past `size` bytes.
 void copyItemData(std::uint8_t* out, const std::uint8_t* data, std::size_t size) {
-  if (size >= 8) {
-    for (std::size_t at = 0; at + 8 <= size; at += 8) std::memcpy(out + at, data + at, 8);
+  if (size >= 16) {
+    for (std::size_t at = 0; at + 16 <= size; at += 16) std::memcpy(out + at, data + at, 16);
+    std::memcpy(out + size - 16, data + size - 16, 16);
+  } else if (size >= 8) {
+    std::memcpy(out, data, 8);
     std::memcpy(out + size - 8, data + size - 8, 8);
   } else if (size >= 4) {
     std::memcpy(out, data, 4);
@@ -48,19 +51,26 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   constexpr std::size_t kMaxPayload = 0xFFFF - kFrameOverhead;
   std::uint8_t staging[kMaxPayload + 4];
   std::uint8_t* at = staging;
+  // No item writes more than its 100 data bytes, so the length word can only
+  // overflow in lists longer than this; shorter ones skip the running check.
+  const bool mayOverflow = items.size() - kHeaderItems > kMaxPayload / kItemDataSize;
   for (std::size_t i = kHeaderItems; i < items.size(); ++i) {
     const PARAMETER_ITEM_STRUCT& item = items[i];
-    if (item.kind > 3) return failure(ItemEncodeError::InvalidKind, i);
-    const bool number = isNumber(item);
-    if (number && (item.width < 1 || item.width > 4)) return failure(ItemEncodeError::InvalidNumberWidth, i);
-    if (!number && item.width > kItemDataSize) return failure(ItemEncodeError::DataWidthTooLarge, i);
-    if (item.width > kMaxPayload - static_cast<std::size_t>(at - staging))
+    const std::size_t width = item.width;
+    if (isNumber(item)) {
+      if (width - 1 > 3) return failure(ItemEncodeError::InvalidNumberWidth, i);
+    } else if (item.kind > 3) {
+      return failure(ItemEncodeError::InvalidKind, i);
+    } else if (width > kItemDataSize) {
+      return failure(ItemEncodeError::DataWidthTooLarge, i);
+    }
+    if (mayOverflow && width > kMaxPayload - static_cast<std::size_t>(at - staging))
       return failure(ItemEncodeError::PayloadTooLarge, i);
-    if (number)
-      storeNumber(at, item.value, item.width);
+    if (isNumber(item))
+      storeNumber(at, item.value, width);
     else
-      copyItemData(at, item.data, item.width);
-    at += item.width;
+      copyItemData(at, item.data, width);
+    at += width;
   }
   const auto payloadLength = static_cast<std::size_t>(at - staging);
 
