@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "DecodedFieldsCheck.h"
 #include "FuzzCheck.h"
 #include "decode/MessageDecoder.h"
 
@@ -27,12 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   fuzzCheck(!message.title.empty() && text.starts_with(message.title), "an accepted message has a title");
-  std::size_t next = 0;
-  for (const orbel::DecodedField& field : message.fields) {
-    fuzzCheck(field.offset == next, "fields follow each other without gap or overlap");
-    fuzzCheck(field.width > 0, "a field has bytes");
-    next = field.offset + field.width;
-  }
-  fuzzCheck(next == size, "the fields cover the whole message");
+  checkFieldsCoverInput(message, size);
   return 0;
 }

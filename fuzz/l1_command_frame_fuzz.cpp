@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "DecodedFieldsCheck.h"
 #include "FuzzCheck.h"
 #include "decode/L1Formats.h"
 #include "orbel/l1filter/L1CommandFrame.h"
@@ -32,11 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the primitive names the message's code");
 
   fuzzCheck(message.error.empty(), "the decoder accepts what the check accepts");
-  std::size_t next = 0;
-  for (const orbel::DecodedField& field : message.fields) {
-    fuzzCheck(field.offset == next && field.width > 0, "fields follow each other without gap or overlap");
-    next += field.width;
-  }
-  fuzzCheck(next == size, "the fields cover the whole frame");
+  checkFieldsCoverInput(message, size);
   return 0;
 }

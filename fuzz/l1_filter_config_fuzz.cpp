@@ -10,6 +10,7 @@
 #include <span>
 #include <variant>
 
+#include "DecodedFieldsCheck.h"
 #include "FuzzCheck.h"
 #include "decode/L1Formats.h"
 #include "orbel/l1filter/FilterConfigCodec.h"
@@ -36,11 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const orbel::DecodedMessage message = orbel::decodeL1FilterConfigFormat(bytes);
   fuzzCheck(message.error.empty(), "every 1128 bytes decode as a configuration");
-  std::size_t next = 0;
-  for (const orbel::DecodedField& field : message.fields) {
-    fuzzCheck(field.offset == next && field.width > 0, "fields follow each other without gap or overlap");
-    next += field.width;
-  }
-  fuzzCheck(next == bytes.size(), "the fields cover the whole configuration");
+  checkFieldsCoverInput(message, bytes.size());
   return 0;
 }

@@ -15,8 +15,8 @@
 #include <string>
 #include <variant>
 
+#include "DecodedFieldsCheck.h"
 #include "FuzzCheck.h"
-#include "decode/FormatDecoder.h"
 #include "decode/L1FilterText.h"
 #include "orbel/l1filter/DefaultFilterConfig.h"
 #include "orbel/l1filter/L1FilterFile.h"
@@ -26,17 +26,6 @@
 namespace {
 
 struct Loader : PhyFaFilterBase {};
-
-void checkDecoding(std::span<const std::uint8_t> file) {
-  const auto decoded = orbel::decodeAny(file, "l1file");
-  fuzzCheck(decoded && decoded->error.empty(), "the decoder takes what the loader takes");
-  std::size_t next = 0;
-  for (const orbel::DecodedField& field : decoded->fields) {
-    fuzzCheck(field.offset == next && field.width > 0, "fields follow each other without gap or overlap");
-    next = field.offset + field.width;
-  }
-  fuzzCheck(next == file.size(), "the fields cover the whole file");
-}
 
 }  // namespace
 
@@ -69,6 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzzCheck(orbel::lastOrDefaultPhyFaFilterConfig() == loader.Config(), "an accepted file becomes the stored one");
   const std::vector<std::uint8_t> again = orbel::importL1FilterText(orbel::exportL1FilterText(file));
   fuzzCheck(std::equal(again.begin(), again.end(), file.begin(), file.end()), "the text form keeps every byte");
-  checkDecoding(file);
+  checkDecodesWholly(file, "l1file");
   return 0;
 }

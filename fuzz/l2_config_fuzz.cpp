@@ -10,6 +10,7 @@
 #include <span>
 #include <variant>
 
+#include "DecodedFieldsCheck.h"
 #include "FuzzCheck.h"
 #include "decode/L2Formats.h"
 #include "orbel/config/L2ConfigLayout.h"
@@ -24,12 +25,7 @@ void checkDecoder(orbel::DecodedMessage (*decode)(std::span<const std::uint8_t>)
     return;
   }
   fuzzCheck(message.error.empty() && !message.title.empty(), "a block of its size always decodes");
-  std::size_t next = 0;
-  for (const orbel::DecodedField& field : message.fields) {
-    fuzzCheck(field.offset == next && field.width > 0, "fields follow each other without gap or overlap");
-    next += field.width;
-  }
-  fuzzCheck(next == size, "the fields cover the whole block");
+  checkFieldsCoverInput(message, size);
 }
 
 }  // namespace
