@@ -15,6 +15,7 @@ constexpr char kFormatName[] = "orbel-hls-filter-nodes";
 constexpr std::uint64_t kFormatVersion = 1;
 constexpr std::uint64_t kU32 = std::numeric_limits<std::uint32_t>::max();
 
+using orbel::datafile::array;
 using orbel::datafile::expectOnly;
 using orbel::datafile::fail;
 using orbel::datafile::FileError;
@@ -35,13 +36,6 @@ bool flagOf(const json& object, const char* key, const std::string& where, bool 
   if (value == nullptr) return fallback;
   if (!value->is_boolean()) fail(where, std::string("\"") + key + "\" must be true or false");
   return value->get<bool>();
-}
-
-const json& arrayOf(const json& object, const char* key, const std::string& where) {
-  const json* value = find(object, key);
-  if (value == nullptr) fail(where, std::string("\"") + key + "\" is missing");
-  if (!value->is_array()) fail(where, std::string("\"") + key + "\" must be an array");
-  return *value;
 }
 
 // Appends the nodes of `array` and their descendants in list order: each
@@ -76,7 +70,7 @@ HlsNodeLists readFile(const json& file) {
   const json* version = find(file, "version");
   if (version == nullptr || unsignedNumberOf(*version) != kFormatVersion)
     fail("file", "\"version\" must be " + std::to_string(kFormatVersion));
-  const json& lists = arrayOf(file, "lists", "file");
+  const json& lists = array(file, "lists", "file");
   if (lists.size() != HlsNodeLists::kListCount)
     fail("lists", "must hold " + std::to_string(HlsNodeLists::kListCount) + " lists");
   std::array<HlsNodeLists::Nodes, HlsNodeLists::kListCount> nodes;
@@ -84,7 +78,7 @@ HlsNodeLists readFile(const json& file) {
     const std::string at = "lists[" + std::to_string(index) + ']';
     expectOnly(lists[index], {"name", "ticked", "nodes"}, at);
     const bool ticked = flagOf(lists[index], "ticked", at, false);
-    readNodes(arrayOf(lists[index], "nodes", at), at + ".nodes", 0, ticked, 1, nodes[index]);
+    readNodes(array(lists[index], "nodes", at), at + ".nodes", 0, ticked, 1, nodes[index]);
   }
   return HlsNodeLists(std::move(nodes));
 }

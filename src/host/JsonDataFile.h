@@ -41,6 +41,31 @@ inline const nlohmann::json* find(const nlohmann::json& object, const char* key)
   return found == object.end() ? nullptr : &*found;
 }
 
+// The value under `key`; refuses an object without one.
+inline const nlohmann::json& require(const nlohmann::json& object, const char* key, const std::string& where) {
+  const nlohmann::json* value = find(object, key);
+  if (value == nullptr) fail(where, std::string("\"") + key + "\" is missing");
+  return *value;
+}
+
+// The array under `key`; refuses an object without one or with another kind of value there.
+inline const nlohmann::json& array(const nlohmann::json& object, const char* key, const std::string& where) {
+  const nlohmann::json& value = require(object, key, where);
+  if (!value.is_array()) fail(where, std::string("\"") + key + "\" must be an array");
+  return value;
+}
+
+// The text under `key`; empty when it is left out and not `required`.
+inline std::string text(const nlohmann::json& object, const char* key, const std::string& where, bool required) {
+  const nlohmann::json* value = find(object, key);
+  if (value == nullptr) {
+    if (required) fail(where, std::string("\"") + key + "\" is missing");
+    return {};
+  }
+  if (!value->is_string()) fail(where, std::string("\"") + key + "\" must be a text");
+  return value->get<std::string>();
+}
+
 // A number of 0 or more written as a JSON integer, or as a string of decimal
 // digits or "0x" and hexadecimal digits (identifiers read best in hex); none
 // for anything else.

@@ -15,17 +15,14 @@ constexpr char kFormatName[] = "orbel-sim-definitions";
 constexpr std::uint32_t kFormatVersion = 1;
 constexpr std::uint32_t kProtocolStackGroup = 13002;
 
+using orbel::datafile::array;
 using orbel::datafile::expectOnly;
 using orbel::datafile::fail;
 using orbel::datafile::FileError;
 using orbel::datafile::find;
+using orbel::datafile::require;
+using orbel::datafile::text;
 using orbel::datafile::unsignedNumberOf;
-
-const json& require(const json& object, const char* key, const std::string& where) {
-  const json* value = find(object, key);
-  if (value == nullptr) fail(where, std::string("\"") + key + "\" is missing");
-  return *value;
-}
 
 std::uint32_t number(const json& object, const char* key, const std::string& where, std::uint64_t maximum,
                      std::optional<std::uint32_t> fallback = std::nullopt) {
@@ -48,16 +45,6 @@ std::uint32_t flag(const json& object, const char* key, const std::string& where
   if (value == nullptr) return 0;
   if (value->is_boolean()) return value->get<bool>() ? 1 : 0;
   return number(object, key, where, kU32);
-}
-
-std::string text(const json& object, const char* key, const std::string& where, bool required) {
-  const json* value = find(object, key);
-  if (value == nullptr) {
-    if (required) fail(where, std::string("\"") + key + "\" is missing");
-    return {};
-  }
-  if (!value->is_string()) fail(where, std::string("\"") + key + "\" must be a text");
-  return value->get<std::string>();
 }
 
 // A text, or an array of lines joined with line breaks.
@@ -89,12 +76,6 @@ std::uint32_t kind(const json& object, const std::string& where, std::initialize
   std::string choices;
   for (const KindName& known : names) choices += std::string(choices.empty() ? "" : ", ") + '"' + known.name + '"';
   fail(where, "\"kind\" must be " + choices + " or a number");
-}
-
-const json& array(const json& object, const char* key, const std::string& where) {
-  const json& value = require(object, key, where);
-  if (!value.is_array()) fail(where, std::string("\"") + key + "\" must be an array");
-  return value;
 }
 
 // An array that may be left out (as an empty one).

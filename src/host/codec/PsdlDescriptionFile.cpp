@@ -26,6 +26,7 @@ using orbel::datafile::expectOnly;
 using orbel::datafile::fail;
 using orbel::datafile::FileError;
 using orbel::datafile::find;
+using orbel::datafile::text;
 
 // A JSON integer, or a string of decimal digits or "0x" and hex digits, with
 // an optional leading "-".
@@ -61,16 +62,6 @@ std::int64_t number(const json& object, const char* key, const std::string& wher
     fail(where, std::string("\"") + key + "\" must be a number from " + std::to_string(minimum) + " to " +
                     std::to_string(maximum));
   return *parsed;
-}
-
-std::string text(const json& object, const char* key, const std::string& where, bool required) {
-  const json* value = find(object, key);
-  if (value == nullptr) {
-    if (required) fail(where, std::string("\"") + key + "\" is missing");
-    return {};
-  }
-  if (!value->is_string()) fail(where, std::string("\"") + key + "\" must be a text");
-  return value->get<std::string>();
 }
 
 bool flag(const json& object, const char* key, const std::string& where) {
