@@ -19,7 +19,15 @@ class CommandBuffer {
   CommandBuffer() = default;
   // Allocates `length` bytes with malloc (zeroed with calloc when asked);
   // the result is empty when the allocation fails.
-  static CommandBuffer allocate(std::uint32_t length, bool zeroed = false);
+  // Defined here so that builders on hot paths inline it.
+  static CommandBuffer allocate(std::uint32_t length, bool zeroed = false) {
+    CommandBuffer buffer;
+    void* block = zeroed ? std::calloc(length, 1) : std::malloc(length);
+    if (block == nullptr) return buffer;
+    buffer.bytes_.reset(static_cast<unsigned char*>(block));
+    buffer.length_ = length;
+    return buffer;
+  }
 
   explicit operator bool() const { return static_cast<bool>(bytes_); }
   std::uint32_t length() const { return length_; }

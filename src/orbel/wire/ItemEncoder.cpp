@@ -13,8 +13,7 @@ constexpr std::size_t kHeaderItems = 4;
 bool isNumber(const PARAMETER_ITEM_STRUCT& item) { return (item.kind & ~2u) == 0; }
 
 // Stores the low `width` bytes (1 to 4) of `value` most significant first at
-// `out` with one 4-byte store. The bytes past `width` are scratch: the next
-// item overwrites them, and the staging area has room for them after the last.
+// `out` with one 4-byte store; the bytes past `width` are scratch.
 void storeNumber(std::uint8_t* out, std::uint32_t value, std::size_t width) {
   const std::uint32_t stored = asBigEndian(value << (8 * (4 - width)));
   std::memcpy(out, &stored, 4);
@@ -38,22 +37,19 @@ void copyItemData(std::uint8_t* out, const std::uint8_t* data, std::size_t size)
   }
 }
 
-ItemEncoding failure(ItemEncodeError error, std::size_t item) { return {CommandBuffer(), error, item}; }
+// Kept out of the hot loop: a refusal is rare.
+[[gnu::cold]] ItemEncoding failure(ItemEncodeError error, std::size_t item) { return {CommandBuffer(), error, item}; }
 
 }  // namespace
 
 ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   if (items.size() < kHeaderItems) return failure(ItemEncodeError::TooFewItems, items.size());
 
-  // One pass checks and writes the payload into a staging area as large as
-  // the biggest payload the length word allows (plus the scratch bytes of the
-  // last 4-byte number store); the message is then allocated at its exact size.
+  // The first pass checks the payload items and sums their widths, reading
+  // only kind and width; the second writes them straight into the message,
+  // allocated at its exact size.
   constexpr std::size_t kMaxPayload = 0xFFFF - kFrameOverhead;
-  std::uint8_t staging[kMaxPayload + 4];
-  std::uint8_t* at = staging;
-  // No item writes more than its 100 data bytes, so the length word can only
-  // overflow in lists longer than this; shorter ones skip the running check.
-  const bool mayOverflow = items.size() - kHeaderItems > kMaxPayload / kItemDataSize;
+  std::size_t payloadLength = 0;
   for (std::size_t i = kHeaderItems; i < items.size(); ++i) {
     const PARAMETER_ITEM_STRUCT& item = items[i];
     const std::size_t width = item.width;
@@ -64,15 +60,9 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
     } else if (width > kItemDataSize) {
       return failure(ItemEncodeError::DataWidthTooLarge, i);
     }
-    if (mayOverflow && width > kMaxPayload - static_cast<std::size_t>(at - staging))
-      return failure(ItemEncodeError::PayloadTooLarge, i);
-    if (isNumber(item))
-      storeNumber(at, item.value, width);
-    else
-      copyItemData(at, item.data, width);
-    at += width;
+    payloadLength += width;
+    if (payloadLength > kMaxPayload) return failure(ItemEncodeError::PayloadTooLarge, i);
   }
-  const auto payloadLength = static_cast<std::size_t>(at - staging);
 
   const auto total = static_cast<std::uint32_t>(kFrameOverhead + payloadLength);
   // Every byte is written below: the header, the payload, the trailer.
@@ -86,7 +76,16 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   writeU32LE(out, 10, items[3].value);
   writeU32LE(out, 14, 0);
   writeU16LE(out, kHeaderSize, static_cast<std::uint16_t>(payloadLength));
-  std::memcpy(out.data() + kPayloadOffset, staging, payloadLength);
+  // A number is stored with one 4-byte store whose bytes past its width are
+  // overwritten by the next item or, after the last, by the trailer.
+  std::uint8_t* at = out.data() + kPayloadOffset;
+  for (const PARAMETER_ITEM_STRUCT& item : items.subspan(kHeaderItems)) {
+    if (isNumber(item))
+      storeNumber(at, item.value, item.width);
+    else
+      copyItemData(at, item.data, item.width);
+    at += item.width;
+  }
   writeU32LE(out, kPayloadOffset + payloadLength, 0);  // peer-data length and spare bits
   return {std::move(buffer), ItemEncodeError::None, 0};
 }
