@@ -117,12 +117,14 @@ TEST_F(Cli, DescribeListsTheDialogsControlsAfterTheScript) {
 // description shows the client size it ends with, and a size below the
 // template's is a script that did not run as written.
 TEST_F(Cli, AScriptResizesThePlacedHlsFilterDialog) {
-  const std::string grown = file("grown.json", R"({"dialogs":[{"do":[{"resize":"dialog","width":800,"height":560}]}]})");
+  const std::string grown =
+      file("grown.json", R"({"dialogs":[{"do":[{"resize":"dialog","width":800,"height":560}]}]})");
   Result result = orbel("describe OrbelGetHlsFilterBuffer --script " + grown);
   EXPECT_EQ(result.status, 0) << result.output;
   EXPECT_NE(result.output.find("CFilterHLSDlg \"HLS Filter\"  client 800 x 560\n"), std::string::npos) << result.output;
 
-  const std::string shrunk = file("shrunk.json", R"({"dialogs":[{"do":[{"resize":"dialog","width":500,"height":560}]}]})");
+  const std::string shrunk =
+      file("shrunk.json", R"({"dialogs":[{"do":[{"resize":"dialog","width":500,"height":560}]}]})");
   result = orbel("run OrbelGetHlsFilterBuffer --script " + shrunk);
   EXPECT_EQ(result.status, 2) << result.output;
   EXPECT_NE(result.output.find("resize on 'dialog' refused: the client area is at least 600 x 440"), std::string::npos)

@@ -91,8 +91,9 @@ TEST(PlacedDialog, AScriptedResizeMovesTheAnchoredControlsAndKeepsTheOthersAtThe
   EXPECT_EQ(dialog.stateText(), "client 420 x 260");
 
   // Never below the template: the window's least size.
-  EXPECT_EQ(tk::applyAction(dialog, resizeTo(299, 400)), "resize on 'dialog' refused: the client area is at least 300 x 200");
-  EXPECT_EQ(tk::applyAction(dialog, resizeTo(400, 199)), "resize on 'dialog' refused: the client area is at least 300 x 200");
+  const std::string tooSmall = "resize on 'dialog' refused: the client area is at least 300 x 200";
+  EXPECT_EQ(tk::applyAction(dialog, resizeTo(299, 400)), tooSmall);
+  EXPECT_EQ(tk::applyAction(dialog, resizeTo(400, 199)), tooSmall);
   EXPECT_EQ(dialog.placeOf("tree"), (Rect{10, 10, 310, 210}));
   EXPECT_EQ(dialog.client(), (Rect{0, 0, 420, 260}));
 }
@@ -127,7 +128,8 @@ TEST(PlacedDialog, ADialogLaidOutInRowsRefusesAResize) {
   EXPECT_FALSE(dialog.placesControls());
   EXPECT_EQ(dialog.placeOf("field"), std::nullopt);
   EXPECT_EQ(dialog.stateText(), "");
-  EXPECT_EQ(tk::applyAction(dialog, resizeTo(800, 600)), "resize on 'dialog' refused: RowsProbe arranges its controls in rows");
+  EXPECT_EQ(tk::applyAction(dialog, resizeTo(800, 600)),
+            "resize on 'dialog' refused: RowsProbe arranges its controls in rows");
 }
 
 }  // namespace
