@@ -163,11 +163,19 @@ void expectNoOverlap(tkqt::DialogWindow& window) {
   }
 }
 
+// Resizes the window and waits until the dialog has heard of it.
+void resizeWindow(tkqt::DialogWindow& window, QSize size) {
+  window.resize(size);
+  for (int wait = 0; wait < 100 && window.dialog().client().width() != size.width(); ++wait) QTest::qWait(10);
+}
+
 // A drag of the window's edge runs the dialog's resize handler: tree A grows
 // by the window's growth, the buttons move with the corner they sit in, tree
-// B keeps its place, and no two shown controls overlap at either size.
+// B keeps its place, and no two shown controls overlap at either size. A
+// recording keeps the size the drag ended at.
 TEST_F(HlsFilterWidgets, TheWidgetsFollowAResizedWindowByTheirAnchors) {
   QtHost host;
+  host.toolkit().recorder().start();
   host.drive([](tkqt::DialogWindow& window) {
     chooseType(window, 1);  // both trees in use
     EXPECT_EQ(window.minimumSize(), QSize(600, 440));
@@ -175,9 +183,8 @@ TEST_F(HlsFilterWidgets, TheWidgetsFollowAResizedWindowByTheirAnchors) {
     expectNoOverlap(window);
     const std::map<std::string, QRect> before = widgetGeometry(window);
 
-    window.resize(window.size() + QSize(200, 120));
-    for (int wait = 0; wait < 100 && window.widgetFor("tree.a")->geometry() == before.at("tree.a"); ++wait)
-      QTest::qWait(10);
+    resizeWindow(window, window.size() + QSize(90, 40));
+    resizeWindow(window, QSize(800, 560));
     const std::map<std::string, QRect> after = widgetGeometry(window);
     EXPECT_EQ(after.at("tree.a"), before.at("tree.a").adjusted(0, 0, 200, 120));
     EXPECT_EQ(after.at("tree.a.search"), before.at("tree.a.search").adjusted(0, 0, 200, 0));
@@ -193,6 +200,13 @@ TEST_F(HlsFilterWidgets, TheWidgetsFollowAResizedWindowByTheirAnchors) {
   });
   SapFilterManager* manager = nullptr;
   EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
+  const tk::Script recording = host.toolkit().recorder().stop();
+  ASSERT_EQ(recording.dialogs.size(), 1u);
+  const std::vector<tk::ScriptAction>& actions = recording.dialogs[0].actions;
+  ASSERT_EQ(actions.size(), 3u);  // the type, one resize, Cancel
+  EXPECT_EQ(actions[1].control, tk::kDialogTarget);
+  EXPECT_EQ(actions[1].width, 800);
+  EXPECT_EQ(actions[1].index, 560);
 }
 
 }  // namespace
