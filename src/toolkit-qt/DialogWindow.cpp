@@ -176,7 +176,7 @@ void DialogWindow::moveWidgets() {
 void DialogWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   const tk::Rect client = dialog_.client();
-  if (!dialog_.placesControls() || (event->size() == QSize(client.width(), client.height()))) return;
+  if (!dialog_.placesControls() || event->size() == QSize(client.width(), client.height())) return;
   // The same action a script's resize is, so that a recording replays it.
   tk::ScriptAction resize;
   resize.verb = tk::ScriptAction::Verb::Resize;
