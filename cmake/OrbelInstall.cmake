@@ -40,6 +40,7 @@ set(ORBEL_PUBLIC_HEADERS
   orbel/wire/ByteReader.h
   orbel/wire/CommandBuffer.h
   orbel/wire/DiagMessage.h
+  toolkit/AnchorLayout.h
   toolkit/Button.h
   toolkit/CheckBox.h
   toolkit/ComboBox.h

@@ -66,7 +66,7 @@ tk::Script loadScript(const std::string& path) {
 }
 
 DialogState snapshot(const tk::CDialog& dialog) {
-  DialogState state{dialog.className(), dialog.title(), {}};
+  DialogState state{dialog.className(), dialog.title(), dialog.stateText(), {}};
   for (const tk::Control* control : dialog.controls())
     state.controls.push_back({control->id(), tk::controlKindName(control->kind()), control->caption(),
                               control->enabled(), control->visible(), control->stateText(), control->tooltip()});

@@ -49,6 +49,7 @@ struct ControlState {
 struct DialogState {
   std::string className;
   std::string title;
+  std::string state;  // of the dialog itself: a placed dialog's client size
   std::vector<ControlState> controls;
 };
 

@@ -114,7 +114,9 @@ void printRunJson(std::ostream& out, const runner::ExportInfo& info, const Sessi
 void printDescription(std::ostream& out, const SessionResult& result) {
   if (result.dialogStates.empty()) out << "(no dialog was shown)\n";
   for (const DialogState& dialog : result.dialogStates) {
-    out << dialog.className << " \"" << dialog.title << "\"\n";
+    out << dialog.className << " \"" << dialog.title << '"';
+    if (!dialog.state.empty()) out << "  " << dialog.state;
+    out << '\n';
     std::size_t idWidth = 2;
     for (const ControlState& control : dialog.controls) idWidth = std::max(idWidth, control.id.size());
     for (const ControlState& control : dialog.controls) {

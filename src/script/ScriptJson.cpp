@@ -62,7 +62,7 @@ const VerbKeys kVerbKeys[] = {
     {Verb::Expand, {"path", "state"}},
     {Verb::SetValue, {"path", "text"}},
     {Verb::Scroll, {"request", "position"}},
-    {Verb::Resize, {"height"}},
+    {Verb::Resize, {"width", "height"}},
     {Verb::KeyDown, {}},
     {Verb::KeyUp, {}},
 };
@@ -148,7 +148,14 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
       action.text = text("request");
       if (object.contains("position")) action.index = number("position");
       break;
-    case Verb::Resize: action.index = number("height"); break;
+    case Verb::Resize:
+      // The dialog's window takes a width and a height, a scroll pane a height.
+      if (action.control == tk::kDialogTarget)
+        action.width = number("width");
+      else if (object.contains("width"))
+        throw ScriptError{where + ": \"width\" resizes the dialog only ({\"resize\": \"dialog\", ...})"};
+      action.index = number("height");
+      break;
     case Verb::KeyDown:
     case Verb::KeyUp:
       if (!tk::keyNamed(action.text)) throw ScriptError{where + ": unknown key \"" + action.text + "\" (shift)"};
@@ -286,7 +293,10 @@ ordered actionJson(const tk::ScriptAction& action) {
       object["request"] = action.text;
       if (action.index) object["position"] = *action.index;
       break;
-    case Verb::Resize: object["height"] = action.index.value_or(0); break;
+    case Verb::Resize:
+      if (action.width) object["width"] = *action.width;
+      object["height"] = action.index.value_or(0);
+      break;
     case Verb::KeyDown:
     case Verb::KeyUp:
     case Verb::Click: break;

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 #include "toolkit-qt/Adapters.h"
@@ -41,11 +42,21 @@ bool holdsItemViews(const tk::LayoutNode& node) {
 DialogWindow::DialogWindow(tk::CDialog& dialog, QtToolkit& toolkit, QWidget* parent)
     : QDialog(parent), dialog_(dialog), toolkit_(toolkit) {
   setWindowTitle(QString::fromStdString(dialog.title()));
-  setLayout(buildLayout(dialog.layout()));
+  if (dialog.placesControls())
+    placeWidgets();
+  else
+    setLayout(buildLayout(dialog.layout()));
   for (auto& [control, adapter] : adapters_) adapter->refresh();
   dialog.takeChangedControls();
   if (auto* ok = qobject_cast<QPushButton*>(widgetFor("ok"))) ok->setDefault(true);
-  if (holdsItemViews(dialog.layout())) {
+  if (dialog.placesControls()) {
+    // Below the template's size the places would cut controls off.
+    const tk::Rect least = dialog.templateClient();
+    const tk::Rect client = dialog.client();
+    setSizeGripEnabled(true);
+    setMinimumSize(least.width(), least.height());
+    resize(client.width(), client.height());
+  } else if (holdsItemViews(dialog.layout())) {
     setSizeGripEnabled(true);
     resize(std::max(sizeHint().width(), 560), std::max(sizeHint().height(), 420));
   } else {
@@ -74,6 +85,8 @@ void DialogWindow::apply(tk::ScriptAction action, ControlAdapter* source) {
   if (dialog_.hasEnded()) return;
   const std::string error = tk::applyAction(dialog_, action);
   if (error.empty()) toolkit_.recordAction(dialog_, action);
+  if (error.empty() && action.verb == tk::ScriptAction::Verb::Resize && action.control == tk::kDialogTarget)
+    showClientSize();
   const bool sourceRefreshed = sync(source);
   // The widget may show what the model refused (a filtered character, a
   // state Qt changed by itself); put the model's state back.
@@ -143,6 +156,40 @@ QWidget* DialogWindow::widgetOf(tk::Control& control) {
   QWidget* widget = adapter->widget();
   adapters_.emplace(&control, std::move(adapter));
   return widget;
+}
+
+void DialogWindow::placeWidgets() {
+  for (tk::Control* control : dialog_.controls()) {
+    QWidget* widget = widgetOf(*control);
+    widget->setParent(this);
+    widget->setMinimumSize(0, 0);  // the template's rectangle is the widget's size, not what an adapter wished
+  }
+  moveWidgets();
+}
+
+void DialogWindow::moveWidgets() {
+  for (tk::Control* control : dialog_.controls())
+    if (const std::optional<tk::Rect> place = dialog_.placeOf(control->id()))
+      widgetOf(*control)->setGeometry(place->left, place->top, place->width(), place->height());
+}
+
+void DialogWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  const tk::Rect client = dialog_.client();
+  if (!dialog_.placesControls() || event->size() == QSize(client.width(), client.height())) return;
+  // The same action a script's resize is, so that a recording replays it.
+  tk::ScriptAction resize;
+  resize.verb = tk::ScriptAction::Verb::Resize;
+  resize.control = tk::kDialogTarget;
+  resize.width = event->size().width();
+  resize.index = event->size().height();
+  apply(std::move(resize), nullptr);
+}
+
+void DialogWindow::showClientSize() {
+  const tk::Rect client = dialog_.client();
+  if (size() != QSize(client.width(), client.height())) resize(client.width(), client.height());
+  moveWidgets();
 }
 
 QLayout* DialogWindow::buildLayout(const tk::LayoutNode& node) {

@@ -3,7 +3,9 @@
 // apply(), which runs the model's user action, records it when a session is
 // being recorded, and refreshes only the widgets whose control changed. The
 // Shift key reaches the dialog model as a key action, and the window shows
-// the mouse pointer the model asks for.
+// the mouse pointer the model asks for. A placed dialog's widgets stand at the
+// rectangles the model gives them: each resize of the window is a resize
+// action on the dialog, and the widgets then move to their new places.
 #pragma once
 
 #include <QDialog>
@@ -45,12 +47,18 @@ class DialogWindow : public QDialog {
  protected:
   void accept() override {}
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   // Sees the key and mouse events of every widget of the window before the
   // widget does, as a dialog's own key handling would.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* widgetOf(tk::Control& control);
+  // A placed dialog: every control's widget a child of the window, at its place.
+  void placeWidgets();
+  void moveWidgets();
+  // After a resize of the dialog: the window at its client size, the widgets at their places.
+  void showClientSize();
   void refresh(ControlAdapter& adapter);
   // Tells the model of a change of the Shift key, once per change.
   void followShift(bool down);

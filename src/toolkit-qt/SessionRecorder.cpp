@@ -40,6 +40,12 @@ void SessionRecorder::action(const tk::CDialog& dialog, const tk::ScriptAction& 
     actions.back().text += recorded.text;
     return;
   }
+  // Dragging the window's edge makes one resize: the size it ends at.
+  if (recorded.verb == tk::ScriptAction::Verb::Resize && recorded.control == tk::kDialogTarget && !actions.empty() &&
+      actions.back().verb == tk::ScriptAction::Verb::Resize && actions.back().control == tk::kDialogTarget) {
+    actions.back() = std::move(recorded);
+    return;
+  }
   actions.push_back(std::move(recorded));
 }
 

@@ -140,6 +140,18 @@ std::string onScrollPane(ScrollPane& pane, const ScriptAction& action) {
   return outcome(pane.scroll(request, action.index.value_or(0)), pane, action);
 }
 
+// A resize of the dialog's own window to a client area of `width` x `index`.
+std::string resizeDialog(CDialog& dialog, const ScriptAction& action) {
+  const int width = action.width.value_or(0);
+  const int height = action.index.value_or(0);
+  if (!dialog.placesControls())
+    return "resize on '" + action.control + "' refused: " + dialog.className() + " arranges its controls in rows";
+  if (dialog.resizeClient(width, height)) return {};
+  const Rect least = dialog.templateClient();
+  return "resize on '" + action.control + "' refused: the client area is at least " + std::to_string(least.width()) +
+         " x " + std::to_string(least.height());
+}
+
 }  // namespace
 
 const char* verbName(ScriptAction::Verb verb) {
@@ -169,6 +181,7 @@ std::string applyAction(CDialog& dialog, const ScriptAction& action) {
     dialog.pressKey(*key, action.verb == Verb::KeyDown);
     return {};
   }
+  if (action.verb == Verb::Resize && action.control == kDialogTarget) return resizeDialog(dialog, action);
   Control* control = dialog.findControl(action.control);
   if (control == nullptr) return "no control '" + action.control + "' in " + dialog.className();
   const ControlKind kind = control->kind();

@@ -45,6 +45,7 @@ int CDialog::DoModal() {
   ended_ = false;
   endCode_ = 0;
   changedControls_.clear();
+  client_ = templateClient_;
   int code = toolkit->runModal(*this);
   return ended_ ? code : IDCANCEL;
 }
@@ -54,6 +55,7 @@ bool CDialog::Create() {
   if (modeless_) return true;
   if (toolkit == nullptr || !resourceChainHolds(template_.module)) return false;
   ended_ = false;
+  client_ = templateClient_;
   modeless_ = toolkit->createModeless(*this);
   return modeless_;
 }
@@ -116,6 +118,38 @@ void CDialog::setLayout(std::vector<LayoutNode> rows, std::vector<Control*> orde
   registerControl(cancel_);
   rows.push_back(row({stretch(), item(ok_), item(cancel_)}));
   layout_ = column(std::move(rows));
+}
+
+void CDialog::setPlacement(Rect templateClient, std::vector<ControlPlace> places, const AnchorLayout& anchored) {
+  for (const ControlPlace& place : places)
+    if (findControl(place.id) == nullptr)
+      throw std::logic_error(className() + ": a place names no control \"" + place.id + '"');
+  for (const Control* control : controls_)
+    if (std::ranges::count(places, control->id(), &ControlPlace::id) != 1)
+      throw std::logic_error(className() + ": the control \"" + control->id() + "\" needs exactly one place");
+  places_ = std::move(places);
+  anchored_ = &anchored;
+  templateClient_ = templateClient;
+  client_ = templateClient;
+}
+
+std::optional<Rect> CDialog::placeOf(std::string_view id) const {
+  if (anchored_ == nullptr) return std::nullopt;
+  if (const Rect* rect = anchored_->rectOf(std::string(id))) return *rect;
+  auto found = std::ranges::find(places_, id, &ControlPlace::id);
+  return found == places_.end() ? std::nullopt : std::optional<Rect>(found->rect);
+}
+
+bool CDialog::resizeClient(int width, int height) {
+  if (anchored_ == nullptr || width < templateClient_.width() || height < templateClient_.height()) return false;
+  client_ = {0, 0, width, height};
+  OnSize(width, height);
+  return true;
+}
+
+std::string CDialog::stateText() const {
+  if (anchored_ == nullptr) return {};
+  return "client " + std::to_string(client_.width()) + " x " + std::to_string(client_.height());
 }
 
 void CDialog::registerControl(Control& control) {

@@ -11,10 +11,12 @@
 // (Toolkit::abandonModeless) and report the fault, in every build.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "toolkit/AnchorLayout.h"
 #include "toolkit/Button.h"
 #include "toolkit/Control.h"
 #include "toolkit/Keys.h"
@@ -32,6 +34,12 @@ struct DialogTemplate {
   std::string module;
   std::string className;
   std::string title;
+};
+
+// Where a placed dialog's template puts one control.
+struct ControlPlace {
+  std::string id;
+  Rect rect;
 };
 
 class CDialog : private ChangeSink {
@@ -74,6 +82,26 @@ class CDialog : private ChangeSink {
   const std::vector<Control*>& controls() const { return controls_; }
   Control* findControl(std::string_view id) const;
 
+  // Placed dialogs. A dialog may put its controls at rectangles of its own
+  // template instead of rows and columns: every control has a place in a
+  // client area of the template's size, and the controls an AnchorLayout of
+  // the dialog holds follow a resize as the dialog's OnSize moves them. A
+  // visual backend then draws each control at placeOf(id), hands every new
+  // client size to resizeClient and keeps the window at least as large as
+  // the template. The controls of a placed dialog are flat: no property
+  // sheets or scroll panes.
+  bool placesControls() const { return anchored_ != nullptr; }
+  Rect templateClient() const { return templateClient_; }
+  Rect client() const { return client_; }
+  // The control's rectangle now: the anchored one, else its template place.
+  std::optional<Rect> placeOf(std::string_view id) const;
+  // User action: the window's client area became `width` x `height`. The
+  // dialog's OnSize runs; false (and nothing runs) when the dialog is not
+  // placed or the size is below the template's.
+  bool resizeClient(int width, int height);
+  // What a description shows of the dialog itself: a placed dialog's client size.
+  std::string stateText() const;
+
   // State of the current modal run, read by toolkits.
   bool hasEnded() const { return ended_; }
   int endCode() const { return endCode_; }
@@ -93,6 +121,16 @@ class CDialog : private ChangeSink {
   // order than the template shows them: `order` names every placed control
   // once, and std::logic_error is thrown when it names any other.
   void setLayout(std::vector<LayoutNode> rows, std::vector<Control*> order);
+  // Makes the dialog placed (see above); called after setLayout. `places`
+  // names every control once; `anchored` is the dialog's own layout, which
+  // its OnSize applies. A control without a place, or a place naming no
+  // control, throws std::logic_error.
+  void setPlacement(Rect templateClient, std::vector<ControlPlace> places, const AnchorLayout& anchored);
+  // The client area became `width` x `height` (never below the template's).
+  virtual void OnSize(int width, int height) {
+    (void)width;
+    (void)height;
+  }
   virtual void PreTranslateKey(Key key, bool down) {
     (void)key;
     (void)down;
@@ -112,6 +150,10 @@ class CDialog : private ChangeSink {
   std::vector<Control*> controls_;
   std::vector<Control*> changedControls_;
   LayoutNode layout_;
+  std::vector<ControlPlace> places_;
+  const AnchorLayout* anchored_ = nullptr;
+  Rect templateClient_;
+  Rect client_;
   Pointer pointer_ = Pointer::Arrow;
   bool modeless_ = false;
   bool ended_ = false;

@@ -26,7 +26,7 @@ struct ScriptAction {
     Expand,      // tree item, `state` 1 expands and 0 collapses
     SetValue,    // tree-list row's value: `text`
     Scroll,      // scroll pane: `text` names the request, `index` the thumb position
-    Resize,      // scroll pane: `index` is the new visible height
+    Resize,      // scroll pane: `index` is the new visible height; the dialog (kDialogTarget): `width` x `index`
     KeyDown,     // the dialog: the key named by `text` is pressed (no control)
     KeyUp,       // the dialog: the key named by `text` is released (no control)
   };
@@ -38,8 +38,12 @@ struct ScriptAction {
   int state = 0;
   std::vector<std::string> path;      // tree items
   std::optional<int> row;             // list rows
+  std::optional<int> width;           // a resize of the dialog's client area
   std::optional<std::uint32_t> item;  // a tree item named directly by a visual backend; never in script files
 };
+
+// What a resize names instead of a control to resize the dialog's own window.
+inline constexpr char kDialogTarget[] = "dialog";
 
 struct DialogScript {
   std::string expect;  // class name of the dialog; empty accepts any

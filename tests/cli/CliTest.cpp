@@ -113,6 +113,29 @@ TEST_F(Cli, DescribeListsTheDialogsControlsAfterTheScript) {
   EXPECT_NE(result.output.find("10 items, selected 0 \"All Rlc Timers\""), std::string::npos);
 }
 
+// A resize of the dialog's window runs its own resize handler; the
+// description shows the client size it ends with, and a size below the
+// template's is a script that did not run as written.
+TEST_F(Cli, AScriptResizesThePlacedHlsFilterDialog) {
+  const std::string grown =
+      file("grown.json", R"({"dialogs":[{"do":[{"resize":"dialog","width":800,"height":560}]}]})");
+  Result result = orbel("describe OrbelGetHlsFilterBuffer --script " + grown);
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find("CFilterHLSDlg \"HLS Filter\"  client 800 x 560\n"), std::string::npos) << result.output;
+
+  const std::string shrunk =
+      file("shrunk.json", R"({"dialogs":[{"do":[{"resize":"dialog","width":500,"height":560}]}]})");
+  result = orbel("run OrbelGetHlsFilterBuffer --script " + shrunk);
+  EXPECT_EQ(result.status, 2) << result.output;
+  EXPECT_NE(result.output.find("resize on 'dialog' refused: the client area is at least 600 x 440"), std::string::npos)
+      << result.output;
+
+  // A dialog laid out in rows has no window size a script sets.
+  result = orbel("run OrbelGetTmrEnqueryBuffer --script " + grown);
+  EXPECT_EQ(result.status, 2) << result.output;
+  EXPECT_NE(result.output.find("CDiagEnqTmrDlg arranges its controls in rows"), std::string::npos) << result.output;
+}
+
 TEST_F(Cli, RunsTheLockCellWithItsArgumentsAndDecodesTheResult) {
   const std::string script = file("s.json", R"({"dialogs":[{"expect":"CDiagCmdLockCellDlg","do":[{"click":"ok"}]}]})");
   Result result = orbel("run OrbelGetLockCellBuffer --arg presetFlags=3 --arg cellId=0xFF --arg frequency=10055 "

@@ -1,13 +1,18 @@
 // The HLS filter dialog through its real widgets: a filter type picked in
 // the combo box, SAPs ticked in the tree view with the keyboard, tri-state
-// marks shown as the view's check states, and the dialog staying open with
-// the edits after a refused OK.
+// marks shown as the view's check states, the dialog staying open with the
+// edits after a refused OK, and the widgets following a resized window by
+// their anchors.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QTest>
 #include <QTreeView>
+#include <map>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "host/ScopedHostState.h"
 #include "host/SimFilterInfoMan.h"
@@ -136,6 +141,72 @@ TEST_F(HlsFilterWidgets, MouseClicksTickOnTheLabelOnly) {
   });
   SapFilterManager* manager = nullptr;
   EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
+}
+
+// Each control's widget geometry, by id.
+std::map<std::string, QRect> widgetGeometry(tkqt::DialogWindow& window) {
+  std::map<std::string, QRect> geometry;
+  for (const tk::Control* control : window.dialog().controls())
+    geometry[control->id()] = window.widgetFor(control->id())->geometry();
+  return geometry;
+}
+
+void expectNoOverlap(tkqt::DialogWindow& window) {
+  std::vector<std::pair<std::string, QRect>> shown;
+  for (const tk::Control* control : window.dialog().controls()) {
+    QWidget* widget = window.widgetFor(control->id());
+    if (!widget->isVisible()) continue;
+    EXPECT_TRUE(window.rect().contains(widget->geometry())) << control->id() << " is cut off";
+    for (const auto& [id, other] : shown)
+      EXPECT_FALSE(widget->geometry().intersects(other)) << control->id() << " overlaps " << id;
+    shown.emplace_back(control->id(), widget->geometry());
+  }
+}
+
+// Resizes the window and waits until the dialog has heard of it.
+void resizeWindow(tkqt::DialogWindow& window, QSize size) {
+  window.resize(size);
+  for (int wait = 0; wait < 100 && window.dialog().client().width() != size.width(); ++wait) QTest::qWait(10);
+}
+
+// A drag of the window's edge runs the dialog's resize handler: tree A grows
+// by the window's growth, the buttons move with the corner they sit in, tree
+// B keeps its place, and no two shown controls overlap at either size. A
+// recording keeps the size the drag ended at.
+TEST_F(HlsFilterWidgets, TheWidgetsFollowAResizedWindowByTheirAnchors) {
+  QtHost host;
+  host.toolkit().recorder().start();
+  host.drive([](tkqt::DialogWindow& window) {
+    chooseType(window, 1);  // both trees in use
+    EXPECT_EQ(window.minimumSize(), QSize(600, 440));
+    EXPECT_EQ(window.size(), QSize(600, 440));
+    expectNoOverlap(window);
+    const std::map<std::string, QRect> before = widgetGeometry(window);
+
+    resizeWindow(window, window.size() + QSize(90, 40));
+    resizeWindow(window, QSize(800, 560));
+    const std::map<std::string, QRect> after = widgetGeometry(window);
+    EXPECT_EQ(after.at("tree.a"), before.at("tree.a").adjusted(0, 0, 200, 120));
+    EXPECT_EQ(after.at("tree.a.search"), before.at("tree.a.search").adjusted(0, 0, 200, 0));
+    EXPECT_EQ(after.at("type"), before.at("type").adjusted(0, 0, 200, 0));
+    for (const char* id : {"attribute", "standard.on", "standard.off", "ok", "cancel"})
+      EXPECT_EQ(after.at(id), before.at(id).translated(200, 120)) << id;
+    for (const char* id : {"standard", "display", "leaves.off", "leaves.on", "load", "save", "import"})
+      EXPECT_EQ(after.at(id), before.at(id).translated(0, 120)) << id;
+    for (const char* id : {"tree.b", "tree.b.search"}) EXPECT_EQ(after.at(id), before.at(id)) << id;
+    expectNoOverlap(window);
+    EXPECT_EQ(window.dialog().stateText(), "client 800 x 560");
+    window.reject();
+  });
+  SapFilterManager* manager = nullptr;
+  EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
+  const tk::Script recording = host.toolkit().recorder().stop();
+  ASSERT_EQ(recording.dialogs.size(), 1u);
+  const std::vector<tk::ScriptAction>& actions = recording.dialogs[0].actions;
+  ASSERT_EQ(actions.size(), 3u);  // the type, one resize, Cancel
+  EXPECT_EQ(actions[1].control, tk::kDialogTarget);
+  EXPECT_EQ(actions[1].width, 800);
+  EXPECT_EQ(actions[1].index, 560);
 }
 
 }  // namespace

@@ -15,14 +15,15 @@ TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
       {"select":"entry","index":2},{"select":"entry","text":"Timer Poll"},{"check":"box","state":2},
       {"clickItem":"tree","path":["RRC","SAP 1"]},{"selectItem":"list","row":3},{"expand":"tree","path":["RRC"],"state":0},
       {"setValue":"fields","path":["a","b"],"text":"0x1"},{"scroll":"pane","request":"thumb","position":40},
-      {"resize":"pane","height":120},{"insert":"instance","text":"9","at":1,"replace":2}]}],
+      {"resize":"pane","height":120},{"insert":"instance","text":"9","at":1,"replace":2},
+      {"resize":"dialog","width":680,"height":520}]}],
       "files":["/tmp/a.flt_HLS",null],"answers":["yes","no",1]})";
   auto parsed = parseScript(text);
   ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
   const tk::Script& script = std::get<tk::Script>(parsed);
   ASSERT_EQ(script.dialogs.size(), 1u);
   const auto& actions = script.dialogs[0].actions;
-  ASSERT_EQ(actions.size(), 13u);
+  ASSERT_EQ(actions.size(), 14u);
   EXPECT_EQ(actions[12].verb, tk::ScriptAction::Verb::Insert);
   EXPECT_EQ(actions[12].index, 1);
   EXPECT_EQ(actions[12].state, 2);
@@ -31,6 +32,10 @@ TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
   EXPECT_EQ(actions[8].state, 0);
   EXPECT_EQ(actions[10].index, 40);
   EXPECT_EQ(actions[11].index, 120);
+  EXPECT_EQ(actions[11].width, std::nullopt);
+  EXPECT_EQ(actions[13].control, "dialog");
+  EXPECT_EQ(actions[13].width, 680);
+  EXPECT_EQ(actions[13].index, 520);
   EXPECT_EQ(actions[3].index, 2);
   EXPECT_EQ(actions[4].text, "Timer Poll");
   EXPECT_EQ(actions[5].state, 2);
@@ -103,6 +108,8 @@ TEST(ScriptJson, RefusesMalformedScriptsNamingThePlace) {
            {R"({"dialogs":[{"do":[{"clickItem":"t","path":[]}]}]})", "\"path\" is empty"},
            {R"({"dialogs":[{"do":[{"clickItem":"t","path":[1]}]}]})", "texts only"},
            {R"({"dialogs":[{"do":[{"insert":"a","text":"9"}]}]})", "\"at\" is missing"},
+           {R"({"dialogs":[{"do":[{"resize":"dialog","height":400}]}]})", "\"width\" is missing"},
+           {R"({"dialogs":[{"do":[{"resize":"pane","width":400,"height":400}]}]})", "resizes the dialog only"},
            {R"({"host":[]})", "host: an object"},
            {R"({"host":{"switches":[1]}})", "host: unexpected \"switches\""},
            {R"({"host":{"features":[-1]}})", "host.features: -1 is not"},

@@ -89,6 +89,14 @@ inline tk::ScriptAction scroll(std::string id, std::string request, std::optiona
   return action;
 }
 
+// The dialog's window resized to a client area of `width` x `height`.
+inline tk::ScriptAction resizeDialog(int width, int height) {
+  tk::ScriptAction action = act(Verb::Resize, tk::kDialogTarget);
+  action.width = width;
+  action.index = height;
+  return action;
+}
+
 inline tk::Script dialogScript(std::string expect, std::vector<tk::ScriptAction> actions) {
   tk::Script script;
   script.dialogs.push_back({std::move(expect), std::move(actions)});

@@ -1,6 +1,7 @@
 #include "orbel/filter/CFilterHLSDlg.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <span>
 #include <utility>
@@ -41,33 +42,47 @@ constexpr TypeLists listsOfType(int type) {
   }
 }
 
-// The template geometry of the resizable controls and their anchors.
-using Anchor = orbel::AnchorLayout;
-constexpr orbel::Rect kClient{0, 0, 480, 400};
+// The template: every control's place in the client area, and the anchors
+// of the controls that follow a resize. Tree A stretches right and down, so
+// tree B, which keeps its place, stands left of it; the buttons below keep
+// the corner they sit in.
+using Anchor = tk::AnchorLayout;
+constexpr tk::Rect kClient{0, 0, 600, 440};
 struct Placement {
   const char* id;
-  orbel::Rect rect;
+  tk::Rect rect;
   unsigned anchors;
 };
 constexpr unsigned kLeftBottom = Anchor::kLeft | Anchor::kBottom;
 constexpr unsigned kRightBottom = Anchor::kRight | Anchor::kBottom;
 constexpr Placement kPlacements[] = {
-    {"type", {10, 10, 470, 30}, Anchor::kTop | Anchor::kLeft | Anchor::kRight},
-    {"tree.a.search", {10, 40, 300, 58}, Anchor::kTop | Anchor::kLeft | Anchor::kRight},
-    {"tree.a", {10, 62, 300, 300}, Anchor::kTop | Anchor::kLeft | Anchor::kRight | Anchor::kBottom},
-    {"standard", {10, 310, 150, 326}, kLeftBottom},
-    {"display", {10, 330, 150, 346}, kLeftBottom},
-    {"leaves.off", {160, 310, 240, 330}, kLeftBottom},
-    {"leaves.on", {160, 334, 240, 354}, kLeftBottom},
-    {"load", {10, 364, 80, 384}, kLeftBottom},
-    {"save", {90, 364, 160, 384}, kLeftBottom},
-    {"import", {170, 364, 240, 384}, kLeftBottom},
-    {"attribute", {310, 310, 470, 326}, kRightBottom},
-    {"standard.on", {310, 334, 385, 354}, kRightBottom},
-    {"standard.off", {395, 334, 470, 354}, kRightBottom},
-    {"ok", {310, 364, 385, 384}, kRightBottom},
-    {"cancel", {395, 364, 470, 384}, kRightBottom},
+    {"type", {10, 10, 590, 34}, Anchor::kTop | Anchor::kLeft | Anchor::kRight},
+    {"tree.a.search", {210, 44, 590, 68}, Anchor::kTop | Anchor::kLeft | Anchor::kRight},
+    {"tree.a", {210, 72, 590, 318}, Anchor::kTop | Anchor::kLeft | Anchor::kRight | Anchor::kBottom},
+    {"standard", {10, 328, 210, 350}, kLeftBottom},
+    {"display", {10, 354, 210, 376}, kLeftBottom},
+    {"leaves.off", {220, 328, 330, 354}, kLeftBottom},
+    {"leaves.on", {220, 358, 330, 384}, kLeftBottom},
+    {"load", {10, 402, 100, 430}, kLeftBottom},
+    {"save", {110, 402, 200, 430}, kLeftBottom},
+    {"import", {210, 402, 300, 430}, kLeftBottom},
+    {"attribute", {400, 328, 590, 350}, kRightBottom},
+    {"standard.on", {400, 358, 490, 384}, kRightBottom},
+    {"standard.off", {500, 358, 590, 384}, kRightBottom},
+    {"ok", {400, 402, 490, 430}, kRightBottom},
+    {"cancel", {500, 402, 590, 430}, kRightBottom},
 };
+// The controls that keep their template place at every size.
+constexpr tk::ControlPlace kFixedPlaces[] = {
+    {"tree.b.search", {10, 44, 200, 68}},
+    {"tree.b", {10, 72, 200, 318}},
+};
+
+std::vector<tk::ControlPlace> templatePlaces() {
+  std::vector<tk::ControlPlace> places(std::begin(kFixedPlaces), std::end(kFixedPlaces));
+  for (const Placement& placement : kPlacements) places.push_back({placement.id, placement.rect});
+  return places;
+}
 
 }  // namespace
 
@@ -106,14 +121,17 @@ CFilterHLSDlg::CFilterHLSDlg(int mode, const NodeLists* lists, tk::CWnd* parent)
 
   setLayout({
       tk::row({tk::item(m_typeList)}),
-      tk::row({tk::column({tk::item(m_searchA), tk::item(m_treeA)}),
-               tk::column({tk::item(m_searchB), tk::item(m_treeB), tk::stretch()})}),
+      tk::row({tk::column({tk::item(m_searchB), tk::item(m_treeB)}),
+               tk::column({tk::item(m_searchA), tk::item(m_treeA)})}),
       tk::row({tk::column({tk::item(m_standardBox), tk::item(m_displayBox)}),
                tk::column({tk::item(m_leavesOffButton), tk::item(m_leavesOnButton)}), tk::stretch(),
                tk::column({tk::item(m_attributeBox),
                            tk::row({tk::item(m_standardOnButton), tk::item(m_standardOffButton)})})}),
       tk::row({tk::item(m_loadButton), tk::item(m_saveButton), tk::item(m_importButton), tk::stretch()}),
-  });
+  }, {&m_typeList, &m_searchA, &m_treeA, &m_searchB, &m_treeB, &m_standardBox, &m_displayBox, &m_leavesOffButton,
+      &m_leavesOnButton, &m_attributeBox, &m_standardOnButton, &m_standardOffButton, &m_loadButton, &m_saveButton,
+      &m_importButton});
+  setPlacement(kClient, templatePlaces(), m_layout);
 }
 
 CFilterHLSDlg::~CFilterHLSDlg() = default;

@@ -15,8 +15,8 @@
 #include "host/FilterNode.h"
 #include "orbel/filter/CFilterTreeCtrl.h"
 #include "orbel/filter/SapFilterManager.h"
-#include "orbel/ui/AnchorLayout.h"
 #include "orbel/wire/CommandBuffer.h"
+#include "toolkit/AnchorLayout.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ComboBox.h"
@@ -68,9 +68,9 @@ class CFilterHLSDlg : public tk::CDialog {
   int FilterTypeIndex() const { return m_filterTypeIndex; }
 
   // The dialog was resized to a client area of `width` x `height`: the
-  // anchored controls follow.
-  void OnSize(int width, int height);
-  const orbel::AnchorLayout& anchorLayout() const { return m_layout; }
+  // anchored controls follow. Backends run it through resizeClient.
+  void OnSize(int width, int height) override;
+  const tk::AnchorLayout& anchorLayout() const { return m_layout; }
 
   CFilterTreeCtrl& treeA() { return m_treeA; }
   CFilterTreeCtrl& treeB() { return m_treeB; }
@@ -108,7 +108,7 @@ class CFilterHLSDlg : public tk::CDialog {
   bool m_attributeFlag = false;
   bool m_displayFlag = false;
   orbel::CommandBuffer m_displayMessage;
-  orbel::AnchorLayout m_layout;
+  tk::AnchorLayout m_layout;
 
   tk::ComboBox m_typeList{"type"};
   tk::Edit m_searchA{"tree.a.search"};

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace orbel {
+namespace tk {
 
 struct Rect {
   int left = 0;
@@ -58,4 +58,4 @@ class AnchorLayout {
   std::vector<Entry> entries_;
 };
 
-}  // namespace orbel
+}  // namespace tk

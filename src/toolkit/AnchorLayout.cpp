@@ -1,8 +1,8 @@
-#include "orbel/ui/AnchorLayout.h"
+#include "toolkit/AnchorLayout.h"
 
 #include <utility>
 
-namespace orbel {
+namespace tk {
 namespace {
 
 // One axis: `low`/`high` the control's edges, anchored at the near and far
@@ -47,4 +47,4 @@ const Rect* AnchorLayout::rectOf(const std::string& id) const {
   return nullptr;
 }
 
-}  // namespace orbel
+}  // namespace tk
