@@ -26,10 +26,10 @@ std::vector<std::string> wordsOf(std::string_view filter) {
   return words;
 }
 
-// What a filter word may match: the texts a picker shows and the numbers a user knows a primitive by.
+// What a filter word may match: the name, the type and the identifier a user knows a primitive by. Not
+// the group, which most primitives share and whose digits would match many identifiers' words.
 std::string searchText(const PrimitiveDesc& primitive) {
-  return lowerCase(primitive.name + '\n' + primitive.parameter + '\n' + std::to_string(primitive.primitive) + '\n' +
-                   std::to_string(primitive.group));
+  return lowerCase(primitive.name + '\n' + primitive.parameter + '\n' + std::to_string(primitive.primitive));
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ std::string choiceText(const PrimitiveDesc& primitive);
 
 // The positions in `set.primitives` of the primitives that every word of
 // `filter` (words are separated by blanks) names part of, ignoring case: of
-// the name, the parameter type, or the identifier and group in decimal.
+// the name, the parameter type, or the identifier in decimal.
 // Every primitive for a filter without words; description order always.
 std::vector<std::size_t> matchingPrimitives(const DescriptionSet& set, std::string_view filter);
 
