@@ -15,14 +15,17 @@ TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
       {"select":"entry","index":2},{"select":"entry","text":"Timer Poll"},{"check":"box","state":2},
       {"clickItem":"tree","path":["RRC","SAP 1"]},{"selectItem":"list","row":3},{"expand":"tree","path":["RRC"],"state":0},
       {"setValue":"fields","path":["a","b"],"text":"0x1"},{"scroll":"pane","request":"thumb","position":40},
-      {"resize":"pane","height":120},{"insert":"instance","text":"9","at":1,"replace":2}]}],
+      {"resize":"pane","height":120},{"insert":"instance","text":"9","at":1,"replace":2},
+      {"activateItem":"list","row":1}]}],
       "files":["/tmp/a.flt_HLS",null],"answers":["yes","no",1]})";
   auto parsed = parseScript(text);
   ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
   const tk::Script& script = std::get<tk::Script>(parsed);
   ASSERT_EQ(script.dialogs.size(), 1u);
   const auto& actions = script.dialogs[0].actions;
-  ASSERT_EQ(actions.size(), 13u);
+  ASSERT_EQ(actions.size(), 14u);
+  EXPECT_EQ(actions[13].verb, tk::ScriptAction::Verb::ActivateItem);
+  EXPECT_EQ(actions[13].row, 1);
   EXPECT_EQ(actions[12].verb, tk::ScriptAction::Verb::Insert);
   EXPECT_EQ(actions[12].index, 1);
   EXPECT_EQ(actions[12].state, 2);

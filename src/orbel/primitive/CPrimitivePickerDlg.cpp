@@ -27,6 +27,7 @@ CPrimitivePickerDlg::CPrimitivePickerDlg(Descriptions descriptions, tk::CWnd* pa
     m_unreadable = std::get<std::string>(descriptions);
   m_filterEdit.onChange = [this] { OnChangeFilterEdit(); };
   m_primitiveList.onSelChanged = [this] { OnSelectPrimitive(); };
+  m_primitiveList.onActivated = [this] { OnActivatePrimitive(); };
   setLayout({
       tk::row({tk::item(m_filterLabel), tk::item(m_filterEdit)}),
       tk::item(m_primitiveList),

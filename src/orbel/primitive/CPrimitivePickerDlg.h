@@ -30,6 +30,8 @@ class CPrimitivePickerDlg : public tk::CDialog {
   void OnOK() override;
   void OnChangeFilterEdit();
   void OnSelectPrimitive();
+  // A double-clicked primitive is chosen as OK chooses the selected one.
+  void OnActivatePrimitive() { OnOK(); }
 
  private:
   // Fills the list with the primitives the filter keeps; the selected
