@@ -102,8 +102,9 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
     action.verb = candidate.verb;
     (isKey(action.verb) ? action.text : action.control) = found->get<std::string>();
   }
-  if (form == nullptr) throw ScriptError{where + ": no verb (click, type, set, insert, select, check, clickItem, "
-                                                 "selectItem, activateItem, expand, setValue, scroll, resize, keyDown, keyUp)"};
+  if (form == nullptr)
+    throw ScriptError{where + ": no verb (click, type, set, insert, select, check, clickItem, selectItem, "
+                              "activateItem, expand, setValue, scroll, resize, keyDown, keyUp)"};
   for (const auto& [key, value] : object.items()) {
     bool known = key == tk::verbName(action.verb);
     for (const char* allowed : form->keys) known = known || key == allowed;

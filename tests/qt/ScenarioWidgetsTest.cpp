@@ -25,10 +25,11 @@ namespace {
 
 using namespace orbel::test;
 
-// A scenario of one RRC connection request to simulate, with its default parameter.
-std::string writeScenario(const QTemporaryDir& folder) {
+// A scenario of `count` commands to simulate the RRC primitive `primitive`
+// (frame FF 00 02 00) with its default parameter, each named `name`.
+std::string writeScenario(const QTemporaryDir& folder, unsigned primitive, const char* name, int count) {
   tVLink link(psdl::builtInDescriptions());
-  const std::string type = PsdlQueryParameter(&link, 0xFF, 0, 2, 0, 14002);
+  const std::string type = PsdlQueryParameter(&link, 0xFF, 0, 2, 0, primitive);
   EXPECT_FALSE(type.empty());
   PsdlNewVar(&link, type.c_str(), "V");
   PsdlGenerateMsg(&link, "V");
@@ -36,12 +37,13 @@ std::string writeScenario(const QTemporaryDir& folder) {
   unsigned int length = 0;
   PsdlGetVarBuf(&link, "V", &block, &length);
   const orbel::CommandBuffer message =
-      orbel::buildPsdlMessage({{0xFF, 0, 2, 0}, 13002, 14002}, {block, length}, {}, 0);
+      orbel::buildPsdlMessage({{0xFF, 0, 2, 0}, 13002, primitive}, {block, length}, {}, 0);
   PsdlFreeVar(&link, "V");
   CKovaScenario scenario;
-  scenario.append(orbel::CreateScenarioCommand(1, "request", orbel::kScenarioSimulate,
-                                               static_cast<std::int32_t>(message.bytes().size()), message.bytes()));
-  const std::string path = folder.filePath("one.kscl").toStdString();
+  for (int sequence = 1; sequence <= count; ++sequence)
+    scenario.append(orbel::CreateScenarioCommand(sequence, name, orbel::kScenarioSimulate,
+                                                 static_cast<std::int32_t>(message.bytes().size()), message.bytes()));
+  const std::string path = folder.filePath("start.kscl").toStdString();
   EXPECT_EQ(scenario.SaveFile(path), 0);
   return path;
 }
@@ -49,26 +51,6 @@ std::string writeScenario(const QTemporaryDir& folder) {
 std::string readBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// A scenario of two BCFE connection requests with their default parameter,
-// already named after their variable so that selecting one renames nothing.
-std::string writeConnectScenario(const QTemporaryDir& folder) {
-  tVLink link(psdl::builtInDescriptions());
-  PsdlNewVar(&link, "P_RRC_BCFE_CONNECT_PARAM", "V");
-  PsdlGenerateMsg(&link, "V");
-  unsigned char* block = nullptr;
-  unsigned int length = 0;
-  PsdlGetVarBuf(&link, "V", &block, &length);
-  const orbel::CommandBuffer message = orbel::buildPsdlMessage({{0xFF, 0, 2, 0}, 13002, 14001}, {block, length}, {}, 0);
-  PsdlFreeVar(&link, "V");
-  CKovaScenario scenario;
-  for (std::int32_t sequence : {1, 2})
-    scenario.append(orbel::CreateScenarioCommand(sequence, "RRC_CONNECT", orbel::kScenarioSimulate,
-                                                 static_cast<std::int32_t>(message.bytes().size()), message.bytes()));
-  const std::string path = folder.filePath("connect.kscl").toStdString();
-  EXPECT_EQ(scenario.SaveFile(path), 0);
-  return path;
 }
 
 // The scripted editor on `start` with `editor`'s actions and a picker's;
@@ -87,7 +69,8 @@ std::string scriptedSave(const std::string& start, std::vector<tk::ScriptAction>
 
 TEST(ScenarioWidgets, AFieldEditedInPlaceChangesOnlyItsBytesInTheSavedList) {
   QTemporaryDir folder;
-  const std::string start = writeConnectScenario(folder);
+  // Two BCFE connection requests, already named after their variable so that selecting one renames nothing.
+  const std::string start = writeScenario(folder, 14001, "RRC_CONNECT", 2);
   const std::string saved = folder.filePath("saved.kscl").toStdString();
   QtHost host;
   host.toolkit().onFileDialog([&](const tk::FileDialogRequest&) { return std::optional(std::optional(saved)); });
@@ -169,7 +152,7 @@ TEST(ScenarioWidgets, APrimitiveDoubleClickedInThePickerIsAdded) {
 
 TEST(ScenarioWidgets, TheHostOpensAScenarioAndTheEditorUpdatesACommand) {
   QTemporaryDir folder;
-  const std::string path = writeScenario(folder);
+  const std::string path = writeScenario(folder, 14002, "request", 1);
   QtHost host;
   orbel::host::MainWindow window(host.toolkit());
   bool editableBefore = false;

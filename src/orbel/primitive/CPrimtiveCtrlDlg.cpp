@@ -383,7 +383,8 @@ void CPrimtiveCtrlDlg::OnAddCommand() {
   if (picker.DoModal() != tk::IDOK || picker.chosen() == nullptr) return;
   // The new command's variable may bear the name of the selected command's.
   releaseVariable();
-  auto made = orbel::defaultScenarioCommand(*m_link, *picker.chosen(), static_cast<std::int32_t>(m_commands.size() + 1));
+  const auto sequence = static_cast<std::int32_t>(m_commands.size() + 1);
+  auto made = orbel::defaultScenarioCommand(*m_link, *picker.chosen(), sequence);
   if (auto* why = std::get_if<std::string>(&made)) {
     showFailure(*why);
     return;

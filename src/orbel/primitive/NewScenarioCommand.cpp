@@ -38,7 +38,8 @@ std::variant<ScenarioCommandPtr, std::string> defaultScenarioCommand(tVLink& lin
     if (auto* why = std::get_if<std::string>(&encoded)) return std::move(*why);
     parameter = std::move(std::get<std::vector<std::uint8_t>>(encoded));
   }
-  const CommandBuffer message = buildPsdlMessage({primitive.frame, primitive.group, primitive.primitive}, parameter, {}, 0);
+  const CommandBuffer message =
+      buildPsdlMessage({primitive.frame, primitive.group, primitive.primitive}, parameter, {}, 0);
   if (!message) return std::string("the message would exceed its 16-bit length word");
   const auto data = message.bytes();
   ScenarioCommandPtr command = CreateScenarioCommand(sequence, name, kScenarioSimulate,
