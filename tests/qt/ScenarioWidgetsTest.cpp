@@ -53,12 +53,12 @@ std::string readBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// The scripted editor on `start` with `editor`'s actions and a picker's;
-// returns the list it saved as `saved`.
+// The scripted editor on `start` with `editor`'s actions and those of the
+// pickers it opens; returns the list it saved as `saved`.
 std::string scriptedSave(const std::string& start, std::vector<tk::ScriptAction> editor,
-                         std::vector<tk::ScriptAction> picker, const std::string& saved) {
+                         std::vector<std::vector<tk::ScriptAction>> pickers, const std::string& saved) {
   tk::Script script = dialogScript("CPrimtiveCtrlDlg", std::move(editor));
-  if (!picker.empty()) script.dialogs.push_back({"CPrimitivePickerDlg", std::move(picker)});
+  for (auto& picker : pickers) script.dialogs.push_back({"CPrimitivePickerDlg", std::move(picker)});
   script.files = {saved};
   ScriptedHost scripted(std::move(script));
   tVLink link(psdl::builtInDescriptions());
@@ -114,14 +114,15 @@ TEST(ScenarioWidgets, AFieldEditedInPlaceChangesOnlyItsBytesInTheSavedList) {
                                 {}, folder.filePath("scripted.kscl").toStdString()));
 }
 
-// The picker narrows as the filter is typed; a double-click on the one row
-// left adds that primitive to the editor's list.
-TEST(ScenarioWidgets, APrimitiveDoubleClickedInThePickerIsAdded) {
+// The picker narrows as the filter is typed; Enter takes the selected row
+// and a double-click the row clicked, each added to the editor's list.
+TEST(ScenarioWidgets, PrimitivesChosenInThePickerWithEnterOrADoubleClickAreAdded) {
   QTemporaryDir folder;
   const std::string start = folder.filePath("none.kscl").toStdString();
   const std::string saved = folder.filePath("saved.kscl").toStdString();
   QtHost host;
   host.toolkit().onFileDialog([&](const tk::FileDialogRequest&) { return std::optional(std::optional(saved)); });
+  int picked = 0;
   int rowsLeft = -1;
   int commandsAfter = -1;
   host.drive([&](tkqt::DialogWindow& dialog) {
@@ -129,11 +130,19 @@ TEST(ScenarioWidgets, APrimitiveDoubleClickedInThePickerIsAdded) {
       QTest::keyClicks(widget<QLineEdit>(dialog, "filter"), "setup");
       auto* primitives = widget<QTreeView>(dialog, "primitives");
       rowsLeft = primitives->model()->rowCount();
-      const QRect row = primitives->visualRect(primitives->model()->index(0, 0));
-      QTest::mouseClick(primitives->viewport(), Qt::LeftButton, {}, row.center());
-      QTest::mouseDClick(primitives->viewport(), Qt::LeftButton, {}, row.center());
+      const QRect row = primitives->visualRect(primitives->model()->index(picked, 0));
+      if (picked++ == 0) {
+        EXPECT_TRUE(enterKeepsOpen(dialog)) << "Enter chooses nothing before a primitive is selected";
+        QTest::mouseClick(primitives->viewport(), Qt::LeftButton, {}, row.center());
+        EXPECT_FALSE(enterKeepsOpen(dialog));
+      } else {
+        // A double-click: a first click, then the second one that the view reports as a double-click.
+        QTest::mouseClick(primitives->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(primitives->viewport(), Qt::LeftButton, {}, row.center());
+      }
       return;
     }
+    clickOn(dialog, "add");
     clickOn(dialog, "add");
     QApplication::processEvents();
     commandsAfter = widget<QTreeView>(dialog, "commands")->model()->rowCount();
@@ -143,11 +152,11 @@ TEST(ScenarioWidgets, APrimitiveDoubleClickedInThePickerIsAdded) {
   tVLink link(psdl::builtInDescriptions());
   ASSERT_EQ(ScenarioFileCreate(&link, start.c_str()), 0);
   EXPECT_EQ(rowsLeft, 2) << "RRC_CONNECTION_SETUP and CC_SETUP";
-  EXPECT_EQ(commandsAfter, 1);
-  EXPECT_EQ(readBytes(saved),
-            scriptedSave(start, {click("add"), click("save.list"), click("ok")},
-                         {type("filter", "setup"), selectItem("primitives", {"RRC_CONNECTION_SETUP"}), click("ok")},
-                         folder.filePath("scripted.kscl").toStdString()));
+  EXPECT_EQ(commandsAfter, 2);
+  EXPECT_EQ(readBytes(saved), scriptedSave(start, {click("add"), click("add"), click("save.list"), click("ok")},
+                                           {{selectItem("primitives", {"RRC_CONNECTION_SETUP"}), click("ok")},
+                                            {selectItem("primitives", {"CC_SETUP"}), click("ok")}},
+                                           folder.filePath("scripted.kscl").toStdString()));
 }
 
 TEST(ScenarioWidgets, TheHostOpensAScenarioAndTheEditorUpdatesACommand) {
