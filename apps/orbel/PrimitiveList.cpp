@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "HostSession.h"
+#include "host/codec/PrimitiveChoices.h"
 #include "host/codec/PsdlLink.h"
 
 namespace orbel::cli {
@@ -12,7 +13,7 @@ void printPrimitives(std::ostream& out) {
   if (const auto* error = std::get_if<std::string>(&loaded)) throw DataError(*error);
   const psdl::DescriptionSet& set = *std::get<std::shared_ptr<const psdl::DescriptionSet>>(loaded);
   for (const psdl::PrimitiveDesc& primitive : set.primitives) {
-    out << primitive.name << "  " << (primitive.parameter.empty() ? "(no parameter)" : primitive.parameter);
+    out << psdl::choiceText(primitive);
     if (!primitive.comment.empty()) out << "  -- " << primitive.comment;
     out << "\n  --arg h2=" << int{primitive.frame[0]} << " --arg h3=" << int{primitive.frame[1]}
         << " --arg h4=" << int{primitive.frame[2]} << " --arg h5=" << int{primitive.frame[3]}

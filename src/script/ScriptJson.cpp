@@ -59,6 +59,7 @@ const VerbKeys kVerbKeys[] = {
     {Verb::Check, {"state"}},
     {Verb::ClickItem, {"path", "row"}},
     {Verb::SelectItem, {"path", "row"}},
+    {Verb::ActivateItem, {"path", "row"}},
     {Verb::Expand, {"path", "state"}},
     {Verb::SetValue, {"path", "text"}},
     {Verb::Scroll, {"request", "position"}},
@@ -101,8 +102,9 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
     action.verb = candidate.verb;
     (isKey(action.verb) ? action.text : action.control) = found->get<std::string>();
   }
-  if (form == nullptr) throw ScriptError{where + ": no verb (click, type, set, insert, select, check, clickItem, "
-                                                 "selectItem, expand, setValue, scroll, resize, keyDown, keyUp)"};
+  if (form == nullptr)
+    throw ScriptError{where + ": no verb (click, type, set, insert, select, check, clickItem, selectItem, "
+                              "activateItem, expand, setValue, scroll, resize, keyDown, keyUp)"};
   for (const auto& [key, value] : object.items()) {
     bool known = key == tk::verbName(action.verb);
     for (const char* allowed : form->keys) known = known || key == allowed;
@@ -130,6 +132,7 @@ tk::ScriptAction parseAction(const json& object, const std::string& where) {
     case Verb::Check: action.state = number("state"); break;
     case Verb::ClickItem:
     case Verb::SelectItem:
+    case Verb::ActivateItem:
       expectOneOf(object, "path", "row", where);
       if (object.contains("row"))
         action.row = number("row");
@@ -276,6 +279,7 @@ ordered actionJson(const tk::ScriptAction& action) {
     case Verb::Check: object["state"] = action.state; break;
     case Verb::ClickItem:
     case Verb::SelectItem:
+    case Verb::ActivateItem:
       if (action.row)
         object["row"] = *action.row;
       else

@@ -65,6 +65,9 @@ class ListAdapter : public ControlAdapter {
                        if (!syncing_ && current.isValid() && current.row() != list_.selection())
                          rowAction(tk::ScriptAction::Verb::SelectItem, current.row());
                      });
+    QObject::connect(view_, &QAbstractItemView::doubleClicked, receiver(), [this](const QModelIndex& index) {
+      if (index.isValid()) rowAction(tk::ScriptAction::Verb::ActivateItem, index.row());
+    });
   }
   QWidget* widget() override { return view_; }
 

@@ -115,6 +115,7 @@ std::string onListRow(ListControl& list, const ScriptAction& action) {
   switch (action.verb) {
     case Verb::ClickItem: return outcome(list.toggleCheck(row), list, action);
     case Verb::SelectItem: return outcome(list.select(row), list, action);
+    case Verb::ActivateItem: return outcome(list.activate(row), list, action);
     default: return wrongKind(list, action);
   }
 }
@@ -164,6 +165,7 @@ const char* verbName(ScriptAction::Verb verb) {
     case Verb::Check: return "check";
     case Verb::ClickItem: return "clickItem";
     case Verb::SelectItem: return "selectItem";
+    case Verb::ActivateItem: return "activateItem";
     case Verb::Expand: return "expand";
     case Verb::SetValue: return "setValue";
     case Verb::Scroll: return "scroll";
@@ -215,6 +217,7 @@ std::string applyAction(CDialog& dialog, const ScriptAction& action) {
       return wrongKind(*control, action);
     case Verb::ClickItem:
     case Verb::SelectItem:
+    case Verb::ActivateItem:
     case Verb::Expand:
     case Verb::SetValue:
       if (kind == ControlKind::Tree || kind == ControlKind::TreeList)

@@ -89,6 +89,12 @@ bool ListControl::select(int row) {
   return true;
 }
 
+bool ListControl::activate(int row) {
+  if (!select(row)) return false;
+  if (onActivated) onActivated();
+  return true;
+}
+
 std::string ListControl::stateText() const {
   int ticked = 0;
   for (const Row& row : rows_) ticked += row.checked ? 1 : 0;

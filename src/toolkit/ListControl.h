@@ -45,6 +45,9 @@ class ListControl : public Control {
   // User actions: inverting a row's tick box, selecting a row; then notify.
   bool toggleCheck(int row);
   bool select(int row);
+  // User action: a double-click on a row, which selects it (as select does)
+  // and then activates it.
+  bool activate(int row);
 
   std::string stateText() const override;
 
@@ -56,6 +59,7 @@ class ListControl : public Control {
 
   std::function<void(int)> onCheckChanged;
   std::function<void()> onSelChanged;
+  std::function<void()> onActivated;
 
  private:
   struct Row {

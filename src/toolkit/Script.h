@@ -23,6 +23,7 @@ struct ScriptAction {
     Check,       // check box or radio button to `state`
     ClickItem,   // tree item's state image, list row's tick box
     SelectItem,  // tree item or list row
+    ActivateItem,  // list row: a double-click, which selects it first
     Expand,      // tree item, `state` 1 expands and 0 collapses
     SetValue,    // tree-list row's value: `text`
     Scroll,      // scroll pane: `text` names the request, `index` the thumb position

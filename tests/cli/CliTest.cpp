@@ -223,13 +223,15 @@ TEST_F(Cli, ChecksArgumentsListsDefaultsAndReportsTheHostsSapFilterManager) {
             std::string::npos);
 }
 
-// Every gallery script names its export and acts on controls that exist.
+// Every gallery script names its export and acts on controls that exist; the
+// files it opens are named from its folder.
 TEST_F(Cli, GalleryScriptsRunOnTheirExportsWithoutScriptErrors) {
   int scripts = 0;
   for (const auto& entry : std::filesystem::directory_iterator(ORBEL_GALLERY_SCRIPTS)) {
     if (entry.path().extension() != ".json") continue;
     ++scripts;
-    Result result = orbel("describe " + entry.path().stem().string() + " --script " + entry.path().string());
+    Result result = orbel("describe " + entry.path().stem().string() + " --script " + entry.path().string(),
+                          ORBEL_GALLERY_SCRIPTS);
     EXPECT_EQ(result.status, 0) << entry.path() << '\n' << result.output;
   }
   EXPECT_GT(scripts, 0);
@@ -757,5 +759,26 @@ TEST_F(Cli, EditsSavesExportsAndDecodesAScenario) {
   result = orbel("decode " + saved);
   EXPECT_EQ(result.status, 0) << result.output;
   for (const char* part : {"scenario file of 2 commands", "[1] name", "[2] kind", "[1] peer-data length: 2"})
+    EXPECT_NE(result.output.find(part), std::string::npos) << part << '\n' << result.output;
+}
+
+// A scenario built from nothing: a primitive picked by name and one by
+// double-click after filtering, each added with its default parameter.
+TEST_F(Cli, AddsPickedPrimitivesToAScenario) {
+  const std::string saved = (folder_ / "built.kscl").string();
+  const std::string build = file("build.json", R"({"dialogs":[
+      {"expect":"CPrimtiveCtrlDlg","do":[{"click":"add"},{"click":"add"},{"click":"save.list"},{"click":"ok"}]},
+      {"expect":"CPrimitivePickerDlg","do":[{"selectItem":"primitives","path":["CC_SETUP"]},{"click":"ok"}]},
+      {"expect":"CPrimitivePickerDlg","do":[{"type":"filter","text":"16004"},{"activateItem":"primitives","row":0}]}],
+      "files":[")" + saved + R"("]})");
+  Result result = orbel("run ScenarioFileCreate --arg path=" + (folder_ / "new.kscl").string() + " --script " + build);
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_NE(result.output.find("returned: 0"), std::string::npos) << result.output;
+
+  // CC_SETUP is named by the variable rule, which takes "P_" out inside words too.
+  result = orbel("decode " + saved);
+  EXPECT_EQ(result.status, 0) << result.output;
+  for (const char* part : {"scenario file of 2 commands", "[1] name: CC_SETUPARAM", "[1] message: CC CC_SETUP",
+                           "[2] sequence: 2", "[2] name: CC_CONNECT_ACKNOWLEDGE", "[2] payload length: 0"})
     EXPECT_NE(result.output.find(part), std::string::npos) << part << '\n' << result.output;
 }

@@ -16,14 +16,16 @@ TEST(ScriptJson, ReadsEveryActionFormAndWritesItBack) {
       {"clickItem":"tree","path":["RRC","SAP 1"]},{"selectItem":"list","row":3},{"expand":"tree","path":["RRC"],"state":0},
       {"setValue":"fields","path":["a","b"],"text":"0x1"},{"scroll":"pane","request":"thumb","position":40},
       {"resize":"pane","height":120},{"insert":"instance","text":"9","at":1,"replace":2},
-      {"resize":"dialog","width":680,"height":520}]}],
+      {"resize":"dialog","width":680,"height":520},{"activateItem":"list","row":1}]}],
       "files":["/tmp/a.flt_HLS",null],"answers":["yes","no",1]})";
   auto parsed = parseScript(text);
   ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << std::get<std::string>(parsed);
   const tk::Script& script = std::get<tk::Script>(parsed);
   ASSERT_EQ(script.dialogs.size(), 1u);
   const auto& actions = script.dialogs[0].actions;
-  ASSERT_EQ(actions.size(), 14u);
+  ASSERT_EQ(actions.size(), 15u);
+  EXPECT_EQ(actions[14].verb, tk::ScriptAction::Verb::ActivateItem);
+  EXPECT_EQ(actions[14].row, 1);
   EXPECT_EQ(actions[12].verb, tk::ScriptAction::Verb::Insert);
   EXPECT_EQ(actions[12].index, 1);
   EXPECT_EQ(actions[12].state, 2);

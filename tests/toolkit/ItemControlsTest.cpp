@@ -79,6 +79,16 @@ TEST(ListControl, TicksAndSelectionFollowRowsAsTheyMove) {
   tk::ListControl plain("plain");
   plain.insertItem("x");
   EXPECT_FALSE(plain.toggleCheck(0));  // no tick boxes to click
+
+  // A double-click selects the row before the dialog hears of the activation.
+  std::string heard;
+  plain.onSelChanged = [&] { heard += "selected " + std::to_string(plain.selection()) + ";"; };
+  plain.onActivated = [&] { heard += "activated " + std::to_string(plain.selection()) + ";"; };
+  EXPECT_TRUE(plain.activate(0));
+  EXPECT_FALSE(plain.activate(1));
+  plain.enable(false);
+  EXPECT_FALSE(plain.activate(0));
+  EXPECT_EQ(heard, "selected 0;activated 0;");
 }
 
 TEST(ScrollPane, KeepsThePositionInsideTheHiddenHeight) {

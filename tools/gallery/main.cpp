@@ -4,7 +4,8 @@
 // display. A script DIR/EXPORT.json (the CLI's format; DIR defaults to the
 // repository's examples/gallery, or share/orbel/gallery beside an installed
 // gallery) puts a dialog into a state worth showing first: its host state (switches, modules, profile values) is set
-// for the run, and its actions are applied up to, not including, a click on OK or Cancel.
+// for the run, and its actions are applied up to, not including, a click on OK or Cancel. Its `files` answer the
+// dialogs that open a file, a relative path taken from the script's folder; the gallery saves no file.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -103,8 +104,14 @@ int main(int argc, char **argv) {
   tk::ToolkitInstallation installation(toolkit);
   orbel::startModule();
   toolkit.onMessageBox([](const std::string &, unsigned) { return std::optional<int>(tk::IDCANCEL); });
-  toolkit.onFileDialog(
-      [](const tk::FileDialogRequest &) { return std::optional<std::optional<std::string>>(std::nullopt); });
+  const tk::Script *current = nullptr;  // the script of the export being rendered
+  std::size_t nextFile = 0;
+  toolkit.onFileDialog([&](const tk::FileDialogRequest &request) {
+    std::optional<std::string> answer;
+    if (!request.save && current != nullptr && nextFile < current->files.size()) answer = current->files[nextFile++];
+    if (answer) answer = QDir(options.scripts).absoluteFilePath(QString::fromStdString(*answer)).toStdString();
+    return std::optional<std::optional<std::string>>(answer);
+  });
 
   int written = 0;
   int failed = 0;
@@ -112,6 +119,8 @@ int main(int argc, char **argv) {
     const QString name = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
     const tk::Script script =
         options.scripts.isEmpty() ? tk::Script{} : loadScript(options.scripts + "/" + name + ".json");
+    current = &script;
+    nextFile = 0;
     // The host state of the script for this export's run only, as `orbel run`
     // sets it.
     ScopedHostState<FeatureManager> host(FeatureManager::Instance(),
@@ -137,6 +146,7 @@ int main(int argc, char **argv) {
       window.reject();
     });
     info.run({});
+    current = nullptr;
   }
   orbel::stopModule();
   std::printf("%d dialogs rendered\n", written);

@@ -6,6 +6,8 @@
 #include "host/codec/Psdl.h"
 #include "orbel/builders/ModuleLifetime.h"
 #include "orbel/primitive/CDiagCmdPsdlDlg.h"
+#include "orbel/primitive/CPrimitivePickerDlg.h"
+#include "orbel/primitive/NewScenarioCommand.h"
 #include "orbel/primitive/PeerDataText.h"
 #include "orbel/primitive/ScenarioMessage.h"
 #include "orbel/ui/KovaFileDialog.h"
@@ -48,6 +50,7 @@ CPrimtiveCtrlDlg::CPrimtiveCtrlDlg(tk::CWnd* parent)
   m_openListButton.onClicked = [this] { OnOpenList(); };
   m_saveListButton.onClicked = [this] { OnSaveList(); };
   m_exportButton.onClicked = [this] { OnExportScript(); };
+  m_addButton.onClicked = [this] { OnAddCommand(); };
   m_removeButton.onClicked = [this] { OnRemoveCommand(); };
   m_appendButton.onClicked = [this] { OnAppendList(); };
   m_moveUpButton.onClicked = [this] { OnMoveUp(); };
@@ -57,7 +60,7 @@ CPrimtiveCtrlDlg::CPrimtiveCtrlDlg(tk::CWnd* parent)
       tk::row({tk::group("Commands", {tk::item(m_commandList)}), tk::group("Parameter", {tk::item(m_tree)})}),
       tk::row({tk::item(m_contentCheck), tk::item(m_simulateNote), tk::item(m_waitNoteA), tk::item(m_waitNoteB)}),
       tk::row({tk::item(m_peerCheck), tk::item(m_peerEdit), tk::item(m_spareBitsLabel), tk::item(m_spareBitsEdit)}),
-      tk::row({tk::item(m_updateButton), tk::item(m_removeButton), tk::item(m_moveUpButton),
+      tk::row({tk::item(m_updateButton), tk::item(m_addButton), tk::item(m_removeButton), tk::item(m_moveUpButton),
                tk::item(m_moveDownButton), tk::stretch(), tk::item(m_saveCommandButton),
                tk::item(m_loadCommandButton)}),
       tk::row({tk::item(m_openListButton), tk::item(m_appendButton), tk::item(m_saveListButton),
@@ -371,6 +374,26 @@ void CPrimtiveCtrlDlg::OnExportScript() {
   bytes += '\0';
   const std::string error = tk::writeFileAtomically(fileDialog.GetPathName(), bytes);
   if (!error.empty()) showFailure(error);
+}
+
+void CPrimtiveCtrlDlg::OnAddCommand() {
+  CPrimitivePickerDlg::Descriptions descriptions = std::string("the codec link holds no primitive descriptions");
+  if (m_link != nullptr && m_link->descriptions) descriptions = m_link->descriptions;
+  CPrimitivePickerDlg picker(std::move(descriptions), this);
+  if (picker.DoModal() != tk::IDOK || picker.chosen() == nullptr) return;
+  // The new command's variable may bear the name of the selected command's.
+  releaseVariable();
+  const auto sequence = static_cast<std::int32_t>(m_commands.size() + 1);
+  auto made = orbel::defaultScenarioCommand(*m_link, *picker.chosen(), sequence);
+  if (auto* why = std::get_if<std::string>(&made)) {
+    showFailure(*why);
+    return;
+  }
+  m_commands.append(std::move(std::get<orbel::ScenarioCommandPtr>(made)));
+  listCommands();
+  m_commandList.setSelection(static_cast<int>(m_commands.size() - 1));
+  OnClickCommandList();
+  markModified(true);
 }
 
 void CPrimtiveCtrlDlg::OnRemoveCommand() {

@@ -42,6 +42,7 @@ class CPrimtiveCtrlDlg : public tk::CDialog {
   void OnOpenList();
   void OnSaveList();
   void OnExportScript();
+  void OnAddCommand();
   void OnRemoveCommand();
   void OnAppendList();
   void OnMoveUp();
@@ -86,6 +87,7 @@ class CPrimtiveCtrlDlg : public tk::CDialog {
   tk::Button m_openListButton{"open.list", "&Open list..."};
   tk::Button m_saveListButton{"save.list", "Save l&ist..."};
   tk::Button m_exportButton{"export", "&Export script..."};
+  tk::Button m_addButton{"add", "A&dd command..."};
   tk::Button m_removeButton{"remove", "&Remove"};
   tk::Button m_appendButton{"append.list", "&Append list..."};
   tk::Button m_moveUpButton{"move.up", "Move u&p"};

@@ -51,7 +51,16 @@ std::vector<std::uint8_t> connectMessage(const std::string& peer = {}) {
   return bytes(std::string(lengths) + " " + kConnectHead + " 0A 00 " + kDefaultParameter + " " +
                (peerLength ? std::string(trailer) + " " + peer : "00 00 00 00"));
 }
+// The messages a new command starts with: the default parameter, a zero reserved word, no peer data.
+constexpr const char* kNewConnect =
+    "22 00 FF 00 02 00 CA 32 00 00 64 00 00 00 00 00 00 00 0A 00 00 01 00 02 00 03 00 04 00 05 00 00 00 00";
+constexpr const char* kNewBare = "18 00 FF 00 02 00 CA 32 00 00 65 00 00 00 00 00 00 00 00 00 00 00 00 00";
 std::vector<std::uint8_t> bareMessage() { return bytes(std::string("18 00 ") + kBareHead + " 00 00 00 00 00 00"); }
+
+// The picker's script: `filter` typed, the primitive `name` chosen, then `ending`.
+tk::DialogScript picking(const std::string& filter, const std::string& name, const char* ending = "ok") {
+  return {"CPrimitivePickerDlg", {type("filter", filter), selectItem("primitives", {name}), click(ending)}};
+}
 
 tk::ScriptAction selectRow(int row) {
   tk::ScriptAction action = act(Verb::SelectItem, "commands");
@@ -105,11 +114,13 @@ class PrimitiveCtrlDialog : public ::testing::Test {
     std::vector<std::string> messages;
     std::vector<std::string> errors;
   };
-  // Runs the editor on start.kscl with `actions`, then `ending` unless empty.
+  // Runs the editor on start.kscl with `actions`, then `ending` unless
+  // empty; `nested` are the scripts of the dialogs the editor opens.
   Outcome run(std::vector<tk::ScriptAction> actions, std::vector<std::optional<std::string>> files = {},
-              std::vector<int> answers = {}, const char* ending = "ok") {
+              std::vector<int> answers = {}, const char* ending = "ok", std::vector<tk::DialogScript> nested = {}) {
     if (*ending != '\0') actions.push_back(click(ending));
     tk::Script script = dialogScript("CPrimtiveCtrlDlg", std::move(actions));
+    script.dialogs.insert(script.dialogs.end(), nested.begin(), nested.end());
     script.files = std::move(files);
     script.answers = std::move(answers);
     ScriptedHost host(std::move(script));
@@ -269,6 +280,59 @@ TEST_F(PrimitiveCtrlDialog, AddedButtonsEditTheListAndRenumberIt) {
     EXPECT_EQ(orbel::scenarioName(saved.at(i)), names[i]) << i;
     EXPECT_EQ(saved.at(i).sequence, static_cast<std::int32_t>(i + 1)) << i;
   }
+}
+
+TEST_F(PrimitiveCtrlDialog, AddAppendsTheChosenPrimitiveSelectedAndMarksTheListModified) {
+  // The new command is selected: its fields take an edit and Update rebuilds it; Close then asks to save.
+  Outcome out = run({selectRow(0), click("add"), setValue("params", {"c"}, "9"), click("update")},
+                    {path("asked.kscl")}, {tk::IDOK}, "close", {picking("conn", "CONNECT_REQ")});
+  EXPECT_TRUE(out.errors.empty()) << out.errors.front();
+  ASSERT_EQ(out.messages.size(), 1u);
+  EXPECT_EQ(out.messages[0], "是否保存当前的流程？");
+  CKovaScenario saved = load("asked.kscl");
+  ASSERT_EQ(saved.size(), 4u);
+  EXPECT_EQ(saved.at(3).sequence, 4);
+  EXPECT_EQ(saved.at(3).kind, orbel::kScenarioSimulate);
+  EXPECT_EQ(orbel::scenarioName(saved.at(3)), "RRC_CONNECT");
+  std::string edited = kNewConnect;
+  edited.replace(edited.find("00 03"), 5, "00 09");
+  EXPECT_EQ(hexData(saved.at(3)), edited);
+  // The command selected before keeps its bytes, peer data included.
+  EXPECT_EQ(hexData(saved.at(0)), orbel::toHex(connectMessage("01 02")));
+
+  // Adding alone marks the list modified.
+  Outcome added = run({click("add")}, {std::nullopt}, {tk::IDOK}, "close", {picking("bare", "BARE_IND")});
+  EXPECT_EQ(added.messages.size(), 1u);
+}
+
+TEST_F(PrimitiveCtrlDialog, CancelInThePickerChangesNothing) {
+  // The selected command's variable survives, and Close has nothing to ask.
+  Outcome out = run({selectRow(0), click("add"), setValue("params", {"a"}, "7"), click("save.list")},
+                    {path("out.kscl")}, {}, "close", {picking("bare", "BARE_IND", "cancel")});
+  EXPECT_TRUE(out.errors.empty()) << out.errors.front();
+  EXPECT_TRUE(out.messages.empty());
+  CKovaScenario saved = load("out.kscl");
+  ASSERT_EQ(saved.size(), 3u);
+  EXPECT_EQ(hexData(saved.at(0)), orbel::toHex(connectMessage("01 02")));
+  Outcome closed = run({click("add")}, {}, {}, "close", {{"CPrimitivePickerDlg", {}}});
+  EXPECT_TRUE(closed.errors.empty()) << closed.errors.front();
+  EXPECT_TRUE(closed.messages.empty()) << "a picker closed without a choice leaves the list unmodified";
+}
+
+TEST_F(PrimitiveCtrlDialog, AddedCommandsSaveAndReloadByteIdentically) {
+  Outcome out = run({click("add"), click("add"), click("save.list")}, {path("out.kscl")}, {}, "ok",
+                    {picking("", "CONNECT_REQ"), picking("101", "BARE_IND")});
+  EXPECT_TRUE(out.errors.empty()) << out.errors.front();
+  CKovaScenario saved = load("out.kscl");
+  ASSERT_EQ(saved.size(), 5u);
+  EXPECT_EQ(hexData(saved.at(3)), kNewConnect);
+  EXPECT_EQ(hexData(saved.at(4)), kNewBare);
+  EXPECT_EQ(orbel::scenarioName(saved.at(4)), "BARE_IND") << "a primitive without parameter is named after itself";
+  EXPECT_EQ(saved.at(4).sequence, 5);
+  // Opened and saved again unchanged, the file keeps every byte.
+  Outcome again = run({click("open.list"), click("save.list")}, {path("out.kscl"), path("again.kscl")});
+  EXPECT_TRUE(again.errors.empty()) << again.errors.front();
+  EXPECT_EQ(readFile("again.kscl"), readFile("out.kscl"));
 }
 
 }  // namespace
