@@ -5,16 +5,42 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
+#include "orbel/filter/FilterNodeChildren.h"
+
 namespace {
 
-int imageOfNode(const CFilterNode& node) { return node.GetChecked() + 1; }
+// What a parent sees of its children's state images.
+constexpr std::uint8_t kSomeNotTicked = 1;
+constexpr std::uint8_t kSomeNotUnticked = 2;
+
+std::uint8_t mixOf(int image) {
+  return static_cast<std::uint8_t>((image != CFilterTreeCtrl::kTickedImage ? kSomeNotTicked : 0) |
+                                   (image != CFilterTreeCtrl::kUntickedImage ? kSomeNotUnticked : 0));
+}
+int imageOfMix(std::uint8_t mix) {
+  if ((mix & kSomeNotTicked) == 0) return CFilterTreeCtrl::kTickedImage;  // also without children
+  return (mix & kSomeNotUnticked) == 0 ? CFilterTreeCtrl::kUntickedImage : CFilterTreeCtrl::kPartlyTickedImage;
+}
+
+// A top-level item shows its node's state; a state without an image shows none.
+int imageOfNode(const CFilterNode& node) {
+  const int image = node.GetChecked() + 1;
+  return image >= CFilterTreeCtrl::kNoImage && image <= CFilterTreeCtrl::kPartlyTickedImage ? image
+                                                                                           : CFilterTreeCtrl::kNoImage;
+}
 // A settled third-level item shows its node ticked or not.
 int tickedOrNot(const CFilterNode& node) {
   return node.GetChecked() != CFilterNode::kUnticked ? CFilterTreeCtrl::kTickedImage : CFilterTreeCtrl::kUntickedImage;
+}
+
+std::string countText(CFilterTreeCtrl::LeafCount count) {
+  char text[24];  // two numbers of up to 10 digits and the slash
+  char* const slash = std::to_chars(text, text + 10, count.ticked).ptr;
+  *slash = '/';
+  return std::string(text, std::to_chars(slash + 1, text + sizeof text, count.total).ptr);
 }
 
 }  // namespace
@@ -24,97 +50,127 @@ CFilterTreeCtrl::CFilterTreeCtrl(std::string id) : TreeControl(std::move(id), tk
   labelClickTicks = true;
 }
 
-CFilterNode* CFilterTreeCtrl::nodeOf(tk::TreeItem item) const {
-  return isItem(item) ? reinterpret_cast<CFilterNode*>(static_cast<std::uintptr_t>(itemData(item))) : nullptr;
-}
-
 int CFilterTreeCtrl::stateFromChildren(const std::vector<int>& childImages) {
-  bool allTicked = true;
-  bool allUnticked = true;
-  for (int image : childImages) {
-    allTicked = allTicked && image == kTickedImage;
-    allUnticked = allUnticked && image == kUntickedImage;
-  }
-  if (allTicked) return kTickedImage;  // also without children
-  return allUnticked ? kUntickedImage : kPartlyTickedImage;
+  std::uint8_t mix = 0;
+  for (int image : childImages) mix |= mixOf(image);
+  return imageOfMix(mix);
 }
 
 void CFilterTreeCtrl::LoadNodes(CFilterNodeList* list) {
-  deleteAllItems();
+  if (!showsSameNodes(list)) {
+    deleteAllItems();
+    list_ = list;
+    if (list == nullptr) return;
+    insertNodes(*list);
+  }
+  showNodeStates();
+  if (!search_.empty()) applySearch();
+}
+
+void CFilterTreeCtrl::deleteAllItems() {
+  loaded_.clear();
+  levels_.clear();
   counts_.clear();
-  list_ = list;
-  if (list == nullptr) return;
-  const CFilterNodeList& nodes = *list;
+  TreeControl::deleteAllItems();
+}
 
-  // The parent-to-children index, built once: every later step looks a
-  // node's children up instead of scanning the list for them.
-  std::unordered_map<unsigned int, std::vector<std::size_t>> childrenOf;
-  childrenOf.reserve(nodes.size());
-  for (std::size_t index = 0; index < nodes.size(); ++index)
-    if (nodes[index] != nullptr && nodes[index]->GetParentId() != 0)
-      childrenOf[nodes[index]->GetParentId()].push_back(index);
+bool CFilterTreeCtrl::showsSameNodes(const CFilterNodeList* list) const {
+  if (list == nullptr || list != list_ || list->size() != loaded_.size() || levels_.size() != count() + 1) return false;
+  for (std::size_t position = 0; position < loaded_.size(); ++position) {
+    const CFilterNode* node = (*list)[position];
+    const LoadedNode& was = loaded_[position];
+    if (node != was.node) return false;
+    if (node != nullptr &&
+        (node->GetId() != was.id || node->GetParentId() != was.parentId || node->IsLeaf() != was.leaf))
+      return false;
+  }
+  return true;
+}
 
+void CFilterTreeCtrl::insertNodes(const CFilterNodeList& nodes) {
+  reserveItems(nodes.size());
+  loaded_.reserve(nodes.size());
+  for (const CFilterNode* node : nodes)
+    loaded_.push_back(node == nullptr ? LoadedNode{}
+                                      : LoadedNode{node, node->GetId(), node->GetParentId(), node->IsLeaf()});
+  levels_.reserve(nodes.size() + 1);
+  levels_.push_back(0);  // the root
+
+  const FilterNodeChildren childrenOf(nodes);
   // Each node is shown once, so a node list whose identities form a cycle
   // cannot make the tree grow without end.
   std::vector<bool> shown(nodes.size(), false);
   struct Pending {
     tk::TreeItem item;
-    std::size_t index;
+    std::size_t position;
+    std::uint8_t level;
   };
   std::vector<Pending> pending;
-  for (std::size_t index = 0; index < nodes.size(); ++index) {
-    CFilterNode* node = nodes[index];
-    if (node == nullptr || node->GetParentId() != 0 || shown[index]) continue;
-    shown[index] = true;
+  for (std::size_t position = 0; position < nodes.size(); ++position) {
+    CFilterNode* node = nodes[position];
+    if (node == nullptr || node->GetParentId() != 0 || shown[position]) continue;
+    shown[position] = true;
     const tk::TreeItem top = insertItem(node->label());
-    setStateImage(top, imageOfNode(*node));
     setItemData(top, reinterpret_cast<std::uintptr_t>(node));
-    pending.push_back({top, index});
+    levels_.push_back(1);
+    pending.push_back({top, position, 1});
     // Children of a top-level node are shown whatever its leaf flag says;
     // deeper down only non-leaf nodes have theirs shown.
     while (!pending.empty()) {
       const Pending at = pending.back();
       pending.pop_back();
-      auto found = childrenOf.find(nodes[at.index]->GetId());
-      if (found == childrenOf.end()) continue;
-      for (std::size_t child : found->second) {
+      const auto level = static_cast<std::uint8_t>(at.level < 4 ? at.level + 1 : 4);
+      for (std::uint32_t child : childrenOf.of(nodes[at.position]->GetId())) {
         if (shown[child]) continue;
         shown[child] = true;
         CFilterNode* childNode = nodes[child];
         const tk::TreeItem item = insertItem(childNode->label(), at.item);
         setItemData(item, reinterpret_cast<std::uintptr_t>(childNode));
-        childNode->SetParentNode(nodes[at.index]);
-        if (!childNode->IsLeaf()) pending.push_back({item, child});
+        levels_.push_back(level);
+        if (!childNode->IsLeaf()) pending.push_back({item, child, level});
       }
     }
   }
+}
 
-  for (tk::TreeItem top : children(tk::kTreeRoot)) {
-    expand(top, true);
-    for (tk::TreeItem second : children(top)) expand(second, true);
-  }
-
-  // Settle the first three levels. A first-level item is recomputed once,
-  // after all its children are settled: the state it would take after each
-  // child is overwritten by the next, so the result is the same.
-  for (tk::TreeItem top : children(tk::kTreeRoot)) {
-    if (children(top).empty()) continue;
-    for (tk::TreeItem second : children(top)) {
-      if (children(second).empty()) {
-        setStateImage(second, tickedOrNot(*nodeOf(second)));
-        continue;
-      }
-      for (tk::TreeItem third : children(second)) setStateImage(third, tickedOrNot(*nodeOf(third)));
-      settleFromChildren(second);
+void CFilterTreeCtrl::showNodeStates() {
+  // Items are numbered in insertion order, every parent before its
+  // children, so a backward pass meets every child before its parent: each
+  // item passes its state image and leaf count up as it is settled.
+  const std::size_t items = count();
+  counts_.assign(items + 1, LeafCount{});
+  std::vector<std::uint8_t> childMix(items + 1, 0);
+  for (std::size_t index = items; index >= 1; --index) {
+    const auto item = static_cast<tk::TreeItem>(index);
+    CFilterNode& node = *nodeOf(item);
+    const int level = levels_[index];
+    const bool hasChildren = !children(item).empty();
+    int shownImage = kNoImage;
+    if (hasChildren && level <= 2) {
+      shownImage = imageOfMix(childMix[index]);
+      node.SetChecked(shownImage - 1);
+    } else if (level == 1) {
+      shownImage = imageOfNode(node);  // a top-level item without children
+    } else if (level <= 3) {
+      shownImage = tickedOrNot(node);
     }
-    settleFromChildren(top);
-  }
+    setStateImage(item, shownImage);
 
-  // Items are numbered in insertion order, every parent before its children.
-  std::vector<tk::TreeItem> all(count());
-  for (std::size_t index = 0; index < all.size(); ++index) all[index] = static_cast<tk::TreeItem>(index + 1);
-  recount(all);
-  if (!search_.empty()) applySearch();
+    const tk::TreeItem above = parent(item);
+    childMix[above] |= mixOf(shownImage);
+    LeafCount& own = counts_[index];
+    if (!hasChildren) own = {node.GetChecked() != CFilterNode::kUnticked ? 1u : 0u, 1u};
+    counts_[above].ticked += own.ticked;
+    counts_[above].total += own.total;
+    setItemText(item, hasChildren ? countText(own) : std::string(), 1);
+
+    if (itemText(item) != node.label()) setItemText(item, node.label());
+    if (image(item) != 0 || selectedImage(item) != 0) setImage(item, 0, 0);
+    expand(item, level <= 2);
+    if (search_.empty()) setItemHidden(item, false);
+    if (level >= 2) node.SetParentNode(nodeOf(above));
+  }
+  dropSelection();
 }
 
 void CFilterTreeCtrl::SetAllLeaves(bool on) {

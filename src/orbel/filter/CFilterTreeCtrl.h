@@ -40,8 +40,12 @@ class CFilterTreeCtrl : public tk::TreeControl {
   // items show their node ticked or not, second- and first-level items take
   // their state from their children and store it into their nodes. Deeper
   // items show no state image until a click on them or an ancestor sets it.
-  // Linear in the number of nodes.
+  // Linear in the number of nodes. Loading the list shown before, with the
+  // same nodes in the same order under the same parents, keeps the items and
+  // refreshes them to what a fresh load shows; only the items whose look
+  // changes are recorded as changed.
   void LoadNodes(CFilterNodeList* list);
+  void deleteAllItems() override;
 
   // Ticks (or unticks) every leaf node of the shown list, stopping at the
   // first null entry, then reloads it. Nothing when no list is shown.
@@ -75,13 +79,28 @@ class CFilterTreeCtrl : public tk::TreeControl {
   std::string stateText() const override;
 
   CFilterNodeList* shownList() const { return list_; }
-  CFilterNode* nodeOf(tk::TreeItem item) const;
+  CFilterNode* nodeOf(tk::TreeItem item) const {
+    return isItem(item) ? reinterpret_cast<CFilterNode*>(static_cast<std::uintptr_t>(itemData(item))) : nullptr;
+  }
 
   // The state image a parent takes from its children's state images.
   static int stateFromChildren(const std::vector<int>& childImages);
 
  private:
-  void insertTree(tk::TreeItem top, std::size_t topIndex);
+  // One entry of the shown list as the last load found it.
+  struct LoadedNode {
+    const CFilterNode* node = nullptr;
+    unsigned int id = 0;
+    unsigned int parentId = 0;
+    bool leaf = false;
+  };
+  // Whether `list` is the shown list with the nodes and links of the last load.
+  bool showsSameNodes(const CFilterNodeList* list) const;
+  // Inserts an item for every node reached from the top, each node once.
+  void insertNodes(const CFilterNodeList& nodes);
+  // Gives every item what a load shows: state image, counts, expansion,
+  // texts, and its node's parent link; settles the nodes of the top levels.
+  void showNodeStates();
   // Recomputes `item` from its children, shows and stores the result.
   void settleFromChildren(tk::TreeItem item);
   // Returns the items of the subtree, parents before their children.
@@ -91,6 +110,8 @@ class CFilterTreeCtrl : public tk::TreeControl {
   void applySearch();
 
   CFilterNodeList* list_ = nullptr;
+  std::vector<LoadedNode> loaded_;    // by list position
+  std::vector<std::uint8_t> levels_;  // by item: 1 at the top, 4 for the fourth level and deeper
   std::string search_;
   std::vector<LeafCount> counts_;  // by item
 };
