@@ -114,6 +114,29 @@ class TreeControl : public Control {
   // Drops the selection without notifying the dialog, as deleting every item does.
   void dropSelection();
 
+  // What an item shows apart from its texts, given in one step: a tree
+  // refreshed item by item then compares and records each item once.
+  struct ItemLook {
+    int stateImage = 0;
+    int image = 0;
+    int selectedImage = 0;
+    bool expanded = false;
+    bool hidden = false;
+  };
+  void setLook(TreeItem item, const ItemLook& look) {
+    if (!isItem(item)) return;
+    Item& shown = items_[item];
+    if (shown.stateImage == look.stateImage && shown.image == look.image &&
+        shown.selectedImage == look.selectedImage && shown.expanded == look.expanded && shown.hidden == look.hidden)
+      return;
+    shown.stateImage = look.stateImage;
+    shown.image = look.image;
+    shown.selectedImage = look.selectedImage;
+    shown.expanded = look.expanded;
+    shown.hidden = look.hidden;
+    itemChanged(item);
+  }
+
   // An item's texts live in one array for the whole tree (see texts_), so
   // an item holds no text storage of its own.
   struct Item {

@@ -1,11 +1,12 @@
 #include "orbel/filter/CFilterTreeCtrl.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 
 #include "orbel/filter/FilterNodeChildren.h"
@@ -25,15 +26,17 @@ int imageOfMix(std::uint8_t mix) {
   return (mix & kSomeNotUnticked) == 0 ? CFilterTreeCtrl::kUntickedImage : CFilterTreeCtrl::kPartlyTickedImage;
 }
 
-// A top-level item shows its node's state; a state without an image shows none.
-int imageOfNode(const CFilterNode& node) {
+// What an item can show of its node's tick state: the state image of a
+// top-level item without children (none for a state without one), and
+// whether the node is ticked at all.
+constexpr std::uint8_t kImageOfNode = 3;
+constexpr std::uint8_t kNodeTicked = 4;
+
+std::uint8_t stateOf(const CFilterNode& node) {
   const int image = node.GetChecked() + 1;
-  return image >= CFilterTreeCtrl::kNoImage && image <= CFilterTreeCtrl::kPartlyTickedImage ? image
-                                                                                           : CFilterTreeCtrl::kNoImage;
-}
-// A settled third-level item shows its node ticked or not.
-int tickedOrNot(const CFilterNode& node) {
-  return node.GetChecked() != CFilterNode::kUnticked ? CFilterTreeCtrl::kTickedImage : CFilterTreeCtrl::kUntickedImage;
+  const bool hasImage = image >= CFilterTreeCtrl::kNoImage && image <= CFilterTreeCtrl::kPartlyTickedImage;
+  return static_cast<std::uint8_t>((hasImage ? image : CFilterTreeCtrl::kNoImage) |
+                                   (node.GetChecked() != CFilterNode::kUnticked ? kNodeTicked : 0));
 }
 
 std::string countText(CFilterTreeCtrl::LeafCount count) {
@@ -42,6 +45,29 @@ std::string countText(CFilterTreeCtrl::LeafCount count) {
   *slash = '/';
   return std::string(text, std::to_chars(slash + 1, text + sizeof text, count.total).ptr);
 }
+
+// The values to tick by: a bit for each value between the lowest and the
+// highest when they lie close enough together, else the sorted values.
+class ValueSet {
+ public:
+  explicit ValueSet(std::span<const unsigned int> values) : sorted_(values.begin(), values.end()) {
+    std::sort(sorted_.begin(), sorted_.end());
+    if (sorted_.empty() || sorted_.back() - sorted_.front() >= kMostBits) return;
+    lowest_ = sorted_.front();
+    bits_.resize(sorted_.back() - lowest_ + 1);
+    for (unsigned int value : sorted_) bits_[value - lowest_] = true;
+  }
+  bool contains(unsigned int value) const {
+    if (!bits_.empty()) return value >= lowest_ && value - lowest_ < bits_.size() && bits_[value - lowest_];
+    return std::binary_search(sorted_.begin(), sorted_.end(), value);
+  }
+
+ private:
+  static constexpr unsigned int kMostBits = 1u << 20;
+  std::vector<unsigned int> sorted_;
+  unsigned int lowest_ = 0;
+  std::vector<bool> bits_;
+};
 
 }  // namespace
 
@@ -57,13 +83,16 @@ int CFilterTreeCtrl::stateFromChildren(const std::vector<int>& childImages) {
 }
 
 void CFilterTreeCtrl::LoadNodes(CFilterNodeList* list) {
-  if (!showsSameNodes(list)) {
+  std::optional<NodeReading> reading = readSameNodes(list);
+  if (!reading) {
     deleteAllItems();
     list_ = list;
     if (list == nullptr) return;
     insertNodes(*list);
+    reading = readSameNodes(list);
   }
-  showNodeStates();
+  if (reading->textsOrLinksDiffer) relinkNodes();
+  showNodeStates(reading->states);
   if (!search_.empty()) applySearch();
 }
 
@@ -74,66 +103,114 @@ void CFilterTreeCtrl::deleteAllItems() {
   TreeControl::deleteAllItems();
 }
 
-bool CFilterTreeCtrl::showsSameNodes(const CFilterNodeList* list) const {
-  if (list == nullptr || list != list_ || list->size() != loaded_.size() || levels_.size() != count() + 1) return false;
+std::optional<CFilterTreeCtrl::NodeReading> CFilterTreeCtrl::readSameNodes(const CFilterNodeList* list) const {
+  if (list == nullptr || list != list_ || list->size() != loaded_.size() || levels_.size() != count() + 1)
+    return std::nullopt;
+  NodeReading reading;
+  reading.states.resize(levels_.size());
   for (std::size_t position = 0; position < loaded_.size(); ++position) {
     const CFilterNode* node = (*list)[position];
     const LoadedNode& was = loaded_[position];
-    if (node != was.node) return false;
-    if (node != nullptr &&
-        (node->GetId() != was.id || node->GetParentId() != was.parentId || node->IsLeaf() != was.leaf))
-      return false;
+    if (node != was.node) return std::nullopt;
+    if (node == nullptr) continue;
+    if (node->GetId() != was.id || node->GetParentId() != was.parentId || node->IsLeaf() != was.leaf)
+      return std::nullopt;
+    if (was.item == tk::kTreeRoot) continue;  // not shown
+    reading.states[was.item] = stateOf(*node);
+    reading.textsOrLinksDiffer =
+        reading.textsOrLinksDiffer || itemText(was.item) != node->label() ||
+        (levels_[was.item] >= 2 && node->GetParentNode() != was.parentNode) ||
+        (!itemText(was.item, 1).empty() && children(was.item).empty());
   }
-  return true;
+  return reading;
 }
 
 void CFilterTreeCtrl::insertNodes(const CFilterNodeList& nodes) {
   reserveItems(nodes.size());
   loaded_.reserve(nodes.size());
-  for (const CFilterNode* node : nodes)
+  for (CFilterNode* node : nodes)
     loaded_.push_back(node == nullptr ? LoadedNode{}
-                                      : LoadedNode{node, node->GetId(), node->GetParentId(), node->IsLeaf()});
+                                      : LoadedNode{node, nullptr, node->GetId(), node->GetParentId(), tk::kTreeRoot,
+                                                   node->IsLeaf()});
   levels_.reserve(nodes.size() + 1);
   levels_.push_back(0);  // the root
 
+  // First each top-level node claims the nodes under it, then they are
+  // inserted parents first in depth-first order, so that the items follow
+  // the order of a list that names every parent before its children. Each
+  // node is shown once, so a node list whose identities form a cycle cannot
+  // make the tree grow without end.
   const FilterNodeChildren childrenOf(nodes);
-  // Each node is shown once, so a node list whose identities form a cycle
-  // cannot make the tree grow without end.
   std::vector<bool> shown(nodes.size(), false);
-  struct Pending {
+  struct Claimed {
+    std::uint32_t begin = 0, end = 0;  // in `claimed`
+  };
+  std::vector<Claimed> claimedBy(nodes.size());
+  std::vector<std::uint32_t> claimed;
+  claimed.reserve(nodes.size());
+  std::vector<std::uint32_t> unclaimed;
+  struct Inserting {
     tk::TreeItem item;
-    std::size_t position;
+    CFilterNode* node;
+    std::uint32_t next, end;  // its claimed nodes still to insert
     std::uint8_t level;
   };
-  std::vector<Pending> pending;
+  std::vector<Inserting> inserting;
   for (std::size_t position = 0; position < nodes.size(); ++position) {
     CFilterNode* node = nodes[position];
     if (node == nullptr || node->GetParentId() != 0 || shown[position]) continue;
     shown[position] = true;
-    const tk::TreeItem top = insertItem(node->label());
-    setItemData(top, reinterpret_cast<std::uintptr_t>(node));
-    levels_.push_back(1);
-    pending.push_back({top, position, 1});
     // Children of a top-level node are shown whatever its leaf flag says;
     // deeper down only non-leaf nodes have theirs shown.
-    while (!pending.empty()) {
-      const Pending at = pending.back();
-      pending.pop_back();
-      const auto level = static_cast<std::uint8_t>(at.level < 4 ? at.level + 1 : 4);
-      for (std::uint32_t child : childrenOf.of(nodes[at.position]->GetId())) {
+    unclaimed.push_back(static_cast<std::uint32_t>(position));
+    while (!unclaimed.empty()) {
+      const std::uint32_t at = unclaimed.back();
+      unclaimed.pop_back();
+      claimedBy[at].begin = static_cast<std::uint32_t>(claimed.size());
+      for (std::uint32_t child : childrenOf.of(nodes[at]->GetId())) {
         if (shown[child]) continue;
         shown[child] = true;
-        CFilterNode* childNode = nodes[child];
-        const tk::TreeItem item = insertItem(childNode->label(), at.item);
-        setItemData(item, reinterpret_cast<std::uintptr_t>(childNode));
-        levels_.push_back(level);
-        if (!childNode->IsLeaf()) pending.push_back({item, child, level});
+        claimed.push_back(child);
+        if (!nodes[child]->IsLeaf()) unclaimed.push_back(child);
       }
+      claimedBy[at].end = static_cast<std::uint32_t>(claimed.size());
+    }
+
+    const tk::TreeItem top = insertItem(node->label());
+    setItemData(top, reinterpret_cast<std::uintptr_t>(node));
+    loaded_[position].item = top;
+    levels_.push_back(1);
+    inserting.push_back({top, node, claimedBy[position].begin, claimedBy[position].end, 1});
+    while (!inserting.empty()) {
+      Inserting& above = inserting.back();
+      if (above.next == above.end) {
+        inserting.pop_back();
+        continue;
+      }
+      const std::uint32_t child = claimed[above.next++];
+      CFilterNode* childNode = nodes[child];
+      const tk::TreeItem item = insertItem(childNode->label(), above.item);
+      setItemData(item, reinterpret_cast<std::uintptr_t>(childNode));
+      loaded_[child].item = item;
+      loaded_[child].parentNode = above.node;
+      const auto level = static_cast<std::uint8_t>(above.level < 4 ? above.level + 1 : 4);
+      levels_.push_back(level);
+      if (claimedBy[child].begin != claimedBy[child].end)
+        inserting.push_back({item, childNode, claimedBy[child].begin, claimedBy[child].end, level});
     }
   }
 }
 
-void CFilterTreeCtrl::showNodeStates() {
+void CFilterTreeCtrl::relinkNodes() {
+  for (const LoadedNode& entry : loaded_) {
+    if (entry.item == tk::kTreeRoot) continue;
+    if (itemText(entry.item) != entry.node->label()) setItemText(entry.item, entry.node->label());
+    if (children(entry.item).empty()) setItemText(entry.item, std::string(), 1);
+    if (levels_[entry.item] >= 2) entry.node->SetParentNode(entry.parentNode);
+  }
+}
+
+void CFilterTreeCtrl::showNodeStates(const std::vector<std::uint8_t>& states) {
   // Items are numbered in insertion order, every parent before its
   // children, so a backward pass meets every child before its parent: each
   // item passes its state image and leaf count up as it is settled.
@@ -142,33 +219,28 @@ void CFilterTreeCtrl::showNodeStates() {
   std::vector<std::uint8_t> childMix(items + 1, 0);
   for (std::size_t index = items; index >= 1; --index) {
     const auto item = static_cast<tk::TreeItem>(index);
-    CFilterNode& node = *nodeOf(item);
     const int level = levels_[index];
     const bool hasChildren = !children(item).empty();
     int shownImage = kNoImage;
     if (hasChildren && level <= 2) {
       shownImage = imageOfMix(childMix[index]);
-      node.SetChecked(shownImage - 1);
+      nodeOf(item)->SetChecked(shownImage - 1);
     } else if (level == 1) {
-      shownImage = imageOfNode(node);  // a top-level item without children
+      shownImage = states[index] & kImageOfNode;  // a top-level item without children
     } else if (level <= 3) {
-      shownImage = tickedOrNot(node);
+      shownImage = (states[index] & kNodeTicked) != 0 ? kTickedImage : kUntickedImage;
     }
-    setStateImage(item, shownImage);
+    setLook(item, {.stateImage = shownImage, .expanded = level <= 2, .hidden = !search_.empty() && itemHidden(item)});
 
     const tk::TreeItem above = parent(item);
     childMix[above] |= mixOf(shownImage);
     LeafCount& own = counts_[index];
-    if (!hasChildren) own = {node.GetChecked() != CFilterNode::kUnticked ? 1u : 0u, 1u};
+    if (hasChildren)
+      setItemText(item, countText(own), 1);
+    else
+      own = {(states[index] & kNodeTicked) != 0 ? 1u : 0u, 1u};
     counts_[above].ticked += own.ticked;
     counts_[above].total += own.total;
-    setItemText(item, hasChildren ? countText(own) : std::string(), 1);
-
-    if (itemText(item) != node.label()) setItemText(item, node.label());
-    if (image(item) != 0 || selectedImage(item) != 0) setImage(item, 0, 0);
-    expand(item, level <= 2);
-    if (search_.empty()) setItemHidden(item, false);
-    if (level >= 2) node.SetParentNode(nodeOf(above));
   }
   dropSelection();
 }
@@ -184,7 +256,7 @@ void CFilterTreeCtrl::SetAllLeaves(bool on) {
 
 void CFilterTreeCtrl::SetLeavesByValue(const unsigned int* values, unsigned int count, bool on) {
   if (list_ == nullptr) return;
-  const std::unordered_set<unsigned int> wanted(values, values == nullptr ? values : values + count);
+  const ValueSet wanted(std::span<const unsigned int>(values, values == nullptr ? 0 : count));
   for (CFilterNode* node : *list_) {
     if (node == nullptr) break;
     if (node->IsLeaf() && wanted.contains(node->GetValue()))

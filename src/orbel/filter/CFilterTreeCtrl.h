@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,18 +90,30 @@ class CFilterTreeCtrl : public tk::TreeControl {
  private:
   // One entry of the shown list as the last load found it.
   struct LoadedNode {
-    const CFilterNode* node = nullptr;
+    CFilterNode* node = nullptr;
+    CFilterNode* parentNode = nullptr;  // the link the load gave it, below the top level
     unsigned int id = 0;
     unsigned int parentId = 0;
+    tk::TreeItem item = tk::kTreeRoot;  // the root: not shown
     bool leaf = false;
   };
-  // Whether `list` is the shown list with the nodes and links of the last load.
-  bool showsSameNodes(const CFilterNodeList* list) const;
+  // What a load reads from the nodes: by item, the state its node shows;
+  // and whether some label, parent link or leaf's second column is not yet
+  // what a load shows.
+  struct NodeReading {
+    std::vector<std::uint8_t> states;
+    bool textsOrLinksDiffer = false;
+  };
+  // Reads the nodes when `list` is the shown list with the same nodes,
+  // identities, parent identities and leaf flags as at the last load.
+  std::optional<NodeReading> readSameNodes(const CFilterNodeList* list) const;
   // Inserts an item for every node reached from the top, each node once.
   void insertNodes(const CFilterNodeList& nodes);
-  // Gives every item what a load shows: state image, counts, expansion,
-  // texts, and its node's parent link; settles the nodes of the top levels.
-  void showNodeStates();
+  // Gives the shown nodes' items their labels and the nodes their parent links.
+  void relinkNodes();
+  // Gives every item the state image, count, expansion and visibility of a
+  // load, and settles the nodes of the top two levels.
+  void showNodeStates(const std::vector<std::uint8_t>& states);
   // Recomputes `item` from its children, shows and stores the result.
   void settleFromChildren(tk::TreeItem item);
   // Returns the items of the subtree, parents before their children.
