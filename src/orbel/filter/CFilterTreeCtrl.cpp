@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -37,6 +38,24 @@ std::uint8_t stateOf(const CFilterNode& node) {
   const bool hasImage = image >= CFilterTreeCtrl::kNoImage && image <= CFilterTreeCtrl::kPartlyTickedImage;
   return static_cast<std::uint8_t>((hasImage ? image : CFilterTreeCtrl::kNoImage) |
                                    (node.GetChecked() != CFilterNode::kUnticked ? kNodeTicked : 0));
+}
+
+// Labels are short: comparing them eight characters at a time, inline,
+// costs less than a call.
+bool sameText(const std::string& shown, const std::string& label) {
+  const std::size_t size = shown.size();
+  if (size != label.size()) return false;
+  std::size_t at = 0;
+  for (; at + 8 <= size; at += 8) {
+    std::uint64_t left = 0;
+    std::uint64_t right = 0;
+    std::memcpy(&left, shown.data() + at, 8);
+    std::memcpy(&right, label.data() + at, 8);
+    if (left != right) return false;
+  }
+  for (; at < size; ++at)
+    if (shown[at] != label[at]) return false;
+  return true;
 }
 
 std::string countText(CFilterTreeCtrl::LeafCount count) {
@@ -118,7 +137,7 @@ std::optional<CFilterTreeCtrl::NodeReading> CFilterTreeCtrl::readSameNodes(const
     if (was.item == tk::kTreeRoot) continue;  // not shown
     reading.states[was.item] = stateOf(*node);
     reading.textsOrLinksDiffer =
-        reading.textsOrLinksDiffer || itemText(was.item) != node->label() ||
+        reading.textsOrLinksDiffer || !sameText(itemText(was.item), node->label()) ||
         (levels_[was.item] >= 2 && node->GetParentNode() != was.parentNode) ||
         (!itemText(was.item, 1).empty() && children(was.item).empty());
   }
@@ -213,12 +232,27 @@ void CFilterTreeCtrl::relinkNodes() {
 void CFilterTreeCtrl::showNodeStates(const std::vector<std::uint8_t>& states) {
   // Items are numbered in insertion order, every parent before its
   // children, so a backward pass meets every child before its parent: each
-  // item passes its state image and leaf count up as it is settled.
+  // item passes its state image and leaf count up as it is settled. Runs of
+  // siblings add up in `run` first, so that a parent is written once a run.
   const std::size_t items = count();
   counts_.assign(items + 1, LeafCount{});
   std::vector<std::uint8_t> childMix(items + 1, 0);
+  struct Run {
+    tk::TreeItem parent = tk::kNoTreeItem;
+    LeafCount count;
+    std::uint8_t mix = 0;
+  } run;
+  const auto endRun = [&](tk::TreeItem next) {
+    if (run.parent != tk::kNoTreeItem) {
+      counts_[run.parent].ticked += run.count.ticked;
+      counts_[run.parent].total += run.count.total;
+      childMix[run.parent] |= run.mix;
+    }
+    run = {next, {}, 0};
+  };
   for (std::size_t index = items; index >= 1; --index) {
     const auto item = static_cast<tk::TreeItem>(index);
+    if (run.parent == item) endRun(tk::kNoTreeItem);
     const int level = levels_[index];
     const bool hasChildren = !children(item).empty();
     int shownImage = kNoImage;
@@ -232,16 +266,17 @@ void CFilterTreeCtrl::showNodeStates(const std::vector<std::uint8_t>& states) {
     }
     setLook(item, {.stateImage = shownImage, .expanded = level <= 2, .hidden = !search_.empty() && itemHidden(item)});
 
-    const tk::TreeItem above = parent(item);
-    childMix[above] |= mixOf(shownImage);
     LeafCount& own = counts_[index];
     if (hasChildren)
       setItemText(item, countText(own), 1);
     else
       own = {(states[index] & kNodeTicked) != 0 ? 1u : 0u, 1u};
-    counts_[above].ticked += own.ticked;
-    counts_[above].total += own.total;
+    if (parent(item) != run.parent) endRun(parent(item));
+    run.mix |= mixOf(shownImage);
+    run.count.ticked += own.ticked;
+    run.count.total += own.total;
   }
+  endRun(tk::kNoTreeItem);
   dropSelection();
 }
 
