@@ -102,13 +102,16 @@ int CFilterTreeCtrl::stateFromChildren(const std::vector<int>& childImages) {
 }
 
 void CFilterTreeCtrl::LoadNodes(CFilterNodeList* list) {
-  std::optional<NodeReading> reading = readSameNodes(list);
+  finishLoad(list, readSameNodes(list, [](CFilterNode*) {}));
+}
+
+void CFilterTreeCtrl::finishLoad(CFilterNodeList* list, std::optional<NodeReading> reading) {
   if (!reading) {
     deleteAllItems();
     list_ = list;
     if (list == nullptr) return;
     insertNodes(*list);
-    reading = readSameNodes(list);
+    reading = readSameNodes(list, [](CFilterNode*) {});
   }
   if (reading->textsOrLinksDiffer) relinkNodes();
   showNodeStates(reading->states);
@@ -122,13 +125,16 @@ void CFilterTreeCtrl::deleteAllItems() {
   TreeControl::deleteAllItems();
 }
 
-std::optional<CFilterTreeCtrl::NodeReading> CFilterTreeCtrl::readSameNodes(const CFilterNodeList* list) const {
+template <class BeforeReading>
+std::optional<CFilterTreeCtrl::NodeReading> CFilterTreeCtrl::readSameNodes(const CFilterNodeList* list,
+                                                                          BeforeReading beforeReading) const {
   if (list == nullptr || list != list_ || list->size() != loaded_.size() || levels_.size() != count() + 1)
     return std::nullopt;
   NodeReading reading;
   reading.states.resize(levels_.size());
   for (std::size_t position = 0; position < loaded_.size(); ++position) {
-    const CFilterNode* node = (*list)[position];
+    CFilterNode* node = (*list)[position];
+    beforeReading(node);
     const LoadedNode& was = loaded_[position];
     if (node != was.node) return std::nullopt;
     if (node == nullptr) continue;
@@ -281,23 +287,33 @@ void CFilterTreeCtrl::showNodeStates(const std::vector<std::uint8_t>& states) {
 }
 
 void CFilterTreeCtrl::SetAllLeaves(bool on) {
-  if (list_ == nullptr) return;
-  for (CFilterNode* node : *list_) {
-    if (node == nullptr) break;
-    if (node->IsLeaf()) node->SetChecked(on ? CFilterNode::kTicked : CFilterNode::kUnticked);
-  }
-  LoadNodes(list_);
+  tickLeaves([](unsigned int) { return true; }, on);
 }
 
 void CFilterTreeCtrl::SetLeavesByValue(const unsigned int* values, unsigned int count, bool on) {
   if (list_ == nullptr) return;
   const ValueSet wanted(std::span<const unsigned int>(values, values == nullptr ? 0 : count));
-  for (CFilterNode* node : *list_) {
-    if (node == nullptr) break;
-    if (node->IsLeaf() && wanted.contains(node->GetValue()))
-      node->SetChecked(on ? CFilterNode::kTicked : CFilterNode::kUnticked);
-  }
-  LoadNodes(list_);
+  tickLeaves([&wanted](unsigned int value) { return wanted.contains(value); }, on);
+}
+
+template <class Wanted>
+void CFilterTreeCtrl::tickLeaves(Wanted wanted, bool on) {
+  if (list_ == nullptr) return;
+  // The leaves are ticked as the reload reads them; should the list have
+  // changed since it was loaded, the entries not read yet are ticked before
+  // it is loaded anew.
+  const int state = on ? CFilterNode::kTicked : CFilterNode::kUnticked;
+  std::size_t seen = 0;
+  bool pastNull = false;
+  const auto tick = [&](CFilterNode* node) {
+    ++seen;
+    pastNull = pastNull || node == nullptr;
+    if (!pastNull && node->IsLeaf() && wanted(node->GetValue())) node->SetChecked(state);
+  };
+  std::optional<NodeReading> reading = readSameNodes(list_, tick);
+  if (!reading)
+    for (std::size_t position = seen; position < list_->size(); ++position) tick((*list_)[position]);
+  finishLoad(list_, std::move(reading));
 }
 
 void CFilterTreeCtrl::OnLButtonDown(tk::TreeItem item, HitZone zone) {

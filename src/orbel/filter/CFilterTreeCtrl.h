@@ -105,8 +105,16 @@ class CFilterTreeCtrl : public tk::TreeControl {
     bool textsOrLinksDiffer = false;
   };
   // Reads the nodes when `list` is the shown list with the same nodes,
-  // identities, parent identities and leaf flags as at the last load.
-  std::optional<NodeReading> readSameNodes(const CFilterNodeList* list) const;
+  // identities, parent identities and leaf flags as at the last load;
+  // `beforeReading` sees each entry first, up to where a difference shows.
+  template <class BeforeReading>
+  std::optional<NodeReading> readSameNodes(const CFilterNodeList* list, BeforeReading beforeReading) const;
+  // Refreshes the items from `reading`, or without one shows `list` anew.
+  void finishLoad(CFilterNodeList* list, std::optional<NodeReading> reading);
+  // Ticks (or unticks) the leaves of the shown list, up to the first null
+  // entry, whose values `wanted` accepts, and reloads the list.
+  template <class Wanted>
+  void tickLeaves(Wanted wanted, bool on);
   // Inserts an item for every node reached from the top, each node once.
   void insertNodes(const CFilterNodeList& nodes);
   // Gives the shown nodes' items their labels and the nodes their parent links.
