@@ -145,6 +145,42 @@ TEST(FilterTreeReload, AReloadShowsWhatAFreshLoadShowsAndRebuildsOnlyWhenTheList
   }
 }
 
+// Ticking reads the list once, as the reload does; a list that changed since
+// it was loaded still has every leaf before its first null entry ticked.
+TEST(FilterTreeReload, TickingReachesEveryLeafUpToTheFirstNullWhetherOrNotTheListChanged) {
+  struct Case {
+    const char* name;
+    std::function<void(FiveLevels&)> change;
+    std::vector<int> checked;  // nodes 1 to 11, then any added
+  };
+  const Case cases[] = {
+      {"unchanged", [](FiveLevels&) {}, {2, 2, 0, 1, 1, 1, 0, 0, 0, 1, 1}},
+      {"a node added after the leaves",
+       [](FiveLevels& nodes) {
+         nodes.nodes.emplace_back(12, "n12", 120, 6, 0, 1);
+         nodes.list.push_back(&nodes.nodes.back());
+       },
+       {2, 2, 0, 1, 1, 1, 0, 0, 0, 1, 1, 1}},
+      {"node 6 replaced by a copy, which is ticked in its place",
+       [](FiveLevels& nodes) {
+         nodes.nodes.push_back(nodes.node(6));
+         nodes.list[5] = &nodes.nodes.back();
+       },
+       {2, 2, 0, 1, 1, 0, 0, 0, 0, 1, 1, 1}},
+      {"a null entry before node 10",
+       [](FiveLevels& nodes) { nodes.list.insert(nodes.list.begin() + 9, nullptr); },
+       {2, 2, 0, 1, 1, 1, 0, 0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    FiveLevels nodes;
+    CFilterTreeCtrl tree("tree");
+    tree.LoadNodes(&nodes.list);
+    c.change(nodes);
+    tree.SetAllLeaves(true);
+    EXPECT_EQ(nodes.checked(), c.checked) << c.name;
+  }
+}
+
 TEST(FilterTreeReload, AReloadRecordsOnlyTheItemsWhoseLookChanged) {
   FiveLevels nodes;
   CFilterTreeCtrl tree("tree");
