@@ -82,7 +82,8 @@ TreeItem TreeControl::find(const std::vector<std::string>& path) const {
   TreeItem at = kTreeRoot;
   for (const std::string& text : path) {
     const auto& children = items_[at].children;
-    auto found = std::find_if(children.begin(), children.end(), [&](TreeItem c) { return texts_[textIndex(c, 0)] == text; });
+    auto found =
+        std::find_if(children.begin(), children.end(), [&](TreeItem c) { return texts_[textIndex(c, 0)] == text; });
     if (found == children.end()) return kNoTreeItem;
     at = *found;
   }
