@@ -1,6 +1,7 @@
 #include "toolkit/TreeControl.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace tk {
@@ -8,17 +9,22 @@ namespace tk {
 TreeControl::TreeControl(std::string id, ControlKind kind, int columns)
     : Control(std::move(id), kind), columns_(columns) {
   items_.emplace_back();  // the root
+  texts_.resize(static_cast<std::size_t>(columns_));
+}
+
+void TreeControl::reserveItems(std::size_t items) {
+  items_.reserve(items + 1);
+  texts_.reserve((items + 1) * static_cast<std::size_t>(columns_));
 }
 
 TreeItem TreeControl::insertItem(std::string text, TreeItem parent) {
   if (parent != kTreeRoot && !isItem(parent)) return kNoTreeItem;
   const auto item = static_cast<TreeItem>(items_.size());
-  Item created;
-  created.texts.resize(static_cast<std::size_t>(columns_));
-  created.texts[0] = std::move(text);
+  Item& created = items_.emplace_back();
   created.parent = parent;
   created.row = static_cast<int>(items_[parent].children.size());
-  items_.push_back(std::move(created));
+  texts_.resize(texts_.size() + static_cast<std::size_t>(columns_));
+  texts_[textIndex(item, 0)] = std::move(text);
   items_[parent].children.push_back(item);
   changes_.structure = true;
   changed();
@@ -29,45 +35,16 @@ void TreeControl::deleteAllItems() {
   if (count() == 0 && selected_ == kNoTreeItem) return;
   items_.resize(1);
   items_[0].children.clear();
+  texts_.resize(static_cast<std::size_t>(columns_));
   selected_ = kNoTreeItem;
   changes_ = {true, {}};
   changed();
-}
-
-void TreeControl::setItemText(TreeItem item, std::string text, int column) {
-  if (!isItem(item) || column < 0 || column >= columns_) return;
-  std::string& slot = at(item).texts[static_cast<std::size_t>(column)];
-  if (slot == text) return;
-  slot = std::move(text);
-  itemChanged(item);
-}
-
-void TreeControl::setStateImage(TreeItem item, int state) {
-  if (!isItem(item) || state < 0 || state > 3 || at(item).stateImage == state) return;
-  at(item).stateImage = state;
-  itemChanged(item);
 }
 
 void TreeControl::setImage(TreeItem item, int image, int selectedImage) {
   if (!isItem(item)) return;
   at(item).image = image;
   at(item).selectedImage = selectedImage;
-  itemChanged(item);
-}
-
-void TreeControl::setItemData(TreeItem item, std::uint64_t data) {
-  if (isItem(item)) at(item).data = data;
-}
-
-void TreeControl::expand(TreeItem item, bool expanded) {
-  if (!isItem(item) || at(item).expanded == expanded) return;
-  at(item).expanded = expanded;
-  itemChanged(item);
-}
-
-void TreeControl::setItemHidden(TreeItem item, bool hidden) {
-  if (!isItem(item) || at(item).hidden == hidden) return;
-  at(item).hidden = hidden;
   itemChanged(item);
 }
 
@@ -81,19 +58,22 @@ void TreeControl::selectItem(TreeItem item) {
   if (onSelChanged) onSelChanged();
 }
 
+void TreeControl::dropSelection() {
+  if (selected_ == kNoTreeItem) return;
+  itemChanged(std::exchange(selected_, kNoTreeItem));
+}
+
 void TreeControl::setColumnTitles(std::vector<std::string> titles) {
   columnTitles_ = std::move(titles);
   changes_.structure = true;
   changed();
 }
 
-const std::string& TreeControl::itemText(TreeItem item, int column) const {
-  return items_.at(item).texts.at(static_cast<std::size_t>(column));
-}
+void TreeControl::throwNoSuchText() { throw std::out_of_range("no such tree item text"); }
 
 std::vector<std::string> TreeControl::pathOf(TreeItem item) const {
   std::vector<std::string> path;
-  for (TreeItem at = item; isItem(at); at = items_[at].parent) path.push_back(items_[at].texts[0]);
+  for (TreeItem at = item; isItem(at); at = items_[at].parent) path.push_back(texts_[textIndex(at, 0)]);
   std::reverse(path.begin(), path.end());
   return path;
 }
@@ -102,7 +82,8 @@ TreeItem TreeControl::find(const std::vector<std::string>& path) const {
   TreeItem at = kTreeRoot;
   for (const std::string& text : path) {
     const auto& children = items_[at].children;
-    auto found = std::find_if(children.begin(), children.end(), [&](TreeItem c) { return items_[c].texts[0] == text; });
+    auto found =
+        std::find_if(children.begin(), children.end(), [&](TreeItem c) { return texts_[textIndex(c, 0)] == text; });
     if (found == children.end()) return kNoTreeItem;
     at = *found;
   }

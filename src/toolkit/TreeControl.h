@@ -4,10 +4,12 @@
 // a visual backend refreshes those items only, however large the tree.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "toolkit/Control.h"
@@ -24,20 +26,47 @@ class TreeControl : public Control {
 
   // From code. Inserting appends `text` as the last child of `parent`.
   TreeItem insertItem(std::string text, TreeItem parent = kTreeRoot);
+  // Makes room for `items` items in all, so filling a large tree moves nothing.
+  void reserveItems(std::size_t items);
   virtual void deleteAllItems();
-  void setItemText(TreeItem item, std::string text, int column = 0);
-  void setStateImage(TreeItem item, int state);
+  // The setters record an item as changed only when its look changes; they
+  // are inline so that refreshing a large tree costs little where nothing changes.
+  void setItemText(TreeItem item, std::string text, int column = 0) {
+    if (!isItem(item) || column < 0 || column >= columns_) return;
+    std::string& slot = texts_[textIndex(item, column)];
+    if (slot == text) return;
+    slot = std::move(text);
+    itemChanged(item);
+  }
+  void setStateImage(TreeItem item, int state) {
+    if (!isItem(item) || state < 0 || state > 3 || items_[item].stateImage == state) return;
+    items_[item].stateImage = state;
+    itemChanged(item);
+  }
   void setImage(TreeItem item, int image, int selectedImage);
-  void setItemData(TreeItem item, std::uint64_t data);
-  void expand(TreeItem item, bool expanded);
+  void setItemData(TreeItem item, std::uint64_t data) {
+    if (isItem(item)) items_[item].data = data;
+  }
+  void expand(TreeItem item, bool expanded) {
+    if (!isItem(item) || items_[item].expanded == expanded) return;
+    items_[item].expanded = expanded;
+    itemChanged(item);
+  }
   // A hidden item (and everything under it) is not drawn; scripts still reach it.
-  void setItemHidden(TreeItem item, bool hidden);
+  void setItemHidden(TreeItem item, bool hidden) {
+    if (!isItem(item) || items_[item].hidden == hidden) return;
+    items_[item].hidden = hidden;
+    itemChanged(item);
+  }
   // Selecting from code notifies the dialog, as the real control does.
   void selectItem(TreeItem item);
   void setColumnTitles(std::vector<std::string> titles);
 
   bool isItem(TreeItem item) const { return item != kTreeRoot && item < items_.size(); }
-  const std::string& itemText(TreeItem item, int column = 0) const;
+  const std::string& itemText(TreeItem item, int column = 0) const {
+    if (item >= items_.size() || column < 0 || column >= columns_) throwNoSuchText();
+    return texts_[textIndex(item, column)];
+  }
   int stateImage(TreeItem item) const { return items_.at(item).stateImage; }
   int image(TreeItem item) const { return items_.at(item).image; }
   int selectedImage(TreeItem item) const { return items_.at(item).selectedImage; }
@@ -82,24 +111,56 @@ class TreeControl : public Control {
  protected:
   TreeControl(std::string id, ControlKind kind, int columns);
   void itemChanged(TreeItem item);
+  // Drops the selection without notifying the dialog, as deleting every item does.
+  void dropSelection();
 
-  struct Item {
-    std::vector<std::string> texts;
+  // What an item shows apart from its texts, given in one step: a tree
+  // refreshed item by item then compares and records each item once.
+  struct ItemLook {
     int stateImage = 0;
     int image = 0;
     int selectedImage = 0;
+    bool expanded = false;
+    bool hidden = false;
+  };
+  void setLook(TreeItem item, const ItemLook& look) {
+    if (!isItem(item)) return;
+    Item& shown = items_[item];
+    if (shown.stateImage == look.stateImage && shown.image == look.image &&
+        shown.selectedImage == look.selectedImage && shown.expanded == look.expanded && shown.hidden == look.hidden)
+      return;
+    shown.stateImage = look.stateImage;
+    shown.image = look.image;
+    shown.selectedImage = look.selectedImage;
+    shown.expanded = look.expanded;
+    shown.hidden = look.hidden;
+    itemChanged(item);
+  }
+
+  // An item's texts live in one array for the whole tree (see texts_), so
+  // an item holds no text storage of its own.
+  struct Item {
     std::uint64_t data = 0;
+    std::vector<TreeItem> children;
+    TreeItem parent = kTreeRoot;
+    int row = 0;
+    int stateImage = 0;
+    int image = 0;
+    int selectedImage = 0;
     bool expanded = false;
     bool hidden = false;
     bool changed = false;
-    TreeItem parent = kTreeRoot;
-    int row = 0;
-    std::vector<TreeItem> children;
   };
   Item& at(TreeItem item) { return items_.at(item); }
 
  private:
+  [[noreturn]] static void throwNoSuchText();
+  std::size_t textIndex(TreeItem item, int column) const {
+    return static_cast<std::size_t>(item) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
+  }
+
   std::vector<Item> items_;  // index 0 is the root
+  std::vector<std::string> texts_;  // item * columns_ + column, the root's included
   int columns_;
   std::vector<std::string> columnTitles_;
   TreeItem selected_ = kNoTreeItem;

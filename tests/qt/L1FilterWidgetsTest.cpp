@@ -156,4 +156,26 @@ TEST(L1FilterWidgets, TicksInTheTreeAndBothListsCountAndStopAtSixteen) {
   EXPECT_EQ(layer1Filter(), qt);
 }
 
+// Untick all reloads the tree in place: the view redraws only the items
+// whose look changed, here one message and its task, and shows their ticks.
+TEST(L1FilterWidgets, UntickAllRedrawsOnlyTheItemsThatChanged) {
+  ScopedDataDir data;
+  QtHost host;
+  host.drive([](tkqt::DialogWindow& window) {
+    clickOn(window, "tree.none");
+    auto* tree = qobject_cast<QTreeView*>(window.widgetFor("tree"));
+    ASSERT_NE(tree, nullptr);
+    const QModelIndex fcp = tree->model()->index(0, 0);
+    tickWithSpace(tree, tree->model()->index(0, 0, fcp));
+    const std::size_t before = window.itemRefreshCount();
+    clickOn(window, "tree.none");
+    EXPECT_EQ(window.itemRefreshCount() - before, 2u);
+    EXPECT_EQ(fcp.data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_EQ(tree->model()->index(0, 0, fcp).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_TRUE(tree->isExpanded(fcp));
+    QTest::keyClick(&window, Qt::Key_Escape);
+  });
+  EXPECT_TRUE(layer1Filter().empty());
+}
+
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,12 @@ class CFilterTreeCtrl : public tk::TreeControl {
   // items show their node ticked or not, second- and first-level items take
   // their state from their children and store it into their nodes. Deeper
   // items show no state image until a click on them or an ancestor sets it.
-  // Linear in the number of nodes.
+  // Linear in the number of nodes. Loading the list shown before, with the
+  // same nodes in the same order under the same parents, keeps the items and
+  // refreshes them to what a fresh load shows; only the items whose look
+  // changes are recorded as changed.
   void LoadNodes(CFilterNodeList* list);
+  void deleteAllItems() override;
 
   // Ticks (or unticks) every leaf node of the shown list, stopping at the
   // first null entry, then reloads it. Nothing when no list is shown.
@@ -75,13 +80,48 @@ class CFilterTreeCtrl : public tk::TreeControl {
   std::string stateText() const override;
 
   CFilterNodeList* shownList() const { return list_; }
-  CFilterNode* nodeOf(tk::TreeItem item) const;
+  CFilterNode* nodeOf(tk::TreeItem item) const {
+    return isItem(item) ? reinterpret_cast<CFilterNode*>(static_cast<std::uintptr_t>(itemData(item))) : nullptr;
+  }
 
   // The state image a parent takes from its children's state images.
   static int stateFromChildren(const std::vector<int>& childImages);
 
  private:
-  void insertTree(tk::TreeItem top, std::size_t topIndex);
+  // One entry of the shown list as the last load found it.
+  struct LoadedNode {
+    CFilterNode* node = nullptr;
+    CFilterNode* parentNode = nullptr;  // the link the load gave it, below the top level
+    unsigned int id = 0;
+    unsigned int parentId = 0;
+    tk::TreeItem item = tk::kTreeRoot;  // the root: not shown
+    bool leaf = false;
+  };
+  // What a load reads from the nodes: by item, the state its node shows;
+  // and whether some label, parent link or leaf's second column is not yet
+  // what a load shows.
+  struct NodeReading {
+    std::vector<std::uint8_t> states;
+    bool textsOrLinksDiffer = false;
+  };
+  // Reads the nodes when `list` is the shown list with the same nodes,
+  // identities, parent identities and leaf flags as at the last load;
+  // `beforeReading` sees each entry first, up to where a difference shows.
+  template <class BeforeReading>
+  std::optional<NodeReading> readSameNodes(const CFilterNodeList* list, BeforeReading beforeReading) const;
+  // Refreshes the items from `reading`, or without one shows `list` anew.
+  void finishLoad(CFilterNodeList* list, std::optional<NodeReading> reading);
+  // Ticks (or unticks) the leaves of the shown list, up to the first null
+  // entry, whose values `wanted` accepts, and reloads the list.
+  template <class Wanted>
+  void tickLeaves(Wanted wanted, bool on);
+  // Inserts an item for every node reached from the top, each node once.
+  void insertNodes(const CFilterNodeList& nodes);
+  // Gives the shown nodes' items their labels and the nodes their parent links.
+  void relinkNodes();
+  // Gives every item the state image, count, expansion and visibility of a
+  // load, and settles the nodes of the top two levels.
+  void showNodeStates(const std::vector<std::uint8_t>& states);
   // Recomputes `item` from its children, shows and stores the result.
   void settleFromChildren(tk::TreeItem item);
   // Returns the items of the subtree, parents before their children.
@@ -91,6 +131,8 @@ class CFilterTreeCtrl : public tk::TreeControl {
   void applySearch();
 
   CFilterNodeList* list_ = nullptr;
+  std::vector<LoadedNode> loaded_;    // by list position
+  std::vector<std::uint8_t> levels_;  // by item: 1 at the top, 4 for the fourth level and deeper
   std::string search_;
   std::vector<LeafCount> counts_;  // by item
 };

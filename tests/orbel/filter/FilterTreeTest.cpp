@@ -2,6 +2,7 @@
 // click, each hit zone of a click, and rebuilding after value-based ticking.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -120,12 +121,21 @@ TEST(FilterTree, ValueTickingRebuildsFromTheNodes) {
   EXPECT_EQ(nodes.checked(1), CFilterNode::kPartlyTicked);
   EXPECT_EQ(tree.stateImage(item(tree, {"n4"})), CFilterTreeCtrl::kTickedImage);
 
-  // A value that no leaf carries changes no node but rebuilds the tree.
+  // A value that no leaf carries changes no node but reloads the tree from
+  // the nodes: a tick made behind the tree's back shows, and only the items
+  // whose look changed are recorded.
+  nodes.nodes[2].SetChecked(CFilterNode::kTicked);
   tree.takeItemChanges();
   const unsigned none[] = {9999};
   tree.SetLeavesByValue(none, 1, false);
-  EXPECT_TRUE(tree.takeItemChanges().structure);
   EXPECT_EQ(nodes.checked(2), 1);
+  EXPECT_EQ(nodes.checked(1), CFilterNode::kTicked);
+  tk::TreeControl::ItemChanges changes = tree.takeItemChanges();
+  EXPECT_FALSE(changes.structure);
+  std::sort(changes.items.begin(), changes.items.end());
+  EXPECT_EQ(changes.items, (std::vector{item(tree, {"n1"}), item(tree, {"n1", "n3"})}));
+  nodes.nodes[2].SetChecked(CFilterNode::kUnticked);
+  tree.SetLeavesByValue(none, 1, false);
 
   tree.SetAllLeaves(true);
   EXPECT_EQ(nodes.checked(1), CFilterNode::kTicked);
