@@ -147,11 +147,12 @@ class TreeAdapter : public ControlAdapter {
     view_->setHeaderHidden(tree.columnTitles().empty());
     if (tree.columnTitles().empty() && tree.columns() > 1) {
       // Without titles the first column holds the labels and takes the room;
-      // the others (counts, notes) take what their visible texts need.
+      // the others (counts, notes) take what their texts need. They are sized
+      // when the items are drawn anew and widened for a changed item, not
+      // measured on every change: that measures up to a thousand rows each time.
       view_->header()->setStretchLastSection(false);
       view_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-      for (int column = 1; column < tree.columns(); ++column)
-        view_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+      fitsNarrowColumns_ = tree.columns() > 1;
     }
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::SelectedClicked);
@@ -186,9 +187,12 @@ class TreeAdapter : public ControlAdapter {
         for (int column : {tk::TreeListControl::kNameColumn, tk::TreeListControl::kValueColumn})
           view_->resizeColumnToContents(column);
       hideAll(tk::kTreeRoot);
+      if (fitsNarrowColumns_)
+        for (int column = 1; column < tree_.columns(); ++column) view_->resizeColumnToContents(column);
     } else {
       for (tk::TreeItem item : changes.items) {
         model_.itemChanged(item);
+        if (fitsNarrowColumns_) widenFor(item);
         window().countItemRefresh();
         const QModelIndex index = model_.indexOf(item);
         if (view_->isExpanded(index) != tree_.expanded(item)) view_->setExpanded(index, tree_.expanded(item));
@@ -204,6 +208,12 @@ class TreeAdapter : public ControlAdapter {
   }
 
  private:
+  void widenFor(tk::TreeItem item) {
+    for (int column = 1; column < tree_.columns(); ++column) {
+      const int wanted = view_->sizeHintForIndex(model_.indexOf(item, column)).width();
+      if (wanted > view_->columnWidth(column)) view_->setColumnWidth(column, wanted);
+    }
+  }
   void expandAll(tk::TreeItem parent) {
     for (tk::TreeItem child : tree_.children(parent))
       if (tree_.expanded(child)) {
@@ -275,6 +285,7 @@ class TreeAdapter : public ControlAdapter {
   ValueChoiceDelegate delegate_;
   QTreeView* view_ = new QTreeView;  // owned by the dialog window once laid out
   bool syncing_ = false;
+  bool fitsNarrowColumns_ = false;  // columns after the first take the width their texts need
   LabelClicks labelClicks_{*this};
 };
 
