@@ -50,6 +50,7 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   // allocated at its exact size.
   constexpr std::size_t kMaxPayload = 0xFFFF - kFrameOverhead;
   std::size_t payloadLength = 0;
+#pragma GCC unroll 4
   for (std::size_t i = kHeaderItems; i < items.size(); ++i) {
     const PARAMETER_ITEM_STRUCT& item = items[i];
     const std::size_t width = item.width;
@@ -79,6 +80,7 @@ ItemEncoding encodeItemList(std::span<const PARAMETER_ITEM_STRUCT> items) {
   // A number is stored with one 4-byte store whose bytes past its width are
   // overwritten by the next item or, after the last, by the trailer.
   std::uint8_t* at = out.data() + kPayloadOffset;
+#pragma GCC unroll 4
   for (const PARAMETER_ITEM_STRUCT& item : items.subspan(kHeaderItems)) {
     if (isNumber(item))
       storeNumber(at, item.value, item.width);
