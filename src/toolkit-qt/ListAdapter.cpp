@@ -2,6 +2,7 @@
 // directly and redraws only the rows it says changed.
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeView>
 
 #include "toolkit-qt/Adapters.h"
@@ -29,7 +30,8 @@ class ListRowModel : public QAbstractTableModel {
   }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid() || index.row() >= list_.rowCount()) return {};
-    if (role == Qt::DisplayRole && static_cast<std::size_t>(index.column()) < std::max<std::size_t>(list_.columns().size(), 1))
+    // A cell's tip is its whole text, for a column too narrow to show it.
+    if ((role == Qt::DisplayRole || role == Qt::ToolTipRole) && static_cast<std::size_t>(index.column()) < std::max<std::size_t>(list_.columns().size(), 1))
       return QString::fromStdString(list_.itemText(index.row(), index.column()));
     if (role == Qt::CheckStateRole && index.column() == 0 && list_.checkBoxes())
       return list_.checked(index.row()) ? Qt::Checked : Qt::Unchecked;
@@ -83,8 +85,15 @@ class ListAdapter : public ControlAdapter {
     tk::ListControl::RowChanges changes = list_.takeRowChanges();
     if (changes.structure) {
       model_.reset();
-      for (std::size_t c = 0; c < list_.columns().size(); ++c)
+      // The list is at least as wide as its columns, so no dialog cuts one off.
+      int columnsWidth = 0;
+      for (std::size_t c = 0; c < list_.columns().size(); ++c) {
         view_->setColumnWidth(static_cast<int>(c), list_.columns()[c].width);
+        columnsWidth += list_.columns()[c].width;
+      }
+      if (!window().dialog().placesControls())
+        view_->setMinimumWidth(columnsWidth + 2 * view_->frameWidth() +
+                               view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     } else {
       for (int row : changes.rows) {
         model_.rowChanged(row);
