@@ -9,7 +9,7 @@ struct ColumnSpec {
   const char* title;
   int width;
 };
-constexpr ColumnSpec kColumns[] = {{"Primitive", 190}, {"Parameter", 210}, {"Identifier", 60}, {"Group", 50}};
+constexpr ColumnSpec kColumns[] = {{"Primitive", 230}, {"Parameter", 270}, {"Identifier", 70}, {"Group", 55}};
 
 // "1 primitive", "15 primitives", or "3 of 15 primitives" while a filter hides some.
 std::string countText(std::size_t shown, std::size_t all) {
