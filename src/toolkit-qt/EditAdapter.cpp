@@ -18,6 +18,7 @@ class EditAdapter : public ControlAdapter {
   EditAdapter(tk::Edit& edit, DialogWindow& window) : ControlAdapter(edit, window), model_(edit) {
     // Room for a typical value (a path, a byte list) without scrolling.
     line_->setMinimumWidth(line_->fontMetrics().averageCharWidth() * 36);
+    line_->setPlaceholderText(QString::fromStdString(edit.cue()));
     QObject::connect(line_, &QLineEdit::textEdited, receiver(),
                      [this](const QString& text) { userEdited(text.toStdString()); });
   }

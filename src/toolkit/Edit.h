@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "toolkit/Control.h"
 
@@ -36,6 +37,10 @@ class Edit : public Control {
 
   std::string stateText() const override { return '"' + text_ + '"'; }
 
+  // A hint drawn in the empty field, saying what to type there.
+  void setCue(std::string cue) { cue_ = std::move(cue); }
+  const std::string& cue() const { return cue_; }
+
   std::function<void()> onChange;
 
  protected:
@@ -57,6 +62,7 @@ class Edit : public Control {
   void notifyChange();
 
   std::string text_;
+  std::string cue_;
   // Whether text_ is known to pass admitsText; a text given at construction
   // is checked on the first typing.
   bool textAdmitted_ = false;

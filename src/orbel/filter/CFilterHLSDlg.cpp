@@ -105,8 +105,10 @@ CFilterHLSDlg::CFilterHLSDlg(int mode, const NodeLists* lists, tk::CWnd* parent)
   m_typeList.onSelChange = [this] { OnSelchangeType(); };
   m_searchA.onChange = [this] { m_treeA.SetSearchText(m_searchA.text()); };
   m_searchB.onChange = [this] { m_treeB.SetSearchText(m_searchB.text()); };
-  m_searchA.setTooltip("Show only the items whose label holds this text or whose value is this number");
-  m_searchB.setTooltip("Show only the items whose label holds this text or whose value is this number");
+  for (tk::Edit* search : {&m_searchA, &m_searchB}) {
+    search->setCue("Find by name or value");
+    search->setTooltip("Show only the items whose label holds this text or whose value is this number");
+  }
   m_leavesOffButton.onClicked = [this] { m_treeA.SetAllLeaves(false); };
   m_leavesOnButton.onClicked = [this] { m_treeA.SetAllLeaves(true); };
   m_standardOnButton.onClicked = [this] {

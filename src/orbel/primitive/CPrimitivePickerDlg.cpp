@@ -26,6 +26,7 @@ CPrimitivePickerDlg::CPrimitivePickerDlg(Descriptions descriptions, tk::CWnd* pa
   else
     m_unreadable = std::get<std::string>(descriptions);
   if (!m_set && m_unreadable.empty()) m_unreadable = "no description set was given";
+  m_filterEdit.setCue("Part of a name, parameter or identifier");
   m_filterEdit.onChange = [this] { OnChangeFilterEdit(); };
   m_primitiveList.onSelChanged = [this] { OnSelectPrimitive(); };
   m_primitiveList.onActivated = [this] { OnActivatePrimitive(); };
