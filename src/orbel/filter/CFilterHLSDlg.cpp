@@ -130,9 +130,7 @@ CFilterHLSDlg::CFilterHLSDlg(int mode, const NodeLists* lists, tk::CWnd* parent)
                tk::column({tk::item(m_attributeBox),
                            tk::row({tk::item(m_standardOnButton), tk::item(m_standardOffButton)})})}),
       tk::row({tk::item(m_loadButton), tk::item(m_saveButton), tk::item(m_importButton), tk::stretch()}),
-  }, {&m_typeList, &m_searchA, &m_treeA, &m_searchB, &m_treeB, &m_standardBox, &m_displayBox, &m_leavesOffButton,
-      &m_leavesOnButton, &m_attributeBox, &m_standardOnButton, &m_standardOffButton, &m_loadButton, &m_saveButton,
-      &m_importButton});
+  });
   setPlacement(kClient, templatePlaces(), m_layout);
 }
 
