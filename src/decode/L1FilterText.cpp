@@ -174,6 +174,18 @@ Json sideText(std::span<const L1State> table, std::uint8_t from, std::uint8_t to
   return side;
 }
 
+// The reverse of sideText: one side's states and option words from its text.
+void readSide(const Json& side, const std::string& name, std::span<const L1State> table, std::uint8_t& from,
+              std::uint8_t& to, std::uint16_t& reserved, std::uint16_t& optionsA, std::uint16_t& optionsB) {
+  from = stateFrom(table, member(side, "stateFrom", name), name + ".stateFrom");
+  to = stateFrom(table, member(side, "stateTo", name), name + ".stateTo");
+  reserved = side.contains("reserved")
+                 ? static_cast<std::uint16_t>(hexValue(side["reserved"], name + ".reserved", 0xFFFF))
+                 : 0;
+  optionsA = static_cast<std::uint16_t>(hexValue(member(side, "optionsA", name), name + ".optionsA", 0xFFFF));
+  optionsB = static_cast<std::uint16_t>(hexValue(member(side, "optionsB", name), name + ".optionsB", 0xFFFF));
+}
+
 }  // namespace
 
 L1FilterFileContents readL1FilterFileOrThrow(std::span<const std::uint8_t> file) {
@@ -214,20 +226,10 @@ std::vector<std::uint8_t> importL1FilterText(const std::string& source) {
     config.switches[k] = static_cast<std::uint8_t>(numberValue(switches[k], "switches", 0xFF));
   config.tdPrimitiveIds = primitivesFrom(PrimitiveList::Td, member(text, "tdPrimitives", "text"), "tdPrimitives");
   config.gsmPrimitiveIds = primitivesFrom(PrimitiveList::Gsm, member(text, "gsmPrimitives", "text"), "gsmPrimitives");
-  const Json& td = member(text, "td", "text");
-  config.tdStateFrom = stateFrom(TdL1StateTable, member(td, "stateFrom", "td"), "td.stateFrom");
-  config.tdStateTo = stateFrom(TdL1StateTable, member(td, "stateTo", "td"), "td.stateTo");
-  config.tdReserved =
-      td.contains("reserved") ? static_cast<std::uint16_t>(hexValue(td["reserved"], "td.reserved", 0xFFFF)) : 0;
-  config.tdOptionsA = static_cast<std::uint16_t>(hexValue(member(td, "optionsA", "td"), "td.optionsA", 0xFFFF));
-  config.tdOptionsB = static_cast<std::uint16_t>(hexValue(member(td, "optionsB", "td"), "td.optionsB", 0xFFFF));
-  const Json& gsm = member(text, "gsm", "text");
-  config.gsmStateFrom = stateFrom(GsmL1StateTable, member(gsm, "stateFrom", "gsm"), "gsm.stateFrom");
-  config.gsmStateTo = stateFrom(GsmL1StateTable, member(gsm, "stateTo", "gsm"), "gsm.stateTo");
-  config.gsmReserved =
-      gsm.contains("reserved") ? static_cast<std::uint16_t>(hexValue(gsm["reserved"], "gsm.reserved", 0xFFFF)) : 0;
-  config.gsmOptionsA = static_cast<std::uint16_t>(hexValue(member(gsm, "optionsA", "gsm"), "gsm.optionsA", 0xFFFF));
-  config.gsmOptionsB = static_cast<std::uint16_t>(hexValue(member(gsm, "optionsB", "gsm"), "gsm.optionsB", 0xFFFF));
+  readSide(member(text, "td", "text"), "td", TdL1StateTable, config.tdStateFrom, config.tdStateTo, config.tdReserved,
+           config.tdOptionsA, config.tdOptionsB);
+  readSide(member(text, "gsm", "text"), "gsm", GsmL1StateTable, config.gsmStateFrom, config.gsmStateTo,
+           config.gsmReserved, config.gsmOptionsA, config.gsmOptionsB);
   if (text.contains("reserved")) {
     const Json& reserved = text["reserved"];
     if (!reserved.is_array() || reserved.size() != 2) fail("reserved: a list of 2 hex texts is expected");
