@@ -307,13 +307,17 @@ void CPrimtiveCtrlDlg::offerToSave() {
   if (m_modified && MessageBox(kSaveQuestion, {}, tk::MB_OKCANCEL) == tk::IDOK) OnSaveList();
 }
 
+void CPrimtiveCtrlDlg::offerToSaveAndEmpty() {
+  offerToSave();
+  releaseVariable();
+  m_commandList.deleteAllItems();
+  m_tree.DeleteAllItems();
+  clearPeerData();
+}
+
 void CPrimtiveCtrlDlg::OnOpenList() {
   if (m_modified) {
-    offerToSave();
-    releaseVariable();
-    m_commandList.deleteAllItems();
-    m_tree.DeleteAllItems();
-    clearPeerData();
+    offerToSaveAndEmpty();
     m_selected = -1;
   }
   markModified(false);
@@ -427,11 +431,7 @@ void CPrimtiveCtrlDlg::OnMoveDown() {
 
 void CPrimtiveCtrlDlg::OnCancel() {
   if (m_modified) {
-    offerToSave();
-    releaseVariable();
-    m_commandList.deleteAllItems();
-    m_tree.DeleteAllItems();
-    clearPeerData();
+    offerToSaveAndEmpty();
     m_commands.clear();
   }
   CDialog::OnCancel();

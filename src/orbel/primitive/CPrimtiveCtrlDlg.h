@@ -68,6 +68,8 @@ class CPrimtiveCtrlDlg : public tk::CDialog {
   void clearPeerData();
   // Asks whether to save a modified list; runs Save list on OK.
   void offerToSave();
+  // Offers to save a modified list, then empties the list, the tree and the peer data.
+  void offerToSaveAndEmpty();
   void markModified(bool on) { m_modified = on; }
   void showFailure(const std::string& reason);
 
