@@ -303,12 +303,8 @@ void CPrimtiveCtrlDlg::OnLoadCommand() {
   markModified(true);
 }
 
-void CPrimtiveCtrlDlg::offerToSave() {
-  if (m_modified && MessageBox(kSaveQuestion, {}, tk::MB_OKCANCEL) == tk::IDOK) OnSaveList();
-}
-
 void CPrimtiveCtrlDlg::offerToSaveAndEmpty() {
-  offerToSave();
+  if (m_modified && MessageBox(kSaveQuestion, {}, tk::MB_OKCANCEL) == tk::IDOK) OnSaveList();
   releaseVariable();
   m_commandList.deleteAllItems();
   m_tree.DeleteAllItems();

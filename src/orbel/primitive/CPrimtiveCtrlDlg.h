@@ -66,9 +66,8 @@ class CPrimtiveCtrlDlg : public tk::CDialog {
   void releaseVariable();
   // Empties the edits and forgets the parsed peer data.
   void clearPeerData();
-  // Asks whether to save a modified list; runs Save list on OK.
-  void offerToSave();
-  // Offers to save a modified list, then empties the list, the tree and the peer data.
+  // Asks whether to save a modified list (Save list on OK), then empties the
+  // list, the tree and the peer data.
   void offerToSaveAndEmpty();
   void markModified(bool on) { m_modified = on; }
   void showFailure(const std::string& reason);
