@@ -38,6 +38,7 @@ void TreeControl::deleteAllItems() {
   texts_.resize(static_cast<std::size_t>(columns_));
   selected_ = kNoTreeItem;
   changes_ = {true, {}};
+  changedSinceRefresh_.clear();
   changed();
 }
 
@@ -124,11 +125,21 @@ TreeControl::ItemChanges TreeControl::takeItemChanges() {
 }
 
 void TreeControl::itemChanged(TreeItem item) {
-  if (!changes_.structure && !at(item).changed) {
-    at(item).changed = true;
+  Item& shown = at(item);
+  if (!changes_.structure && !shown.changed) {
+    shown.changed = true;
     changes_.items.push_back(item);
   }
+  if (!shown.changedSinceRefresh) {
+    shown.changedSinceRefresh = true;
+    changedSinceRefresh_.push_back(item);
+  }
   changed();
+}
+
+std::vector<TreeItem> TreeControl::takeChangedSinceRefresh() {
+  for (TreeItem item : changedSinceRefresh_) items_[item].changedSinceRefresh = false;
+  return std::exchange(changedSinceRefresh_, {});
 }
 
 }  // namespace tk

@@ -111,6 +111,11 @@ class TreeControl : public Control {
  protected:
   TreeControl(std::string id, ControlKind kind, int columns);
   void itemChanged(TreeItem item);
+  // The items whose look (texts, images, expansion, visibility or
+  // selection) changed since the last call, whether or not a view has taken
+  // its changes meanwhile: a derived tree that keeps its items in step with
+  // a model refreshes these and what its model changed, not every item.
+  std::vector<TreeItem> takeChangedSinceRefresh();
   // Drops the selection without notifying the dialog, as deleting every item does.
   void dropSelection();
 
@@ -149,7 +154,8 @@ class TreeControl : public Control {
     int selectedImage = 0;
     bool expanded = false;
     bool hidden = false;
-    bool changed = false;
+    bool changed = false;              // listed in changes_
+    bool changedSinceRefresh = false;  // listed in changedSinceRefresh_
   };
   Item& at(TreeItem item) { return items_.at(item); }
 
@@ -165,6 +171,7 @@ class TreeControl : public Control {
   std::vector<std::string> columnTitles_;
   TreeItem selected_ = kNoTreeItem;
   ItemChanges changes_;
+  std::vector<TreeItem> changedSinceRefresh_;
 };
 
 }  // namespace tk

@@ -43,8 +43,10 @@ class CFilterTreeCtrl : public tk::TreeControl {
   // items show no state image until a click on them or an ancestor sets it.
   // Linear in the number of nodes. Loading the list shown before, with the
   // same nodes in the same order under the same parents, keeps the items and
-  // refreshes them to what a fresh load shows; only the items whose look
-  // changes are recorded as changed.
+  // refreshes them to what a fresh load shows: one pass over the list, then
+  // only the items whose node or look changed since, with their ancestors,
+  // are settled again, and only those whose look changes are recorded as
+  // changed.
   void LoadNodes(CFilterNodeList* list);
   void deleteAllItems() override;
 
@@ -95,33 +97,34 @@ class CFilterTreeCtrl : public tk::TreeControl {
     unsigned int id = 0;
     unsigned int parentId = 0;
     tk::TreeItem item = tk::kTreeRoot;  // the root: not shown
+    std::uint8_t level = 0;
     bool leaf = false;
   };
-  // What a load reads from the nodes: by item, the state its node shows;
-  // and whether some label, parent link or leaf's second column is not yet
-  // what a load shows.
-  struct NodeReading {
-    std::vector<std::uint8_t> states;
-    bool textsOrLinksDiffer = false;
-  };
   // Reads the nodes when `list` is the shown list with the same nodes,
-  // identities, parent identities and leaf flags as at the last load;
-  // `beforeReading` sees each entry first, up to where a difference shows.
+  // identities, parent identities and leaf flags as at the last load:
+  // brings labels and parent links up to date and returns the items whose
+  // node's state is not the one they were last settled with. Nothing when
+  // the list differs; `beforeReading` sees each entry first, up to where a
+  // difference shows.
   template <class BeforeReading>
-  std::optional<NodeReading> readSameNodes(const CFilterNodeList* list, BeforeReading beforeReading) const;
-  // Refreshes the items from `reading`, or without one shows `list` anew.
-  void finishLoad(CFilterNodeList* list, std::optional<NodeReading> reading);
+  std::optional<std::vector<tk::TreeItem>> readSameNodes(const CFilterNodeList* list, BeforeReading beforeReading);
+  // Settles the items whose node changed (`changed`) or whose look changed
+  // since the last load, and their ancestors, as a fresh load would.
+  void refresh(std::vector<tk::TreeItem> changed);
+  // Deletes the items and shows `list` anew.
+  void showAnew(CFilterNodeList* list);
+  // What every load ends with: the search applied, the selection dropped.
+  void finishLoad();
   // Ticks (or unticks) the leaves of the shown list, up to the first null
   // entry, whose values `wanted` accepts, and reloads the list.
   template <class Wanted>
   void tickLeaves(Wanted wanted, bool on);
   // Inserts an item for every node reached from the top, each node once.
   void insertNodes(const CFilterNodeList& nodes);
-  // Gives the shown nodes' items their labels and the nodes their parent links.
-  void relinkNodes();
-  // Gives every item the state image, count, expansion and visibility of a
-  // load, and settles the nodes of the top two levels.
-  void showNodeStates(const std::vector<std::uint8_t>& states);
+  // Gives `item` the state image, count, expansion and visibility a load
+  // gives it from its node's state and its children, which are settled
+  // already; a parent of the top two levels stores its state in its node.
+  void settle(tk::TreeItem item);
   // Recomputes `item` from its children, shows and stores the result.
   void settleFromChildren(tk::TreeItem item);
   // Returns the items of the subtree, parents before their children.
@@ -133,6 +136,8 @@ class CFilterTreeCtrl : public tk::TreeControl {
   CFilterNodeList* list_ = nullptr;
   std::vector<LoadedNode> loaded_;    // by list position
   std::vector<std::uint8_t> levels_;  // by item: 1 at the top, 4 for the fourth level and deeper
+  std::vector<int> settledWith_;      // by item: the node state it was last settled with (read or stored)
+  std::vector<std::uint8_t> marked_;  // by item: all 0 between refreshes
   std::string search_;
   std::vector<LeafCount> counts_;  // by item
 };

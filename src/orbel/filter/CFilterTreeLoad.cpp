@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,17 +30,12 @@ int imageOfMix(std::uint8_t mix) {
   return (mix & kSomeNotUnticked) == 0 ? CFilterTreeCtrl::kUntickedImage : CFilterTreeCtrl::kPartlyTickedImage;
 }
 
-// What an item can show of its node's tick state: the state image of a
-// top-level item without children (none for a state without one), and
-// whether the node is ticked at all.
-constexpr std::uint8_t kImageOfNode = 3;
-constexpr std::uint8_t kNodeTicked = 4;
-
-std::uint8_t stateOf(const CFilterNode& node) {
-  const int image = node.GetChecked() + 1;
-  const bool hasImage = image >= CFilterTreeCtrl::kNoImage && image <= CFilterTreeCtrl::kPartlyTickedImage;
-  return static_cast<std::uint8_t>((hasImage ? image : CFilterTreeCtrl::kNoImage) |
-                                   (node.GetChecked() != CFilterNode::kUnticked ? kNodeTicked : 0));
+// The state image a top-level item without children shows for its node's
+// state: none for a state that has no image.
+int imageOfNodeState(int checked) {
+  return checked >= CFilterTreeCtrl::kNoImage - 1 && checked <= CFilterTreeCtrl::kPartlyTickedImage - 1
+             ? checked + 1
+             : CFilterTreeCtrl::kNoImage;
 }
 
 // Labels are short: comparing them eight characters at a time, inline,
@@ -90,6 +86,9 @@ class ValueSet {
   std::vector<bool> bits_;
 };
 
+// A reading of the nodes that does nothing before reading each.
+constexpr auto kNothingBefore = [](CFilterNode*) {};
+
 }  // namespace
 
 int CFilterTreeCtrl::stateFromChildren(const std::vector<int>& childImages) {
@@ -99,36 +98,27 @@ int CFilterTreeCtrl::stateFromChildren(const std::vector<int>& childImages) {
 }
 
 void CFilterTreeCtrl::LoadNodes(CFilterNodeList* list) {
-  finishLoad(list, readSameNodes(list, [](CFilterNode*) {}));
-}
-
-void CFilterTreeCtrl::finishLoad(CFilterNodeList* list, std::optional<NodeReading> reading) {
-  if (!reading) {
-    deleteAllItems();
-    list_ = list;
-    if (list == nullptr) return;
-    insertNodes(*list);
-    reading = readSameNodes(list, [](CFilterNode*) {});
-  }
-  if (reading->textsOrLinksDiffer) relinkNodes();
-  showNodeStates(reading->states);
-  if (!search_.empty()) applySearch();
+  if (std::optional<std::vector<tk::TreeItem>> changed = readSameNodes(list, kNothingBefore))
+    refresh(std::move(*changed));
+  else
+    showAnew(list);
 }
 
 void CFilterTreeCtrl::deleteAllItems() {
   loaded_.clear();
   levels_.clear();
+  settledWith_.clear();
+  marked_.clear();
   counts_.clear();
   TreeControl::deleteAllItems();
 }
 
 template <class BeforeReading>
-std::optional<CFilterTreeCtrl::NodeReading> CFilterTreeCtrl::readSameNodes(const CFilterNodeList* list,
-                                                                          BeforeReading beforeReading) const {
-  if (list == nullptr || list != list_ || list->size() != loaded_.size() || levels_.size() != count() + 1)
+std::optional<std::vector<tk::TreeItem>> CFilterTreeCtrl::readSameNodes(const CFilterNodeList* list,
+                                                                       BeforeReading beforeReading) {
+  if (list == nullptr || list != list_ || list->size() != loaded_.size() || settledWith_.size() != count() + 1)
     return std::nullopt;
-  NodeReading reading;
-  reading.states.resize(levels_.size());
+  std::vector<tk::TreeItem> changed;
   for (std::size_t position = 0; position < loaded_.size(); ++position) {
     CFilterNode* node = (*list)[position];
     beforeReading(node);
@@ -138,13 +128,88 @@ std::optional<CFilterTreeCtrl::NodeReading> CFilterTreeCtrl::readSameNodes(const
     if (node->GetId() != was.id || node->GetParentId() != was.parentId || node->IsLeaf() != was.leaf)
       return std::nullopt;
     if (was.item == tk::kTreeRoot) continue;  // not shown
-    reading.states[was.item] = stateOf(*node);
-    reading.textsOrLinksDiffer =
-        reading.textsOrLinksDiffer || !sameText(itemText(was.item), node->label()) ||
-        (levels_[was.item] >= 2 && node->GetParentNode() != was.parentNode) ||
-        (!itemText(was.item, 1).empty() && children(was.item).empty());
+    if (node->GetChecked() != settledWith_[was.item]) {
+      settledWith_[was.item] = node->GetChecked();
+      changed.push_back(was.item);
+    }
+    if (!sameText(itemText(was.item), node->label())) setItemText(was.item, node->label());
+    if (was.level >= 2 && node->GetParentNode() != was.parentNode) node->SetParentNode(was.parentNode);
   }
-  return reading;
+  return changed;
+}
+
+void CFilterTreeCtrl::refresh(std::vector<tk::TreeItem> changed) {
+  // Every item to settle again, with its ancestors, marked once; then
+  // settled children first. Items are numbered parents first, so that is
+  // from the highest item down: a sort of the few marked, or a walk over
+  // the marks when many are.
+  for (tk::TreeItem item : takeChangedSinceRefresh()) changed.push_back(item);
+  marked_.resize(count() + 1, 0);
+  std::vector<tk::TreeItem> toSettle;
+  for (tk::TreeItem item : changed)
+    for (tk::TreeItem at = item; isItem(at) && marked_[at] == 0; at = parent(at)) {
+      marked_[at] = 1;
+      toSettle.push_back(at);
+    }
+  if (toSettle.size() < count() / 16) {
+    std::sort(toSettle.begin(), toSettle.end(), std::greater<>());
+    for (tk::TreeItem item : toSettle) {
+      settle(item);
+      marked_[item] = 0;
+    }
+  } else {
+    for (std::size_t item = count(); item >= 1; --item)
+      if (marked_[item] != 0) {
+        settle(static_cast<tk::TreeItem>(item));
+        marked_[item] = 0;
+      }
+  }
+  finishLoad();
+}
+
+void CFilterTreeCtrl::showAnew(CFilterNodeList* list) {
+  deleteAllItems();
+  list_ = list;
+  if (list == nullptr) return;
+  insertNodes(*list);
+  settledWith_.assign(count() + 1, CFilterNode::kUnticked);
+  counts_.assign(count() + 1, LeafCount{});
+  readSameNodes(list, kNothingBefore);  // reads the states, links the nodes
+  for (std::size_t item = count(); item >= 1; --item) settle(static_cast<tk::TreeItem>(item));
+  finishLoad();
+}
+
+void CFilterTreeCtrl::finishLoad() {
+  if (!search_.empty()) applySearch();
+  dropSelection();
+  takeChangedSinceRefresh();  // what the load itself changed
+}
+
+void CFilterTreeCtrl::settle(tk::TreeItem item) {
+  const int level = levels_[item];
+  const std::vector<tk::TreeItem>& under = children(item);
+  LeafCount count;
+  std::uint8_t childMix = 0;
+  for (tk::TreeItem child : under) {
+    count.ticked += counts_[child].ticked;
+    count.total += counts_[child].total;
+    childMix |= mixOf(stateImage(child));
+  }
+  const int checked = settledWith_[item];
+  int image = kNoImage;
+  if (!under.empty() && level <= 2) {
+    image = imageOfMix(childMix);
+    settledWith_[item] = image - 1;
+    nodeOf(item)->SetChecked(image - 1);
+  } else if (level == 1) {
+    image = imageOfNodeState(checked);  // a top-level item without children
+  } else if (level <= 3) {
+    image = checked != CFilterNode::kUnticked ? kTickedImage : kUntickedImage;
+  }
+  setLook(item, {.stateImage = image, .expanded = level <= 2, .hidden = !search_.empty() && itemHidden(item)});
+  if (under.empty()) count = {checked != CFilterNode::kUnticked ? 1u : 0u, 1u};
+  counts_[item] = count;
+  setItemText(item, under.empty() ? std::string() : countText(count), 1);
 }
 
 void CFilterTreeCtrl::insertNodes(const CFilterNodeList& nodes) {
@@ -153,7 +218,7 @@ void CFilterTreeCtrl::insertNodes(const CFilterNodeList& nodes) {
   for (CFilterNode* node : nodes)
     loaded_.push_back(node == nullptr ? LoadedNode{}
                                       : LoadedNode{node, nullptr, node->GetId(), node->GetParentId(), tk::kTreeRoot,
-                                                   node->IsLeaf()});
+                                                   0, node->IsLeaf()});
   levels_.reserve(nodes.size() + 1);
   levels_.push_back(0);  // the root
 
@@ -201,6 +266,7 @@ void CFilterTreeCtrl::insertNodes(const CFilterNodeList& nodes) {
     const tk::TreeItem top = insertItem(node->label());
     setItemData(top, reinterpret_cast<std::uintptr_t>(node));
     loaded_[position].item = top;
+    loaded_[position].level = 1;
     levels_.push_back(1);
     inserting.push_back({top, node, claimedBy[position].begin, claimedBy[position].end, 1});
     while (!inserting.empty()) {
@@ -216,71 +282,12 @@ void CFilterTreeCtrl::insertNodes(const CFilterNodeList& nodes) {
       loaded_[child].item = item;
       loaded_[child].parentNode = above.node;
       const auto level = static_cast<std::uint8_t>(above.level < 4 ? above.level + 1 : 4);
+      loaded_[child].level = level;
       levels_.push_back(level);
       if (claimedBy[child].begin != claimedBy[child].end)
         inserting.push_back({item, childNode, claimedBy[child].begin, claimedBy[child].end, level});
     }
   }
-}
-
-void CFilterTreeCtrl::relinkNodes() {
-  for (const LoadedNode& entry : loaded_) {
-    if (entry.item == tk::kTreeRoot) continue;
-    if (itemText(entry.item) != entry.node->label()) setItemText(entry.item, entry.node->label());
-    if (children(entry.item).empty()) setItemText(entry.item, std::string(), 1);
-    if (levels_[entry.item] >= 2) entry.node->SetParentNode(entry.parentNode);
-  }
-}
-
-void CFilterTreeCtrl::showNodeStates(const std::vector<std::uint8_t>& states) {
-  // Items are numbered in insertion order, every parent before its
-  // children, so a backward pass meets every child before its parent: each
-  // item passes its state image and leaf count up as it is settled. Runs of
-  // siblings add up in `run` first, so that a parent is written once a run.
-  const std::size_t items = count();
-  counts_.assign(items + 1, LeafCount{});
-  std::vector<std::uint8_t> childMix(items + 1, 0);
-  struct Run {
-    tk::TreeItem parent = tk::kNoTreeItem;
-    LeafCount count;
-    std::uint8_t mix = 0;
-  } run;
-  const auto endRun = [&](tk::TreeItem next) {
-    if (run.parent != tk::kNoTreeItem) {
-      counts_[run.parent].ticked += run.count.ticked;
-      counts_[run.parent].total += run.count.total;
-      childMix[run.parent] |= run.mix;
-    }
-    run = {next, {}, 0};
-  };
-  for (std::size_t index = items; index >= 1; --index) {
-    const auto item = static_cast<tk::TreeItem>(index);
-    if (run.parent == item) endRun(tk::kNoTreeItem);
-    const int level = levels_[index];
-    const bool hasChildren = !children(item).empty();
-    int shownImage = kNoImage;
-    if (hasChildren && level <= 2) {
-      shownImage = imageOfMix(childMix[index]);
-      nodeOf(item)->SetChecked(shownImage - 1);
-    } else if (level == 1) {
-      shownImage = states[index] & kImageOfNode;  // a top-level item without children
-    } else if (level <= 3) {
-      shownImage = (states[index] & kNodeTicked) != 0 ? kTickedImage : kUntickedImage;
-    }
-    setLook(item, {.stateImage = shownImage, .expanded = level <= 2, .hidden = !search_.empty() && itemHidden(item)});
-
-    LeafCount& own = counts_[index];
-    if (hasChildren)
-      setItemText(item, countText(own), 1);
-    else
-      own = {(states[index] & kNodeTicked) != 0 ? 1u : 0u, 1u};
-    if (parent(item) != run.parent) endRun(parent(item));
-    run.mix |= mixOf(shownImage);
-    run.count.ticked += own.ticked;
-    run.count.total += own.total;
-  }
-  endRun(tk::kNoTreeItem);
-  dropSelection();
 }
 
 void CFilterTreeCtrl::SetAllLeaves(bool on) {
@@ -307,8 +314,10 @@ void CFilterTreeCtrl::tickLeaves(Wanted wanted, bool on) {
     pastNull = pastNull || node == nullptr;
     if (!pastNull && node->IsLeaf() && wanted(node->GetValue())) node->SetChecked(state);
   };
-  std::optional<NodeReading> reading = readSameNodes(list_, tick);
-  if (!reading)
-    for (std::size_t position = seen; position < list_->size(); ++position) tick((*list_)[position]);
-  finishLoad(list_, std::move(reading));
+  if (std::optional<std::vector<tk::TreeItem>> changed = readSameNodes(list_, tick)) {
+    refresh(std::move(*changed));
+    return;
+  }
+  for (std::size_t position = seen; position < list_->size(); ++position) tick((*list_)[position]);
+  showAnew(list_);
 }

@@ -105,6 +105,14 @@ TEST(FilterTreeReload, AReloadShowsWhatAFreshLoadShowsAndRebuildsOnlyWhenTheList
          tree.SetSearchText("");
        },
        true},
+      {"only looks changed, no node: an expansion, an image, a label and a count",
+       [](FiveLevels&, CFilterTreeCtrl& tree) {
+         tree.expandByUser(at(tree, {"n1", "n7"}), false);
+         tree.setImage(at(tree, {"n11"}), 4, 5);
+         tree.setItemText(at(tree, {"n1", "n2", "n6"}), "other");
+         tree.setItemText(at(tree, {"n1", "n7", "n8"}), "9/9", 1);
+       },
+       true},
       {"a node under another parent",
        [](FiveLevels& nodes, CFilterTreeCtrl&) { nodes.node(6) = CFilterNode(6, "n6", 60, 7, 0, 1); }, false},
       {"a leaf that became a parent",
