@@ -7,14 +7,14 @@
 namespace tk {
 
 TreeControl::TreeControl(std::string id, ControlKind kind, int columns)
-    : Control(std::move(id), kind), columns_(columns) {
+    : Control(std::move(id), kind), texts_(static_cast<std::size_t>(columns), std::vector<std::string>(1)),
+      columns_(columns) {
   items_.emplace_back();  // the root
-  texts_.resize(static_cast<std::size_t>(columns_));
 }
 
 void TreeControl::reserveItems(std::size_t items) {
   items_.reserve(items + 1);
-  texts_.reserve((items + 1) * static_cast<std::size_t>(columns_));
+  for (std::vector<std::string>& column : texts_) column.reserve(items + 1);
 }
 
 TreeItem TreeControl::insertItem(std::string text, TreeItem parent) {
@@ -23,8 +23,8 @@ TreeItem TreeControl::insertItem(std::string text, TreeItem parent) {
   Item& created = items_.emplace_back();
   created.parent = parent;
   created.row = static_cast<int>(items_[parent].children.size());
-  texts_.resize(texts_.size() + static_cast<std::size_t>(columns_));
-  texts_[textIndex(item, 0)] = std::move(text);
+  texts_[0].push_back(std::move(text));
+  for (std::size_t column = 1; column < texts_.size(); ++column) texts_[column].emplace_back();
   items_[parent].children.push_back(item);
   changes_.structure = true;
   changed();
@@ -35,7 +35,7 @@ void TreeControl::deleteAllItems() {
   if (count() == 0 && selected_ == kNoTreeItem) return;
   items_.resize(1);
   items_[0].children.clear();
-  texts_.resize(static_cast<std::size_t>(columns_));
+  for (std::vector<std::string>& column : texts_) column.resize(1);
   selected_ = kNoTreeItem;
   changes_ = {true, {}};
   changedSinceRefresh_.clear();
@@ -74,7 +74,7 @@ void TreeControl::throwNoSuchText() { throw std::out_of_range("no such tree item
 
 std::vector<std::string> TreeControl::pathOf(TreeItem item) const {
   std::vector<std::string> path;
-  for (TreeItem at = item; isItem(at); at = items_[at].parent) path.push_back(texts_[textIndex(at, 0)]);
+  for (TreeItem at = item; isItem(at); at = items_[at].parent) path.push_back(texts_[0][at]);
   std::reverse(path.begin(), path.end());
   return path;
 }
@@ -84,7 +84,7 @@ TreeItem TreeControl::find(const std::vector<std::string>& path) const {
   for (const std::string& text : path) {
     const auto& children = items_[at].children;
     auto found =
-        std::find_if(children.begin(), children.end(), [&](TreeItem c) { return texts_[textIndex(c, 0)] == text; });
+        std::find_if(children.begin(), children.end(), [&](TreeItem c) { return texts_[0][c] == text; });
     if (found == children.end()) return kNoTreeItem;
     at = *found;
   }

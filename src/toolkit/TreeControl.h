@@ -33,7 +33,7 @@ class TreeControl : public Control {
   // are inline so that refreshing a large tree costs little where nothing changes.
   void setItemText(TreeItem item, std::string text, int column = 0) {
     if (!isItem(item) || column < 0 || column >= columns_) return;
-    std::string& slot = texts_[textIndex(item, column)];
+    std::string& slot = texts_[static_cast<std::size_t>(column)][item];
     if (slot == text) return;
     slot = std::move(text);
     itemChanged(item);
@@ -65,7 +65,7 @@ class TreeControl : public Control {
   bool isItem(TreeItem item) const { return item != kTreeRoot && item < items_.size(); }
   const std::string& itemText(TreeItem item, int column = 0) const {
     if (item >= items_.size() || column < 0 || column >= columns_) throwNoSuchText();
-    return texts_[textIndex(item, column)];
+    return texts_[static_cast<std::size_t>(column)][item];
   }
   int stateImage(TreeItem item) const { return items_.at(item).stateImage; }
   int image(TreeItem item) const { return items_.at(item).image; }
@@ -142,8 +142,8 @@ class TreeControl : public Control {
     itemChanged(item);
   }
 
-  // An item's texts live in one array for the whole tree (see texts_), so
-  // an item holds no text storage of its own.
+  // An item's texts live in one array per column for the whole tree (see
+  // texts_), so an item holds no text storage of its own.
   struct Item {
     std::uint64_t data = 0;
     std::vector<TreeItem> children;
@@ -161,12 +161,11 @@ class TreeControl : public Control {
 
  private:
   [[noreturn]] static void throwNoSuchText();
-  std::size_t textIndex(TreeItem item, int column) const {
-    return static_cast<std::size_t>(item) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
-  }
 
   std::vector<Item> items_;  // index 0 is the root
-  std::vector<std::string> texts_;  // item * columns_ + column, the root's included
+  // By column, then by item (the root's included), so that a pass over
+  // the labels reads no other text.
+  std::vector<std::vector<std::string>> texts_;
   int columns_;
   std::vector<std::string> columnTitles_;
   TreeItem selected_ = kNoTreeItem;
