@@ -27,7 +27,10 @@ class LargeFilterTreeDlg : public tk::CDialog {
       for (int task = 0; task < 100; ++task) {
         const unsigned int taskId = ++id;
         nodes_.emplace_back(taskId, "task " + std::to_string(task), 0xFFFFFFFF, groupId, 0, 0);
-        for (int sap = 0; sap < 99; ++sap) nodes_.emplace_back(++id, "SAP " + std::to_string(id), id, taskId, 0, 1);
+        for (int sap = 0; sap < 99; ++sap) {
+          const unsigned int sapId = ++id;
+          nodes_.emplace_back(sapId, "SAP " + std::to_string(sapId), sapId, taskId, 0, 1);
+        }
       }
     }
     for (CFilterNode& node : nodes_) list_.push_back(&node);

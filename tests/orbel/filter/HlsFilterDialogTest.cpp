@@ -72,8 +72,9 @@ TEST_F(HlsFilterDialog, EditModeTakesTickedLeavesAndTheStandardSetOnRequest) {
               c.saps + 1);  // the leaf under "Other" counts, its parents do not
     EXPECT_EQ(ids[0], 3001u);
     EXPECT_EQ(ids[1], 1600u);
-    if (c.standard)
+    if (c.standard) {
       EXPECT_TRUE(std::equal(orbel::StandardSapList.begin(), orbel::StandardSapList.end(), ids.begin() + 2));
+    }
     EXPECT_EQ(manager->m_standardSet, c.standard == 1);
     EXPECT_EQ(host.profile().getInt("Settings", "FilterType", -1), 3);
     // Ticks reach the shared nodes, parents included.
@@ -277,10 +278,10 @@ TEST_F(HlsFilterDialog, AResizeMovesEachControlByItsAnchorsWithoutAnyOverlap) {
 
 std::vector<std::uint8_t> filterMessage(const std::string& payloadHex) {
   std::vector<std::uint8_t> payload = *orbel::parseHex(payloadHex);
-  std::vector<std::uint8_t> message(20, 0);
+  // A 20-byte header with the payload's length at 18, the payload, 4 bytes of trailer.
+  std::vector<std::uint8_t> message(20 + payload.size() + 4, 0);
   message[18] = static_cast<std::uint8_t>(payload.size());
-  message.insert(message.end(), payload.begin(), payload.end());
-  message.insert(message.end(), 4, 0);
+  std::copy(payload.begin(), payload.end(), message.begin() + 20);
   return message;
 }
 
