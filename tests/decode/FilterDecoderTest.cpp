@@ -71,10 +71,6 @@ TEST(FilterDecoder, SaysWhyAFileIsRefused) {
   EXPECT_EQ(decode(file).fault, orbel::ReadFault::Truncated);
 }
 
-}  // namespace
-
-namespace {
-
 // The display-filter messages of the HLS filter dialog share primitive 12031.
 TEST(FilterDecoder, NamesTheFieldsOfDisplayFilterMessages) {
   const std::string frame = "FF 00 09 00 CA 32 00 00 FF 2E 00 00 00 00 00 00 ";
