@@ -420,7 +420,6 @@ TEST_F(Cli, ReadsEveryNumberInOneNotationAndNamesTheRangeOfARefusedOne) {
   EXPECT_EQ(orbel("run OrbelGetLockCellBuffer --arg presetFlags=18446744073709551615 --script " + script).status, 0);
   for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
            {"run GetFilterMsgMini --arg workMode=--5", "workMode: from -2147483648 to 2147483647"},
-           {"run GetFilterMsgMini --arg workMode=-0x-5", "workMode: from -2147483648 to 2147483647"},
            {"run OrbelGetLockCellBuffer --arg presetFlags=-1", "presetFlags: from 0 to 18446744073709551615"},
            {"run OrbelGetTmrEnqueryBuffer --len=-1", "--len: from 0 to 4294967295"},
            {"run OrbelGetTmrEnqueryBuffer --len 4294967296", "--len: from 0 to 4294967295"},

@@ -102,6 +102,10 @@ TEST_F(SampleTraceSearch, MessageSearchFindsTheNameWithoutItsQuotesInBothDirecti
   std::optional<std::size_t> setup = next(*query(kMessageSearch, "SETUP"), std::nullopt);
   ASSERT_TRUE(setup);
   EXPECT_EQ(at(*setup).message, "SETUP");
+  // Find and Close searches in the direction the dialog shows.
+  std::optional<TraceQuery> closing = query(kMessageSearch, "PagingType1", {0, {}, {}, 0}, kSearchDirectionClosing);
+  ASSERT_TRUE(closing);
+  EXPECT_FALSE(closing->forward);
 }
 
 TEST_F(SampleTraceSearch, StringSearchIgnoresCaseAndReadsFamilyMessageAndSummary) {
@@ -137,13 +141,6 @@ TEST_F(SampleTraceSearch, ExtraTextsMustAllAppearAndOnlyWhenTheirBitSaysSo) {
   EXPECT_NE(at(*hit).summary.find("cell 33 RSCP"), std::string::npos);
   TraceSearchOptions unset{0, "no such text", "", 1};  // a text without its bit does not apply
   EXPECT_TRUE(next(*query(kMessageSearch, "MeasurementReport", unset), std::nullopt));
-}
-
-TEST_F(SampleTraceSearch, FindAndCloseSearchesInTheDirectionTheDialogShows) {
-  TraceSearchOptions up{0, {}, {}, 0};
-  std::optional<TraceQuery> closing = query(kMessageSearch, "PagingType1", up, kSearchDirectionClosing);
-  ASSERT_TRUE(closing);
-  EXPECT_FALSE(closing->forward);
 }
 
 TEST(TraceQuery, RefusesRecordsThatAskForNothingSearchable) {
