@@ -70,16 +70,15 @@ TEST(InformationEnquiry, StateMachineEnquiryIsTwentyFiveBytesWithTheTrailerAtThe
 }
 
 TEST(InformationEnquiry, TheConstantInstanceFieldIsOpenOnlyForRlcAndPdh) {
-  for (const char* module : {"module.mac", "module.rrc"}) {
-    ScriptedHost host(dialogScript("CDiagConstEnqDlg", {click(module), set("instance", "1")}));
+  // Before any module is chosen the field is closed as for MAC.
+  for (const char* module : {"module.mac", "module.rrc", ""}) {
+    std::vector<tk::ScriptAction> actions{set("instance", "1")};
+    if (*module != 0) actions.insert(actions.begin(), click(module));
+    ScriptedHost host(dialogScript("CDiagConstEnqDlg", actions));
     callExport(OrbelGetConstEnqueryBuffer);
     ASSERT_EQ(host.toolkit().errors().size(), 1u) << module;
     EXPECT_NE(host.toolkit().errors()[0].find("disabled"), std::string::npos);
   }
-  // Before any module is chosen the field is closed as for MAC.
-  ScriptedHost host(dialogScript("CDiagConstEnqDlg", {set("instance", "1")}));
-  callExport(OrbelGetConstEnqueryBuffer);
-  EXPECT_EQ(host.toolkit().errors().size(), 1u);
 }
 
 TEST(InformationEnquiry, AnEmptyInstanceIsRefusedByTheCatalogueEnquiries) {
@@ -90,13 +89,14 @@ TEST(InformationEnquiry, AnEmptyInstanceIsRefusedByTheCatalogueEnquiries) {
   }
 }
 
-// Every dialog builder of these commands: a null length shows nothing, and
-// Cancel returns null with *len as it was.
+// Every dialog builder of the diagnostic commands but the enquiries with a
+// pre-set path: a null length shows nothing, and Cancel returns null with
+// *len as it was.
 TEST(DialogBuilders, NullLengthAndCancelGiveNullAndLeaveTheLength) {
   for (unsigned char* (*builder)(unsigned int*) :
-       {OrbelGetTmrSetBuffer, OrbelGetCountSetBuffer, OrbelGetConstEnqueryBuffer, OrbelGetVariableEnqueryBuffer,
-        OrbelGetStaticEnqueryBuffer, OrbelGetFsmEnqueryBuffer, DiagCmdDisableReqBuffer, OrbelGetPhyParamInfoReqBuffer,
-        GetMeasReportInterval, GetL1infoReportCfg, +[](unsigned int* len) {
+       {OrbelGetSimCmdBuffer, OrbelGetTmrSetBuffer, OrbelGetCountSetBuffer, OrbelGetConstEnqueryBuffer,
+        OrbelGetVariableEnqueryBuffer, OrbelGetStaticEnqueryBuffer, OrbelGetFsmEnqueryBuffer, DiagCmdDisableReqBuffer,
+        OrbelGetPhyParamInfoReqBuffer, GetMeasReportInterval, GetL1infoReportCfg, +[](unsigned int* len) {
           return OrbelGetLockCellBuffer(len, 3, 1, 10055, false, true, true, false);
         }}) {
     ScriptedHost host(dialogScript("", {click("cancel")}));
