@@ -10,99 +10,88 @@
 #include "support/LockCellCall.h"
 #include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
-#include "toolkit/Edit.h"
 #include "toolkit/RadioButton.h"
 
 namespace {
 
 using namespace orbel::test;
 
-// Caption of `id` when the script's actions are done.
-class CaptionProbe {
- public:
-  CaptionProbe(ScriptedHost& host, std::string id) : id_(std::move(id)) {
-    host.toolkit().onActionsDone([this](const tk::CDialog& dialog) { caption_ = dialog.findControl(id_)->caption(); });
-  }
-  const std::string& caption() const { return caption_; }
-
- private:
-  std::string id_;
-  std::string caption_;
+struct Outcome {
+  Call call;
+  std::vector<std::string> messages;
+  std::vector<std::string> errors;
 };
+// Runs `builder` with the script `actions` and OK for `dialog`.
+template <typename Builder>
+Outcome runOk(const char* dialog, std::vector<tk::ScriptAction> actions, Builder builder) {
+  actions.push_back(click("ok"));
+  ScriptedHost host(dialogScript(dialog, std::move(actions)));
+  Call call = callExport(builder);
+  return {call, host.messages(), host.toolkit().errors()};
+}
+
 
 TEST(LockCell, PresetAnyCellOnATdFrequencyIsTheReferenceMessage) {
   ScriptedHost host(dialogScript("CDiagCmdLockCellDlg", {click("ok")}));
-  CaptionProbe caption(host, "label.cell");
+  std::string caption;
+  host.toolkit().onActionsDone([&](const tk::CDialog& dialog) { caption = dialog.findControl("label.cell")->caption(); });
   Call call = lockCell({3, 0xFF, 10055, false, true, true, false});
   EXPECT_EQ(orbel::toHex(call.bytes), "1C 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 04 00 01 FF 27 47 00 00 00 00");
   EXPECT_EQ(call.len, 28u);
-  EXPECT_EQ(caption.caption(), "Cell Param ID:");
+  EXPECT_EQ(caption, "Cell Param ID:");
   EXPECT_TRUE(host.toolkit().errors().empty());
 }
 
-TEST(LockCell, ModesWithoutACellSendTheModeAloneIn25Bytes) {
+// Each mode with the cell and frequency it sends, or the message that refuses them.
+TEST(LockCell, SendsTheModeWithItsCellAndFrequencyOrNamesTheFault) {
   struct Case {
+    const char* name;
     LockCellArgs args;
-    std::vector<tk::ScriptAction> actions;
-    const char* payload;
+    std::vector<tk::ScriptAction> actions;  // before OK
+    const char* payload;                    // or "null" when refused
+    unsigned message;                       // string number, 0 for none
+  };
+  const auto tune = [](const char* mode, const char* frequency, const char* cell) {
+    return std::vector<tk::ScriptAction>{click(mode), set("frequency", frequency), set("cell", cell)};
   };
   const Case cases[] = {
-      {{}, {}, "00"},                                  // no switch: mode 0
-      {{0, 0, 0, true}, {}, "03"},                     // b1 checks mode 3
-      {{}, {click("mode.4")}, "04"},
-      {{3, 5, 10055, false, true, true}, {click("mode.0")}, "00"},  // pre-set values are not sent
+      {"no switch: mode 0", {}, {}, "00", 0},
+      {"b1 checks mode 3", {0, 0, 0, true}, {}, "03", 0},
+      {"mode 4", {}, {click("mode.4")}, "04", 0},
+      {"mode 0 sends no pre-set values", {3, 5, 10055, false, true, true}, {click("mode.0")}, "00", 0},
+      {"cell 127", {}, tune("mode.1", "10055", "127"), "01 7F 27 47", 0},
+      {"cell 128", {}, tune("mode.1", "10055", "128"), "null", 11444},
+      {"any cell", {}, tune("mode.2", "9404", "-"), "02 FF 24 BC", 0},
+      {"a negative number is no cell", {}, tune("mode.2", "9404", "-1"), "null", 11444},
+      {"no cell", {}, tune("mode.1", "10055", ""), "null", 11444},
+      {"BSIC 63", {}, tune("mode.5", "70", "63"), "05 3F 00 46", 0},
+      {"BSIC 64", {}, tune("mode.5", "70", "64"), "null", 12723},
+      {"frequency 0xFFFF", {}, tune("mode.6", "0xFFFF", "0"), "06 00 FF FF", 0},
+      {"the frequency fits 16 bits", {}, tune("mode.6", "65536", "0"), "null", 11445},
+      {"negative frequency", {}, tune("mode.5", "-3", "0"), "null", 11445},
+      {"no frequency", {}, tune("mode.5", "", "0"), "null", 11445},
+      {"outside every band", {}, tune("mode.1", "10053", "1"), "null", 12930},
+      {"10055 + 0x10000 is not read as 10055", {}, tune("mode.1", "75591", "1"), "null", 12930},
+      {"the band is checked before the cell", {}, tune("mode.1", "10055", "x"), "null", 11444},
   };
+  ScopedFeatures gsmModule({}, {25});  // offers the GSM modes
   for (const Case& c : cases) {
     auto actions = c.actions;
     actions.push_back(click("ok"));
     ScriptedHost host(dialogScript("CDiagCmdLockCellDlg", actions));
     Call call = lockCell(c.args);
-    EXPECT_EQ(payloadHex(call), c.payload);
-    EXPECT_EQ(call.len, 25u);
-    EXPECT_EQ(orbel::toHex(std::span(call.bytes).subspan(21)), "00 00 00 00");
-  }
-}
-
-// The cell and frequency rules per mode, each with the message it shows.
-TEST(LockCell, ValidatesFrequencyThenCellPerMode) {
-  struct Case {
-    const char* mode;
-    const char* frequency;
-    const char* cell;
-    const char* payload;  // or "null" when refused
-    unsigned message;     // string number, 0 for none
-  };
-  const Case cases[] = {
-      {"mode.1", "10055", "127", "01 7F 27 47", 0},
-      {"mode.1", "10055", "128", "null", 11444},
-      {"mode.2", "9404", "-", "02 FF 24 BC", 0},
-      {"mode.2", "9404", "-1", "null", 11444},  // a negative number is no cell
-      {"mode.1", "10055", "", "null", 11444},
-      {"mode.5", "70", "63", "05 3F 00 46", 0},
-      {"mode.5", "70", "64", "null", 12723},
-      {"mode.6", "0xFFFF", "0", "06 00 FF FF", 0},
-      {"mode.6", "65536", "0", "null", 11445},   // the frequency fits 16 bits
-      {"mode.5", "-3", "0", "null", 11445},
-      {"mode.5", "", "0", "null", 11445},
-      {"mode.1", "10053", "1", "null", 12930},  // outside every band
-      {"mode.1", "75591", "1", "null", 12930},  // 10055 + 0x10000 is not read as 10055
-      {"mode.1", "10055", "x", "null", 11444},  // the band is checked before the cell
-  };
-  for (const Case& c : cases) {
-    ScriptedHost host(dialogScript("CDiagCmdLockCellDlg", {click(c.mode), set("frequency", c.frequency),
-                                                           set("cell", c.cell), click("ok")}));
-    ScopedFeatures gsmModule({}, {25});  // offers the GSM modes
-    Call call = lockCell({});
-    const std::string where = std::string(c.mode) + " " + c.frequency + " / " + c.cell;
-    EXPECT_EQ(payloadHex(call), c.payload) << where;
+    EXPECT_EQ(payloadHex(call), c.payload) << c.name;
+    if (call.returned) {
+      EXPECT_EQ(orbel::toHex(std::span(call.bytes).last(4)), "00 00 00 00") << c.name;
+    }
     std::vector<std::string> expected;
     if (c.message == 12930)
       expected.push_back(std::string("The frequency is not a valid TD-SCDMA UARFCN. Supported bands: ") +
                          TdBand::GetAllBandStr());
     else if (c.message != 0)
       expected.push_back(getResourceStringComm(c.message));
-    EXPECT_EQ(host.messages(), expected) << where;
-    EXPECT_TRUE(host.toolkit().errors().empty()) << where;
+    EXPECT_EQ(host.messages(), expected) << c.name;
+    EXPECT_TRUE(host.toolkit().errors().empty()) << c.name;
   }
 }
 
@@ -114,76 +103,62 @@ TEST(LockCell, ARefusedOkKeepsTheDialogOpenForACorrection) {
   EXPECT_EQ(host.messages().size(), 1u);
 }
 
-TEST(LockCell, SwitchesAndHostModuleChooseTheModesOffered) {
+// What the dialog shows once the script is done: the checked mode, whether
+// mode 3 and the GSM modes 5 and 6 are offered, the cell label, the cell and
+// frequency fields and the extra caption.
+std::string shown(const tk::CDialog& dialog) {
+  std::string text;
+  for (const char* id : {"mode.0", "mode.1", "mode.2", "mode.3", "mode.4", "mode.5", "mode.6"})
+    if (static_cast<const tk::RadioButton*>(dialog.findControl(id))->checked()) text = id;
+  for (const char* id : {"mode.3", "mode.5", "mode.6"}) text += dialog.findControl(id)->enabled() ? " +" : " -";
+  return text + " | " + dialog.findControl("label.cell")->caption() + " | " + dialog.findControl("cell")->stateText() +
+         " " + dialog.findControl("frequency")->stateText() + " | " + dialog.findControl("label.extra")->caption();
+}
+
+TEST(LockCell, SwitchesHostModuleAndPresetValuesChooseWhatTheDialogShows) {
   struct Case {
     const char* name;
     LockCellArgs args;
     bool gsmModule;
-    const char* checked;
-    const char* caption;
+    std::string shown;
   };
   const Case cases[] = {
-      {"b2 on the TD side", {0, 0, 0, false, true, true}, false, "mode.1", "Cell Param ID:"},
-      {"b2 on the GSM side", {0, 0, 0, false, true, false}, true, "mode.5", "BSIC:"},
+      {"b2 on the TD side", {0, 0, 0, false, true, true}, false, "mode.1 - - - | Cell Param ID: | \"\" \"\" | "},
+      {"b2 on the GSM side", {0, 0, 0, false, true, false}, true, "mode.5 - + + | BSIC: | \"\" \"\" | "},
       // Without the GSM module, b3 clear counts as b3 set and b2 clear.
-      {"no GSM module", {0, 0, 0, false, true, false}, false, "mode.0", "Cell Param ID:"},
-      {"nothing chosen, GSM side", {}, true, "mode.0", "BSIC:"},
-      {"b1 wins", {0, 0, 0, true, true, true}, true, "mode.3", "Cell Param ID:"},
+      {"no GSM module", {0, 0, 0, false, true, false}, false, "mode.0 - - - | Cell Param ID: | \"\" \"\" | "},
+      {"nothing chosen, GSM side", {}, true, "mode.0 - + + | BSIC: | \"\" \"\" | "},
+      {"b1 wins", {0, 0, 0, true, true, true}, true, "mode.3 + + + | Cell Param ID: | \"\" \"\" | "},
+      // Bit 0 shows the cell, bit 1 the frequency; b4 the extra caption.
+      {"pre-set cell", {1, 42, 10055, false, true, true, true}, false,
+       "mode.1 - - - | Cell Param ID: | \"42\" \"\" | " + std::string(getResourceStringComm(1240))},
+      {"pre-set frequency", {2, 42, 10055}, false, "mode.0 - - - | Cell Param ID: | \"\" \"10055\" | "},
   };
   for (const Case& c : cases) {
     ScriptedHost host;
     ScopedFeatures gsmModule({}, c.gsmModule ? std::set<int>{25} : std::set<int>{});
-    std::string checked, caption;
-    bool gsmOffered = false, mode3Offered = false;
-    host.toolkit().onActionsDone([&](const tk::CDialog& dialog) {
-      for (const char* id : {"mode.0", "mode.1", "mode.3", "mode.5"})
-        if (static_cast<const tk::RadioButton*>(dialog.findControl(id))->checked()) checked = id;
-      caption = dialog.findControl("label.cell")->caption();
-      gsmOffered = dialog.findControl("mode.5")->enabled() && dialog.findControl("mode.6")->enabled();
-      mode3Offered = dialog.findControl("mode.3")->enabled();
-    });
-    EXPECT_FALSE(lockCell(c.args).returned);
-    EXPECT_EQ(checked, c.checked) << c.name;
-    EXPECT_EQ(caption, c.caption) << c.name;
-    EXPECT_EQ(gsmOffered, c.gsmModule) << c.name;
-    EXPECT_EQ(mode3Offered, c.args.b1) << c.name;
+    std::string seen;
+    host.toolkit().onActionsDone([&](const tk::CDialog& dialog) { seen = shown(dialog); });
+    EXPECT_FALSE(lockCell(c.args).returned) << c.name;
+    EXPECT_EQ(seen, c.shown) << c.name;
   }
 }
 
 TEST(LockCell, ModeButtonsOpenTheFieldsAndNameTheCell) {
   ScriptedHost host(dialogScript("CDiagCmdLockCellDlg", {click("mode.5"), click("mode.4"), set("cell", "1")}));
   ScopedFeatures gsmModule({}, {25});
-  CaptionProbe caption(host, "label.cell");
+  std::string seen;
+  host.toolkit().onActionsDone([&](const tk::CDialog& dialog) { seen = shown(dialog); });
   lockCell({0, 0, 0, false, false, true});
-  EXPECT_EQ(caption.caption(), "BSIC:");  // mode 4 leaves the caption as mode 5 set it
+  EXPECT_EQ(seen, "mode.4 - + + | BSIC: | \"\" \"\" | ");  // mode 4 leaves the caption as mode 5 set it
   ASSERT_EQ(host.toolkit().errors().size(), 1u);
   EXPECT_NE(host.toolkit().errors()[0].find("disabled"), std::string::npos);
 }
 
-TEST(LockCell, PresetValuesAndTheExtraCaptionAreShown) {
-  ScriptedHost host;
-  std::string cell, frequency, extra;
-  host.toolkit().onActionsDone([&](const tk::CDialog& dialog) {
-    cell = static_cast<const tk::Edit*>(dialog.findControl("cell"))->text();
-    frequency = static_cast<const tk::Edit*>(dialog.findControl("frequency"))->text();
-    extra = dialog.findControl("label.extra")->caption();
-  });
-  lockCell({1, 42, 10055, false, true, true, true});  // bit 1 clear: no frequency shown
-  EXPECT_EQ(cell, "42");
-  EXPECT_EQ(frequency, "");
-  EXPECT_EQ(extra, getResourceStringComm(1240));
-  lockCell({2, 42, 10055});
-  EXPECT_EQ(cell, "");
-  EXPECT_EQ(frequency, "10055");
-  EXPECT_EQ(extra, "");
-}
-
 TEST(IgnoreBarred, NamesTheBarredTypes) {
-  EXPECT_STREQ(IgnoreBarred::GetBarredType(0), "Normal");
-  EXPECT_STREQ(IgnoreBarred::GetBarredType(1), "Ignore Barred");
-  EXPECT_STREQ(IgnoreBarred::GetBarredType(2), "Query type");
-  EXPECT_STREQ(IgnoreBarred::GetBarredType(3), "unknown");
-  EXPECT_STREQ(IgnoreBarred::GetBarredType(255), "unknown");
+  const std::pair<unsigned char, const char*> names[] = {
+      {0, "Normal"}, {1, "Ignore Barred"}, {2, "Query type"}, {3, "unknown"}, {255, "unknown"}};
+  for (const auto& [type, name] : names) EXPECT_STREQ(IgnoreBarred::GetBarredType(type), name) << +type;
 }
 
 TEST(IgnoreBarred, QueryOrSetClosesWithTheChosenType) {
@@ -218,15 +193,13 @@ TEST(DisableRequest, SendsTheChosenTaskByteAndKind) {
                                                        {"task.5", "05"}, {"task.6", "06"}, {"task.4", "04"},
                                                        {"task.8", "08"}, {"task.10", "0A"}, {"task.11", "0B"}};
   for (const auto& [button, task] : tasks) {
-    ScriptedHost host(dialogScript("CDiagCmdDisableDlg", {click(button), click("kind.2"), click("ok")}));
-    Call call = callExport(DiagCmdDisableReqBuffer);
+    Call call = runOk("CDiagCmdDisableDlg", {click(button), click("kind.2")}, DiagCmdDisableReqBuffer).call;
     EXPECT_EQ(orbel::toHex(std::span(call.bytes).subspan(4, 2)) + " / " + payloadHex(call),
               std::string(task) + " 00 / 02");
     EXPECT_EQ(call.len, 25u);
   }
-  ScriptedHost untouched(dialogScript("CDiagCmdDisableDlg", {click("ok")}));
-  Call call = callExport(DiagCmdDisableReqBuffer);
-  EXPECT_EQ(orbel::toHex(call.bytes), "19 00 FF 00 00 00 CA 32 00 00 22 2F 00 00 00 00 00 00 01 00 00 00 00 00 00");
+  EXPECT_EQ(orbel::toHex(runOk("CDiagCmdDisableDlg", {}, DiagCmdDisableReqBuffer).call.bytes),
+            "19 00 FF 00 00 00 CA 32 00 00 22 2F 00 00 00 00 00 00 01 00 00 00 00 00 00");
 }
 
 TEST(PhysicalParameterRequest, TakesNumbersFromZeroToSixAndSaysWhichIsKept) {
@@ -244,34 +217,30 @@ TEST(PhysicalParameterRequest, TakesNumbersFromZeroToSixAndSaysWhichIsKept) {
       {{set("number", "2"), set("number", "")}, "00 02", {"The number must be from 0 to 6; 2 is kept."}},
   };
   for (const Case& c : cases) {
-    auto actions = c.actions;
-    actions.push_back(click("ok"));
-    ScriptedHost host(dialogScript("CDiagCmdPhyInfoReqDlg", actions));
-    Call call = callExport(OrbelGetPhyParamInfoReqBuffer);
-    EXPECT_EQ(payloadHex(call), c.payload);
-    EXPECT_EQ(host.messages(), c.messages);
-    EXPECT_EQ(call.len, 26u);
-    EXPECT_EQ(orbel::toHex(std::span(call.bytes).subspan(4, 6)), "00 00 CB 32 00 00");  // task 0, group 13003
+    Outcome out = runOk("CDiagCmdPhyInfoReqDlg", c.actions, OrbelGetPhyParamInfoReqBuffer);
+    EXPECT_EQ(payloadHex(out.call), c.payload);
+    EXPECT_EQ(out.messages, c.messages);
+    EXPECT_EQ(out.call.len, 26u);
+    EXPECT_EQ(orbel::toHex(std::span(out.call.bytes).subspan(4, 6)), "00 00 CB 32 00 00");  // task 0, group 13003
   }
 }
 
-TEST(MeasurementInterval, SendsTheLowEightBitsOfASignedDecimalNumber) {
+// Refuses text that is no number instead of sending zero.
+TEST(MeasurementInterval, SendsTheLowEightBitsOfASignedDecimalNumberOrRefusesOtherText) {
   const std::pair<const char*, const char*> cases[] = {
-      {"300", "2C"}, {"-1", "FF"}, {"0", "00"}, {"255", "FF"}, {" 12 ", "0C"}, {"+7", "07"}, {"-2147483648", "00"}};
+      {"300", "2C"}, {"-1", "FF"}, {"0", "00"},   {"255", "FF"},        {" 12 ", "0C"}, {"+7", "07"},
+      {"-2147483648", "00"},       {"abc", "null"}, {"", "null"},       {"12abc", "null"},
+      {"4294967296", "null"},      {"--1", "null"}, {"0x10", "null"},
+  };
   for (const auto& [text, payload] : cases) {
-    ScriptedHost host(dialogScript("CDiagMeasIntervalDlg", {set("interval", text), click("ok")}));
-    Call call = callExport(GetMeasReportInterval);
-    EXPECT_EQ(payloadHex(call), payload) << text;
-    EXPECT_EQ(call.len, 25u);
-    EXPECT_EQ(call.bytes[4], 9);
-  }
-}
-
-TEST(MeasurementInterval, RefusesTextThatIsNoNumberInsteadOfSendingZero) {
-  for (const char* text : {"abc", "", "12abc", "4294967296", "--1", "0x10"}) {
-    ScriptedHost host(dialogScript("CDiagMeasIntervalDlg", {set("interval", text), click("ok")}));
-    EXPECT_FALSE(callExport(GetMeasReportInterval).returned) << text;
-    EXPECT_EQ(host.messages(), std::vector<std::string>{"Input invalid: the interval must be a decimal number."});
+    Outcome out = runOk("CDiagMeasIntervalDlg", {set("interval", text)}, GetMeasReportInterval);
+    EXPECT_EQ(payloadHex(out.call), payload) << text;
+    if (!out.call.returned) {
+      EXPECT_EQ(out.messages, std::vector<std::string>{"Input invalid: the interval must be a decimal number."});
+      continue;
+    }
+    EXPECT_EQ(out.call.len, 25u);
+    EXPECT_EQ(out.call.bytes[4], 9);
   }
 }
 

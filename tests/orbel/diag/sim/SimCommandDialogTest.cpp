@@ -116,16 +116,12 @@ TEST(SimCommand, ChecksAtAndBeyondBothBounds) {
   for (const Case& c : cases) {
     Outcome out = runSim({pick(c.command), fill(c.row, c.text)}, 77);
     EXPECT_EQ(out.call.returned, c.passes) << c.text;
-    if (c.passes) {
-      EXPECT_TRUE(out.messages.empty()) << c.text;
-    } else {  // the range message, then which row's value it refuses
-      ASSERT_EQ(out.messages.size(), 1u) << c.text;
-      EXPECT_TRUE(out.messages[0].starts_with(kOutOfRange + "\n\n(row " + std::to_string(c.row + 1) + ", \""))
-          << out.messages[0];
-    }
-    if (!c.passes) {
-      EXPECT_EQ(out.call.len, 77u) << "closed as Cancel after the message: *len untouched";
-    }
+    EXPECT_EQ(out.messages.size(), c.passes ? 0u : 1u) << c.text;
+    if (c.passes || out.messages.empty()) continue;
+    // The range message, then which row's value it refuses; closed as Cancel: *len untouched.
+    EXPECT_TRUE(out.messages[0].starts_with(kOutOfRange + "\n\n(row " + std::to_string(c.row + 1) + ", \""))
+        << out.messages[0];
+    EXPECT_EQ(out.call.len, 77u) << c.text;
   }
 }
 
@@ -145,15 +141,11 @@ TEST(SimCommand, RefusedInputShowsItsMessageAndKeepsTheDialogOpen) {
        "\"Target\" chooses the module that receives this command; give it a value."},
   };
   for (const auto& [actions, message] : cases) {
-    std::vector<tk::ScriptAction> thenCancel = actions;
-    thenCancel.push_back(click("ok"));
-    thenCancel.push_back(click("cancel"));  // reached only when OK kept the dialog open
-    ScriptedHost host(dialogScript("CDiagSimCmdDlg", thenCancel));
-    Call call = callExport(OrbelGetSimCmdBuffer, 5);
-    EXPECT_FALSE(call.returned);
-    EXPECT_EQ(call.len, 5u);
-    EXPECT_EQ(host.messages(), std::vector<std::string>{message});
-    EXPECT_TRUE(host.toolkit().errors().empty()) << message;
+    Outcome out = runSim(actions, 5);
+    EXPECT_FALSE(out.call.returned) << message;
+    EXPECT_EQ(out.call.len, 5u) << message;
+    EXPECT_EQ(out.messages, std::vector<std::string>{message});
+    EXPECT_TRUE(out.errors.empty()) << message;
   }
 }
 
@@ -190,7 +182,8 @@ TEST(SimCommand, ACommandShowsItsRowsWithTheirTipsAndHidesTheOthers) {
   EXPECT_EQ(checked, 1);
 }
 
-TEST(SimCommand, AnEncoderRefusalClosesWithLengthZeroAndCancelLeavesTheLength) {
+// Cancel and a null length: DialogBuilders.NullLengthAndCancelGiveNullAndLeaveTheLength.
+TEST(SimCommand, AnEncoderRefusalClosesWithLengthZero) {
   SimDefinitionsOverride wide(simDefinitionText(
       R"({"name": "WIDE", "primitive": 1, "startTask": 0, "moduleTask": 1, "fields": [
            {"name": "n", "kind": "number", "width": 5}, {"name": "later", "kind": 9, "width": 1}]})"));
@@ -199,10 +192,6 @@ TEST(SimCommand, AnEncoderRefusalClosesWithLengthZeroAndCancelLeavesTheLength) {
   EXPECT_EQ(refused.call.len, 0u);
   EXPECT_TRUE(refused.messages.empty());
   EXPECT_EQ(payloadHex(runSim({pick({"G", "WIDE"}), fill(1, "1")}).call), "");  // a kind that sends nothing
-
-  ScriptedHost cancelled(dialogScript("CDiagSimCmdDlg", {pick({"G", "WIDE"}), click("cancel")}));
-  EXPECT_EQ(callExport(OrbelGetSimCmdBuffer, 77).len, 77u);
-  EXPECT_EQ(OrbelGetSimCmdBuffer(nullptr), nullptr);
 }
 
 TEST(SimCommand, AHugeCharacterCountIsRefusedBeforeItIsBuilt) {
