@@ -69,19 +69,18 @@ TEST(FeatureManager, SwitchesAndModulesAreOffUntilSetAndAScopePutsBackWhatItChan
     ScopedHostState<FeatureManager> scope(manager);
     manager.SetFeature(124, true);
     manager.SetModule(25, true);
-    EXPECT_TRUE(FeatureManager::Instance().GetFeature(124));
-    EXPECT_TRUE(manager.GetModule(25));
-    EXPECT_FALSE(manager.GetModule(124));
-    manager.SetFeature(124, false);
-    EXPECT_FALSE(manager.GetFeature(124));
+    EXPECT_TRUE(manager.GetFeature(124));
+    EXPECT_FALSE(manager.GetModule(124));  // switches and modules are apart
     {
       ScopedHostState<FeatureManager> exactly(manager, {{7}, {}});  // replaces, does not add
       EXPECT_TRUE(manager.GetFeature(7));
+      EXPECT_FALSE(manager.GetFeature(124));
       EXPECT_FALSE(manager.GetModule(25));
     }
     EXPECT_FALSE(manager.GetFeature(7));
     EXPECT_TRUE(manager.GetModule(25));
   }
+  EXPECT_FALSE(manager.GetFeature(124));
   EXPECT_FALSE(manager.GetModule(25));
 }
 
@@ -94,10 +93,6 @@ TEST(StringTable, HoldsEveryNumberedTextTheDialogsUse) {
   EXPECT_EQ(format.find("%s"), format.rfind("%s"));
   EXPECT_NE(format.find("%s"), std::string::npos);
 }
-
-}  // namespace
-
-namespace {
 
 // A carrier's whole 1.6 MHz channel must lie in the band: UARFCN (five per
 // MHz) from the lower edge + 4 to the upper edge - 4.

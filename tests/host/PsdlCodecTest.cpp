@@ -8,6 +8,7 @@
 #include "host/codec/Psdl.h"
 #include "host/codec/PsdlBitCodec.h"
 #include "host/codec/PsdlDescriptionFile.h"
+#include "orbel/wire/HexText.h"
 
 namespace {
 
@@ -43,22 +44,11 @@ std::shared_ptr<const psdl::DescriptionSet> described(std::string_view text) {
   return std::make_shared<const psdl::DescriptionSet>(set != nullptr ? std::move(*set) : psdl::DescriptionSet{});
 }
 
-std::string hex(const unsigned char* bytes, unsigned length) {
-  std::string text;
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  for (unsigned i = 0; i < length; ++i) {
-    if (i != 0) text += ' ';
-    text += kDigits[bytes[i] >> 4];
-    text += kDigits[bytes[i] & 15];
-  }
-  return text;
-}
-
 std::string encoded(tVLink& link, const char* var) {
   unsigned char* block = nullptr;
   unsigned length = 0;
   if (PsdlGenerateMsg(&link, var) != 0 || PsdlGetVarBuf(&link, var, &block, &length) != 0) return "(failed)";
-  return hex(block, length);
+  return orbel::toHex(std::span(block, length));
 }
 
 // Binds `bytes` to the variable and decodes it; the link's error on failure.
@@ -91,7 +81,7 @@ TEST(PsdlCodec, DecodingRestoresEveryKindAndEncodesToTheSameBytes) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> shown = {
       {{"a"}, "12"}, {{"b"}, "y"}, {{"c"}, "010"}, {{"d"}, "127"}, {{"e"}, ""}, {{"f"}, "3"}, {{"f", "[2]"}, "3"}};
   for (const auto& [path, text] : shown) EXPECT_EQ(tree.itemText(tree.find(path), 1), text) << path[0];
-  EXPECT_EQ(encoded(link, "v"), hex(bytes.data(), static_cast<unsigned>(bytes.size())));
+  EXPECT_EQ(encoded(link, "v"), orbel::toHex(bytes));
 }
 
 TEST(PsdlCodec, DecodingRefusesBytesThatAreNotOneEncoding) {

@@ -3,51 +3,47 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "host/SignalNames.h"
 #include "host/Utility.h"
 
 namespace {
 
-std::string joined(const CStringList& list) {
-  std::string text;
-  CUtility::joinString(text, list, "+");
-  return text;
-}
-
 TEST(SepString, SplitsInOrderKeepsInnerEmptiesAndGivesNothingForAnEmptyText) {
-  const std::pair<const char*, CStringList> cases[] = {
-      {"", {}},  // an empty stored history has no entries, so the first search stores "abc", not "abc+"
-      {"abc", {"abc"}},
-      {"x+abc+y", {"x", "abc", "y"}},
-      {"a++b", {"a", "", "b"}},
-      {"+a+", {"", "a", ""}},
+  const std::tuple<const char*, const char*, CStringList> cases[] = {
+      {"", "+", {}},  // an empty stored history has no entries, so the first search stores "abc", not "abc+"
+      {"abc", "+", {"abc"}},
+      {"x+abc+y", "+", {"x", "abc", "y"}},
+      {"a++b", "+", {"a", "", "b"}},
+      {"+a+", "+", {"", "a", ""}},
+      {"a, b,c", ", ", {"a", "b,c"}},  // only a whole separator of several characters splits
   };
-  for (const auto& [text, pieces] : cases) {
+  for (const auto& [text, separator, pieces] : cases) {
     CStringList list;
-    CUtility::sepString(list, text, "+");
+    CUtility::sepString(list, text, separator);
     EXPECT_EQ(list, pieces) << text;
-    EXPECT_EQ(joined(list), text);  // splitting and joining give the text back
+    std::string rejoined;
+    CUtility::joinString(rejoined, list, separator);
+    EXPECT_EQ(rejoined, text);  // splitting and joining give the text back
   }
   CStringList appended{"kept"};
   CUtility::sepString(appended, "a+bc", "+");
   EXPECT_EQ(appended, (CStringList{"kept", "a", "bc"}));  // appends, never clears
 }
 
-TEST(SepString, SplitsAtAWholeSeparatorOfSeveralCharacters) {
-  CStringList list;
-  CUtility::sepString(list, "a, b,c", ", ");
-  EXPECT_EQ(list, (CStringList{"a", "b,c"}));
-}
-
 TEST(ComparePartial, IgnoresCaseAndComparesTheWholeTextsForCountZero) {
-  EXPECT_EQ(CUtility::comparePartial("INVALID", "Invalid", 0), 0);
-  EXPECT_NE(CUtility::comparePartial("Invalid message", "Invalid", 0), 0);  // a longer text does not match
-  EXPECT_NE(CUtility::comparePartial("Inval", "Invalid", 0), 0);
-  EXPECT_EQ(CUtility::comparePartial("RESERVED", "Reserv", 6), 0);
-  EXPECT_NE(CUtility::comparePartial("Reser", "Reserv", 6), 0);  // a shorter text does not match its prefix
-  EXPECT_LT(CUtility::comparePartial("abc", "abd", 0), 0);
-  EXPECT_GT(CUtility::comparePartial("abd", "ABC", 0), 0);
+  // "=" a match, "!" no match, "<" and ">" the order; a longer text, or one shorter than the count, does not match.
+  const std::tuple<const char*, const char*, int, char> cases[] = {
+      {"INVALID", "Invalid", 0, '='}, {"Invalid message", "Invalid", 0, '!'}, {"Inval", "Invalid", 0, '!'},
+      {"RESERVED", "Reserv", 6, '='}, {"Reser", "Reserv", 6, '!'},           {"abc", "abd", 0, '<'},
+      {"abd", "ABC", 0, '>'},
+  };
+  for (const auto& [text, other, count, outcome] : cases) {
+    const int result = CUtility::comparePartial(text, other, count);
+    const char seen = result == 0 ? '=' : outcome == '!' ? '!' : result < 0 ? '<' : '>';
+    EXPECT_EQ(seen, outcome) << text << " / " << other;
+  }
 }
 
 TEST(SignalNames, FamiliesHaveUniqueNamesAndTheRrcCodecNamesThirtyTwoCodes) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/ScriptedHost.h"
 #include "toolkit/ActionApplier.h"
 #include "toolkit/AnchorLayout.h"
 #include "toolkit/Dialog.h"
@@ -17,6 +18,7 @@
 
 namespace {
 
+using orbel::test::resizeDialog;
 using tk::AnchorLayout;
 using tk::Rect;
 
@@ -70,19 +72,10 @@ std::vector<tk::ControlPlace> everyPlace() {
           {"cancel", {210, 170, 290, 190}}};
 }
 
-tk::ScriptAction resizeTo(int width, int height) {
-  tk::ScriptAction action;
-  action.verb = tk::ScriptAction::Verb::Resize;
-  action.control = tk::kDialogTarget;
-  action.width = width;
-  action.index = height;
-  return action;
-}
-
 TEST(PlacedDialog, AScriptedResizeMovesTheAnchoredControlsAndKeepsTheOthersAtTheirPlace) {
   PlacedProbe dialog(everyPlace());
   EXPECT_EQ(dialog.stateText(), "client 300 x 200");
-  EXPECT_EQ(tk::applyAction(dialog, resizeTo(420, 260)), "");
+  EXPECT_EQ(tk::applyAction(dialog, resizeDialog(420, 260)), "");
   EXPECT_EQ(dialog.placeOf("tree"), (Rect{10, 10, 310, 210}));
   EXPECT_EQ(dialog.placeOf("field"), (Rect{200, 10, 290, 30}));
   EXPECT_EQ(dialog.placeOf("ok"), (Rect{120, 170, 200, 190}));
@@ -92,8 +85,8 @@ TEST(PlacedDialog, AScriptedResizeMovesTheAnchoredControlsAndKeepsTheOthersAtThe
 
   // Never below the template: the window's least size.
   const std::string tooSmall = "resize on 'dialog' refused: the client area is at least 300 x 200";
-  EXPECT_EQ(tk::applyAction(dialog, resizeTo(299, 400)), tooSmall);
-  EXPECT_EQ(tk::applyAction(dialog, resizeTo(400, 199)), tooSmall);
+  EXPECT_EQ(tk::applyAction(dialog, resizeDialog(299, 400)), tooSmall);
+  EXPECT_EQ(tk::applyAction(dialog, resizeDialog(400, 199)), tooSmall);
   EXPECT_EQ(dialog.placeOf("tree"), (Rect{10, 10, 310, 210}));
   EXPECT_EQ(dialog.client(), (Rect{0, 0, 420, 260}));
 }
@@ -128,7 +121,7 @@ TEST(PlacedDialog, ADialogLaidOutInRowsRefusesAResize) {
   EXPECT_FALSE(dialog.placesControls());
   EXPECT_EQ(dialog.placeOf("field"), std::nullopt);
   EXPECT_EQ(dialog.stateText(), "");
-  EXPECT_EQ(tk::applyAction(dialog, resizeTo(800, 600)),
+  EXPECT_EQ(tk::applyAction(dialog, resizeDialog(800, 600)),
             "resize on 'dialog' refused: RowsProbe arranges its controls in rows");
 }
 
