@@ -31,14 +31,26 @@ Outcome runOk(const char* dialog, std::vector<tk::ScriptAction> actions, Builder
 }
 
 
+// What the dialog shows once the script is done: the checked mode, whether
+// mode 3 and the GSM modes 5 and 6 are offered, the cell label, the cell and
+// frequency fields and the extra caption.
+std::string shown(const tk::CDialog& dialog) {
+  std::string text;
+  for (const char* id : {"mode.0", "mode.1", "mode.2", "mode.3", "mode.4", "mode.5", "mode.6"})
+    if (static_cast<const tk::RadioButton*>(dialog.findControl(id))->checked()) text = id;
+  for (const char* id : {"mode.3", "mode.5", "mode.6"}) text += dialog.findControl(id)->enabled() ? " +" : " -";
+  return text + " | " + dialog.findControl("label.cell")->caption() + " | " + dialog.findControl("cell")->stateText() +
+         " " + dialog.findControl("frequency")->stateText() + " | " + dialog.findControl("label.extra")->caption();
+}
+
 TEST(LockCell, PresetAnyCellOnATdFrequencyIsTheReferenceMessage) {
   ScriptedHost host(dialogScript("CDiagCmdLockCellDlg", {click("ok")}));
-  std::string caption;
-  host.toolkit().onActionsDone([&](const tk::CDialog& dialog) { caption = dialog.findControl("label.cell")->caption(); });
+  std::string seen;
+  host.toolkit().onActionsDone([&](const tk::CDialog& dialog) { seen = shown(dialog); });
   Call call = lockCell({3, 0xFF, 10055, false, true, true, false});
   EXPECT_EQ(orbel::toHex(call.bytes), "1C 00 FF 00 09 00 CA 32 00 00 26 2F 00 00 00 00 00 00 04 00 01 FF 27 47 00 00 00 00");
   EXPECT_EQ(call.len, 28u);
-  EXPECT_EQ(caption, "Cell Param ID:");
+  EXPECT_EQ(seen, "mode.1 - - - | Cell Param ID: | \"-\" \"10055\" | ");
   EXPECT_TRUE(host.toolkit().errors().empty());
 }
 
@@ -101,18 +113,6 @@ TEST(LockCell, ARefusedOkKeepsTheDialogOpenForACorrection) {
   Call call = lockCell({2, 0, 10100, false, true, true});
   EXPECT_EQ(payloadHex(call), "01 0C 27 74");
   EXPECT_EQ(host.messages().size(), 1u);
-}
-
-// What the dialog shows once the script is done: the checked mode, whether
-// mode 3 and the GSM modes 5 and 6 are offered, the cell label, the cell and
-// frequency fields and the extra caption.
-std::string shown(const tk::CDialog& dialog) {
-  std::string text;
-  for (const char* id : {"mode.0", "mode.1", "mode.2", "mode.3", "mode.4", "mode.5", "mode.6"})
-    if (static_cast<const tk::RadioButton*>(dialog.findControl(id))->checked()) text = id;
-  for (const char* id : {"mode.3", "mode.5", "mode.6"}) text += dialog.findControl(id)->enabled() ? " +" : " -";
-  return text + " | " + dialog.findControl("label.cell")->caption() + " | " + dialog.findControl("cell")->stateText() +
-         " " + dialog.findControl("frequency")->stateText() + " | " + dialog.findControl("label.extra")->caption();
 }
 
 TEST(LockCell, SwitchesHostModuleAndPresetValuesChooseWhatTheDialogShows) {
