@@ -5,25 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/ScopedDataDir.h"
 #include "toolkit/IniFile.h"
 #include "toolkit/ProfileStore.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempFolder {
- public:
-  TempFolder() : path_(fs::temp_directory_path() / ("orbel-profile-" + std::to_string(::getpid()))) {
-    fs::create_directories(path_);
-  }
-  ~TempFolder() { fs::remove_all(path_); }
-  fs::path operator/(const char* name) const { return path_ / name; }
-  std::size_t fileCount() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), {})); }
-
- private:
-  fs::path path_;
-};
 
 TEST(ProfileStore, ReadsBackWhatWasWrittenAndFallsBackOtherwise) {
   tk::ProfileStore profile;
@@ -43,15 +31,15 @@ TEST(ProfileStore, ReadsBackWhatWasWrittenAndFallsBackOtherwise) {
 }
 
 TEST(IniFile, RoundTripsAndReplacesTheFileWithoutLeftovers) {
-  TempFolder folder;
-  const std::string path = (folder / "profile.ini").string();
+  orbel::test::ScopedDataDir folder;  // a fresh temporary folder
+  const std::string path = (folder.root() / "profile.ini").string();
   tk::ProfileStore written;
   written.writeInt("Settings", "WorkMode", 2);
   written.writeBinary("Settings", "{6468F89A-A3CF-444b-9B04-C664113BDA30}", {1, 2, 3});
   written.writeString("Other", "name", "with = sign");
   ASSERT_EQ(tk::saveIniFile(path, written), "");
   ASSERT_EQ(tk::saveIniFile(path, written), "");  // over an existing file
-  EXPECT_EQ(folder.fileCount(), 1u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.root()), {}), 1);
 
   tk::ProfileStore read;
   ASSERT_EQ(tk::loadIniFile(path, read), "");
@@ -60,12 +48,12 @@ TEST(IniFile, RoundTripsAndReplacesTheFileWithoutLeftovers) {
 }
 
 TEST(IniFile, MissingFileIsAnEmptyProfileAndMalformedLinesAreReported) {
-  TempFolder folder;
+  orbel::test::ScopedDataDir folder;  // a fresh temporary folder
   tk::ProfileStore profile;
-  EXPECT_EQ(tk::loadIniFile((folder / "none.ini").string(), profile), "");
+  EXPECT_EQ(tk::loadIniFile((folder.root() / "none.ini").string(), profile), "");
   EXPECT_TRUE(profile.values().empty());
-  std::ofstream(folder / "bad.ini") << "key=before any section\n";
-  EXPECT_NE(tk::loadIniFile((folder / "bad.ini").string(), profile).find(":1:"), std::string::npos);
+  std::ofstream(folder.root() / "bad.ini") << "key=before any section\n";
+  EXPECT_NE(tk::loadIniFile((folder.root() / "bad.ini").string(), profile).find(":1:"), std::string::npos);
 }
 
 }  // namespace

@@ -63,28 +63,28 @@ TEST_F(ScriptedToolkitTest, AValidationMessageKeepsTheDialogOpenUntilTheScriptEn
   EXPECT_TRUE(host.toolkit().errors().empty());
 }
 
-TEST_F(ScriptedToolkitTest, ARefusedActionIsAnErrorAndStopsTheScriptOfThatDialog) {
-  ScriptedHost host(dialogScript("ProbeDlg", {set("name", "x"), click("ok")}));
-  ProbeDialog dialog;
-  dialog.name.enable(false);
-  EXPECT_EQ(dialog.DoModal(), tk::IDCANCEL);
-  ASSERT_EQ(host.toolkit().errors().size(), 1u);
-  EXPECT_NE(host.toolkit().errors()[0].find("disabled"), std::string::npos);
-  EXPECT_EQ(dialog.name.text(), "");
-}
-
-TEST_F(ScriptedToolkitTest, UnknownControlsWrongKindsAndUnexpectedDialogsAreErrors) {
-  for (const auto& [script, fragment] : std::vector<std::pair<tk::Script, std::string>>{
-           {dialogScript("ProbeDlg", {click("nope")}), "no control 'nope'"},
-           {dialogScript("ProbeDlg", {type("ask", "1")}), "cannot type 'ask'"},
-           {dialogScript("OtherDlg", {click("ok")}), "expects OtherDlg"},
-           {dialogScript("ProbeDlg", {set("name", "n"), click("ok"), click("ok")}), "already closed"},
+// A refused action is an error and stops the script of that dialog: the
+// name it would set next stays empty.
+TEST_F(ScriptedToolkitTest, RefusedActionsUnknownControlsWrongKindsAndUnexpectedDialogsAreErrors) {
+  struct Case {
+    tk::Script script;
+    std::string fragment;
+    std::string name;  // the name field's text afterwards
+  };
+  for (const Case& c : {
+           Case{dialogScript("ProbeDlg", {click("nested"), set("name", "x")}), "disabled", ""},
+           Case{dialogScript("ProbeDlg", {click("nope"), set("name", "x")}), "no control 'nope'", ""},
+           Case{dialogScript("ProbeDlg", {type("ask", "1")}), "cannot type 'ask'", ""},
+           Case{dialogScript("OtherDlg", {click("ok")}), "expects OtherDlg", ""},
+           Case{dialogScript("ProbeDlg", {set("name", "n"), click("ok"), click("ok")}), "already closed", "n"},
        }) {
-    ScriptedHost host(script);
+    ScriptedHost host(c.script);
     ProbeDialog dialog;
+    dialog.nested.enable(false);
     dialog.DoModal();
-    ASSERT_EQ(host.toolkit().errors().size(), 1u) << fragment;
-    EXPECT_NE(host.toolkit().errors()[0].find(fragment), std::string::npos) << host.toolkit().errors()[0];
+    ASSERT_EQ(host.toolkit().errors().size(), 1u) << c.fragment;
+    EXPECT_NE(host.toolkit().errors()[0].find(c.fragment), std::string::npos) << host.toolkit().errors()[0];
+    EXPECT_EQ(dialog.name.text(), c.name) << c.fragment;
   }
 }
 
@@ -113,24 +113,22 @@ TEST_F(ScriptedToolkitTest, QuestionBoxesTakeScriptedAnswersAndAMissingOneIsAnEr
 
 TEST_F(ScriptedToolkitTest, AModelessDialogTakesItsScriptAndStaysOpenUntilDestroyed) {
   ScriptedHost host(dialogScript("ProbeDlg", {set("name", "kept")}));
-  ProbeDialog dialog;
-  ASSERT_TRUE(dialog.Create());
-  EXPECT_TRUE(dialog.Create());  // already created: no second run
-  EXPECT_EQ(host.toolkit().dialogsRun().size(), 1u);
-  EXPECT_EQ(dialog.name.text(), "kept");
-  EXPECT_FALSE(dialog.hasEnded());
-  dialog.DestroyWindow();
-  EXPECT_FALSE(dialog.isModelessWindow());
-  EXPECT_TRUE(host.toolkit().errors().empty());
-}
-
-TEST_F(ScriptedToolkitTest, AModelessDialogDestroyedWithItsWindowOpenIsReported) {
-  ScriptedHost host(tk::Script{});
-  auto dialog = std::make_unique<ProbeDialog>();
-  ASSERT_TRUE(dialog->Create());
-  dialog.reset();
-  ASSERT_EQ(host.toolkit().errors().size(), 1u);
-  EXPECT_EQ(host.toolkit().errors()[0], "ProbeDlg was destroyed with its modeless window open");
+  {
+    ProbeDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    EXPECT_TRUE(dialog.Create());  // already created: no second run
+    EXPECT_EQ(host.toolkit().dialogsRun().size(), 1u);
+    EXPECT_EQ(dialog.name.text(), "kept");
+    EXPECT_FALSE(dialog.hasEnded());
+    dialog.DestroyWindow();
+    EXPECT_FALSE(dialog.isModelessWindow());
+    EXPECT_TRUE(host.toolkit().errors().empty());
+  }
+  // One destroyed with its window open is reported.
+  auto open = std::make_unique<ProbeDialog>();
+  ASSERT_TRUE(open->Create());
+  open.reset();
+  EXPECT_EQ(host.toolkit().errors(), std::vector<std::string>{"ProbeDlg was destroyed with its modeless window open"});
 }
 
 TEST_F(ScriptedToolkitTest, ChangedControlsAreReportedOnceEach) {
