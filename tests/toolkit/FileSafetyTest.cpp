@@ -120,31 +120,16 @@ TEST_F(FileSafety, SaveFitsTheLongestNameAFolderTakes) {
 // A full disk, a failing flush and a failing close each leave the old file
 // whole and no temporary file behind, and say what failed.
 TEST_F(FileSafety, FailedWritesFlushesAndClosesKeepTheOldFile) {
-  struct Case {
-    tk::FileWriteCalls calls;
-    std::string failure;
-  };
-  tk::FileWriteCalls fullDisk = tk::systemFileWriteCalls();
-  fullDisk.write = [](int, const void*, std::size_t) -> ssize_t {
-    errno = ENOSPC;
-    return -1;
-  };
-  tk::FileWriteCalls failingFlush = tk::systemFileWriteCalls();
-  failingFlush.fsync = [](int) {
-    errno = EIO;
-    return -1;
-  };
-  tk::FileWriteCalls failingClose = tk::systemFileWriteCalls();
-  failingClose.close = [](int fd) {
-    ::close(fd);
-    errno = EDQUOT;
-    return -1;
-  };
+  tk::FileWriteCalls fullDisk = tk::systemFileWriteCalls(), failingFlush = fullDisk, failingClose = fullDisk;
+  fullDisk.write = [](int, const void*, std::size_t) -> ssize_t { errno = ENOSPC; return -1; };
+  failingFlush.fsync = [](int) { errno = EIO; return -1; };
+  failingClose.close = [](int fd) { ::close(fd); errno = EDQUOT; return -1; };
   const std::string target = write("profile.ini", "old");
-  for (const Case& c : {Case{fullDisk, "cannot write"}, Case{failingFlush, "cannot flush"},
-                        Case{failingClose, "cannot close"}}) {
-    const std::string error = tk::writeFileAtomically(target, "new", c.calls);
-    EXPECT_EQ(error.rfind(c.failure + ' ' + target + ": ", 0), 0u) << error;
+  const std::pair<tk::FileWriteCalls, std::string> cases[] = {
+      {fullDisk, "cannot write"}, {failingFlush, "cannot flush"}, {failingClose, "cannot close"}};
+  for (const auto& [calls, failure] : cases) {
+    const std::string error = tk::writeFileAtomically(target, "new", calls);
+    EXPECT_EQ(error.rfind(failure + ' ' + target + ": ", 0), 0u) << error;
     EXPECT_EQ(contents(target), "old");
     EXPECT_EQ(entries(), 1u);
   }

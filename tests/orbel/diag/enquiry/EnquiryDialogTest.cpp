@@ -1,5 +1,6 @@
-// The timer and counter enquiry exports driven as a user drives them, and
-// their pre-set path as the host uses it.
+// The timer and counter enquiry exports driven as a user drives them, their
+// pre-set path as the host uses it, and the instance field's rules that the
+// other enquiry dialogs share.
 #include <gtest/gtest.h>
 
 #include "orbel/builders/Exports.h"
@@ -25,7 +26,8 @@ TEST(TimerEnquiry, RlcTimerPollInstanceFiveIsTheReferenceMessage) {
   ScriptedHost host(dialogScript("CDiagEnqTmrDlg", {click("module.rlc"), select("entry", "Timer Poll"),
                                                     set("instance", "5"), click("ok")}));
   Call call = callExport(kTimer);
-  EXPECT_EQ(orbel::toHex(call.bytes), "1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00");
+  EXPECT_EQ(orbel::toHex(call.bytes),
+            "1C 00 FF 00 01 01 CA 32 00 00 0E 2F 00 00 00 00 00 00 04 00 00 21 00 05 00 00 00 00");
   EXPECT_EQ(call.len, 28u);
   EXPECT_TRUE(host.toolkit().errors().empty());
 }
@@ -80,28 +82,38 @@ TEST(TimerAndCounterEnquiry, BuildTheChosenModuleEntryAndInstance) {
   }
 }
 
-TEST(TimerAndCounterEnquiry, TheInstanceFieldIsClosedOutsideRlcCcAndPdh) {
+// The timer's field is open for RLC and CC, the counter's for CC and PDH, the
+// constant's for RLC and PDH (closed as for MAC before a module is chosen).
+TEST(EnquiryDialogs, TheInstanceFieldIsClosedForTheOtherModules) {
   const std::pair<Builder, std::vector<tk::ScriptAction>> cases[] = {
       {kTimer, {click("module.rlc"), set("instance", "7"), click("module.rrc"), set("instance", "9")}},
       {kCounter, {click("module.mm"), set("instance", "4")}},
+      {OrbelGetConstEnqueryBuffer, {click("module.mac"), set("instance", "1")}},
+      {OrbelGetConstEnqueryBuffer, {click("module.rrc"), set("instance", "1")}},
+      {OrbelGetConstEnqueryBuffer, {set("instance", "1")}},
   };
   for (const auto& [builder, actions] : cases) {
     ScriptedHost host(dialogScript("", actions));
     callExport(builder);
-    ASSERT_EQ(host.toolkit().errors().size(), 1u);
+    ASSERT_EQ(host.toolkit().errors().size(), 1u) << actions.front().control;
     EXPECT_NE(host.toolkit().errors()[0].find("disabled"), std::string::npos);
   }
 }
 
-TEST(TimerAndCounterEnquiry, AnEmptyInstanceIsRefusedAndTheDialogStaysOpen) {
+TEST(EnquiryDialogs, AnEmptyInstanceIsRefusedAndTheDialogStaysOpen) {
   ScriptedHost timer(dialogScript("CDiagEnqTmrDlg", {click("module.rlc"), set("instance", ""), click("ok"),
                                                      set("instance", "2"), click("ok")}));
   EXPECT_EQ(essentials(callExport(kTimer)), "01 01 / FF FF 00 02");
   EXPECT_EQ(timer.messages(), std::vector<std::string>{"No Instance id"});
 
-  ScriptedHost counter(dialogScript("CDiagEnqCntDlg", {click("module.cc"), set("instance", ""), click("ok")}));
-  EXPECT_FALSE(callExport(kCounter).returned);
-  EXPECT_EQ(counter.messages(), std::vector<std::string>{"No instance id"});
+  const std::pair<Builder, const char*> others[] = {{kCounter, "module.cc"},
+                                                    {OrbelGetConstEnqueryBuffer, "module.rlc"},
+                                                    {OrbelGetVariableEnqueryBuffer, "module.rlc"}};
+  for (const auto& [builder, module] : others) {
+    ScriptedHost host(dialogScript("", {click(module), set("instance", ""), click("ok")}));
+    EXPECT_FALSE(callExport(builder).returned) << module;
+    EXPECT_EQ(host.messages(), std::vector<std::string>{"No instance id"}) << module;
+  }
 }
 
 TEST(TimerAndCounterEnquiry, CancelANullLengthOrAMissingToolkitGiveNullAndLeaveTheLength) {

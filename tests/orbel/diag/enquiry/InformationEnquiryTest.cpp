@@ -69,26 +69,6 @@ TEST(InformationEnquiry, StateMachineEnquiryIsTwentyFiveBytesWithTheTrailerAtThe
   EXPECT_EQ(call.len, 25u);
 }
 
-TEST(InformationEnquiry, TheConstantInstanceFieldIsOpenOnlyForRlcAndPdh) {
-  // Before any module is chosen the field is closed as for MAC.
-  for (const char* module : {"module.mac", "module.rrc", ""}) {
-    std::vector<tk::ScriptAction> actions{set("instance", "1")};
-    if (*module != 0) actions.insert(actions.begin(), click(module));
-    ScriptedHost host(dialogScript("CDiagConstEnqDlg", actions));
-    callExport(OrbelGetConstEnqueryBuffer);
-    ASSERT_EQ(host.toolkit().errors().size(), 1u) << module;
-    EXPECT_NE(host.toolkit().errors()[0].find("disabled"), std::string::npos);
-  }
-}
-
-TEST(InformationEnquiry, AnEmptyInstanceIsRefusedByTheCatalogueEnquiries) {
-  for (unsigned char* (*builder)(unsigned int*) : {OrbelGetConstEnqueryBuffer, OrbelGetVariableEnqueryBuffer}) {
-    ScriptedHost host(dialogScript("", {click("module.rlc"), set("instance", ""), click("ok")}));
-    EXPECT_FALSE(callExport(builder).returned);
-    EXPECT_EQ(host.messages(), std::vector<std::string>{"No instance id"});
-  }
-}
-
 // Every dialog builder of the diagnostic commands but the enquiries with a
 // pre-set path: a null length shows nothing, and Cancel returns null with
 // *len as it was.
