@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "host/FeatureManager.h"
 #include "host/PsdlStrToInt.h"
@@ -12,38 +13,28 @@
 
 namespace {
 
-struct Parse {
-  const char* text;
-  int limit;
-  int result;  // 0 accepted
-  unsigned value;
-  int sign;
-};
-
-TEST(PsdlStrToInt, AcceptsDecimalHexOctalAndASignWithinTheLimit) {
-  const Parse cases[] = {
-      {"5", 6, 0, 5, 1},
-      {"0x00", 6, 0, 0, 1},          // the text an edit is reset to must read as 0
-      {"0xffff", 6, 0, 0xFFFF, 1},
-      {"0xFfFf", 6, 0, 0xFFFF, 1},
-      {"017", 6, 0, 15, 1},          // leading zero: octal
-      {"0", 6, 0, 0, 1},
-      {"-12", 6, 0, 12, -1},         // magnitude and sign apart
-      {"-0x10", 6, 0, 16, -1},
-      {"1234567", 6, 0, 123456, 1},  // only the first six characters are read
-      {"0xffff1", 6, 0, 0xFFFF, 1},
-      {"4294967295", 32, 0, 4294967295u, 1},
+// Accepted texts give magnitude and sign apart; refused ones leave the outputs alone.
+TEST(PsdlStrToInt, AcceptsDecimalHexOctalAndASignWithinTheLimitAndRefusesEverythingElse) {
+  const std::tuple<const char*, int, unsigned, int> accepted[] = {
+      {"5", 6, 5, 1},
+      {"0x00", 6, 0, 1},  // the text an edit is reset to must read as 0
+      {"0xffff", 6, 0xFFFF, 1},
+      {"0xFfFf", 6, 0xFFFF, 1},
+      {"017", 6, 15, 1},  // leading zero: octal
+      {"0", 6, 0, 1},
+      {"-12", 6, 12, -1},
+      {"-0x10", 6, 16, -1},
+      {"1234567", 6, 123456, 1},  // only the first six characters are read
+      {"0xffff1", 6, 0xFFFF, 1},
+      {"4294967295", 32, 4294967295u, 1},
   };
-  for (const Parse& c : cases) {
+  for (const auto& [text, limit, expectedValue, expectedSign] : accepted) {
     unsigned value = 99;
     int sign = 99;
-    ASSERT_EQ(PsdlStrToInt(c.text, c.limit, &value, &sign), c.result) << c.text;
-    EXPECT_EQ(value, c.value) << c.text;
-    EXPECT_EQ(sign, c.sign) << c.text;
+    ASSERT_EQ(PsdlStrToInt(text, limit, &value, &sign), 0) << text;
+    EXPECT_EQ(value, expectedValue) << text;
+    EXPECT_EQ(sign, expectedSign) << text;
   }
-}
-
-TEST(PsdlStrToInt, RefusesEverythingElseAndLeavesOutputsAlone) {
   for (const char* text : {"", "-", "0x", "0X1", "+1", " 1", "1 ", "12a", "0x1g", "08", "--1", "4294967296",
                            "0x100000000"}) {
     unsigned value = 99;
