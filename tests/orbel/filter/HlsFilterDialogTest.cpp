@@ -4,9 +4,7 @@
 // filters, and Save/Load round trips through HLS filter files.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "host/HostModules.h"
@@ -14,13 +12,11 @@
 #include "host/SimFilterInfoMan.h"
 #include "orbel/builders/FilterExports.h"
 #include "orbel/catalogue/StandardSapList.h"
-#include "orbel/filter/CFilterHLSDlg.h"
 #include "orbel/filter/FilterTestSupport.h"
 #include "orbel/filter/HlsDialogMessages.h"
 #include "orbel/filter/HlsFilterFile.h"
 #include "orbel/wire/HexText.h"
 #include "support/ScriptedHost.h"
-#include "toolkit/ActionApplier.h"
 
 namespace {
 
@@ -54,28 +50,39 @@ std::vector<unsigned> userSaps(SapFilterManager& manager) {
   return ids;
 }
 
+// The manager a confirmed dialog made, owned as the host owns it; null when
+// the dialog was cancelled, and then no manager it made may be handed out.
+std::unique_ptr<SapFilterManager> runHlsDialog() {
+  SapFilterManager* manager = nullptr;
+  if (OrbelGetHlsFilterBuffer(manager)) return std::unique_ptr<SapFilterManager>(manager);
+  EXPECT_EQ(manager, nullptr);
+  return nullptr;
+}
+
+// The display filter export with *len = `len`; the manager it makes is freed.
+Call displayFilter(unsigned int& flag, unsigned int len = 0) {
+  SapFilterManager* manager = nullptr;
+  const Call call = callExport([&](unsigned int* l) { return OrbelGetDisplayFilterBuffer(l, &flag, manager); }, len);
+  delete manager;
+  return call;
+}
+
 TEST_F(HlsFilterDialog, EditModeTakesTickedLeavesAndTheStandardSetOnRequest) {
-  struct Case {
-    int standard;
-    std::size_t saps;
-  };
-  for (const Case& c : {Case{1, 166}, Case{0, 1}}) {
+  for (const int standard : {1, 0}) {
     ScriptedHost host(
         dialogScript("CFilterHLSDlg", {select("type", 3), clickItem("tree.a", {"Layer", "SAP 3001"}),
-                                       clickItem("tree.a", {"Other"}), check("standard", c.standard), click("ok")}));
-    SapFilterManager* manager = nullptr;
-    ASSERT_TRUE(OrbelGetHlsFilterBuffer(manager));
-    const std::unique_ptr<SapFilterManager> owned(manager);
+                                       clickItem("tree.a", {"Other"}), check("standard", standard), click("ok")}));
+    const auto manager = runHlsDialog();
     ASSERT_NE(manager, nullptr);
     std::vector<unsigned> ids = userSaps(*manager);
-    ASSERT_EQ(ids.size(),
-              c.saps + 1);  // the leaf under "Other" counts, its parents do not
+    // The leaf under "Other" counts, its parents do not.
+    ASSERT_EQ(ids.size(), standard ? 167u : 2u);
     EXPECT_EQ(ids[0], 3001u);
     EXPECT_EQ(ids[1], 1600u);
-    if (c.standard) {
-      EXPECT_TRUE(std::equal(orbel::StandardSapList.begin(), orbel::StandardSapList.end(), ids.begin() + 2));
+    if (standard) {
+      EXPECT_TRUE(std::equal(ids.begin() + 2, ids.end(), orbel::StandardSapList.begin()));
     }
-    EXPECT_EQ(manager->m_standardSet, c.standard == 1);
+    EXPECT_EQ(manager->m_standardSet, standard == 1);
     EXPECT_EQ(host.profile().getInt("Settings", "FilterType", -1), 3);
     // Ticks reach the shared nodes, parents included.
     EXPECT_EQ(shared(0, 1).GetChecked(), 1);
@@ -88,9 +95,7 @@ TEST_F(HlsFilterDialog, EditModeTakesTickedLeavesAndTheStandardSetOnRequest) {
 TEST_F(HlsFilterDialog, CancelStoresNothingAndAMadeManagerIsNotHandedOut) {
   ScriptedHost host(
       dialogScript("CFilterHLSDlg", {select("type", 3), clickItem("tree.a", {"Layer"}), click("cancel")}));
-  SapFilterManager* manager = nullptr;
-  EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));
-  EXPECT_EQ(manager, nullptr);
+  EXPECT_EQ(runHlsDialog(), nullptr);
   EXPECT_EQ(shared(0, 1).GetChecked(), 0);
   EXPECT_TRUE(host.profile().written().empty());
 }
@@ -132,11 +137,8 @@ TEST_F(HlsFilterDialog, TheDisplayFilterMessageOfEachType) {
     actions.push_back(check("display", 1));
     actions.push_back(click("ok"));
     ScriptedHost host(dialogScript("CFilterHLSDlg", actions));
-    SapFilterManager* manager = nullptr;
     unsigned int flag = 0;
-    const Call call = callExport([&](unsigned int* len) { return OrbelGetDisplayFilterBuffer(len, &flag, manager); });
-    delete manager;
-    EXPECT_EQ(payloadHex(call), c.payload) << "type " << c.type;
+    EXPECT_EQ(payloadHex(displayFilter(flag)), c.payload) << "type " << c.type;
     EXPECT_EQ(flag, 1u);
     store().LoadNodeText(kNodes, "test nodes");
   }
@@ -145,26 +147,17 @@ TEST_F(HlsFilterDialog, TheDisplayFilterMessageOfEachType) {
 TEST_F(HlsFilterDialog, TheDisplayFilterFrameAndItsRefusals) {
   {
     ScriptedHost host(dialogScript("CFilterHLSDlg", {select("type", 4), click("ok")}));
-    SapFilterManager* manager = nullptr;
     unsigned int flag = 7;
-    const Call call = callExport([&](unsigned int* len) { return OrbelGetDisplayFilterBuffer(len, &flag, manager); });
-    delete manager;
-    EXPECT_EQ(orbel::toHex(call.bytes),
-              "1A 00 FF 00 09 00 CA 32 00 00 FF 2E 00 00 00 00 00 00 02 00 04 "
-              "00 00 00 00 00");
+    EXPECT_EQ(orbel::toHex(displayFilter(flag).bytes),
+              "1A 00 FF 00 09 00 CA 32 00 00 FF 2E 00 00 00 00 00 00 02 00 04 00 00 00 00 00");
     EXPECT_EQ(flag, 0u);
   }
   {
-    // The first entry builds no display filter: the user is told and picks
-    // another.
+    // The first entry builds no display filter: the user is told and picks another.
     ScriptedHost host(dialogScript("CFilterHLSDlg", {select("type", 0), click("ok"), click("cancel")}));
-    SapFilterManager* manager = nullptr;
     unsigned int flag = 7;
-    const Call call =
-        callExport([&](unsigned int* len) { return OrbelGetDisplayFilterBuffer(len, &flag, manager); }, 5);
-    EXPECT_FALSE(call.returned);
-    EXPECT_EQ(call.len, 5u);
-    EXPECT_EQ(flag, 7u);
+    const Call call = displayFilter(flag, 5);
+    EXPECT_TRUE(!call.returned && call.len == 5 && flag == 7);
     EXPECT_EQ(host.messages().size(), 1u);
   }
   unsigned int len = 0;
@@ -187,14 +180,13 @@ TEST_F(HlsFilterDialog, TheDefaultFilterTakesEveryTickedNodeAndTheStandardSet) {
   store().list(0)->at(1)->SetChecked(1);  // SAP 3001
   store().list(1)->at(0)->SetChecked(1);  // MAC
   ScriptedHost host;
-  SapFilterManager* manager = nullptr;
-  OrbelGetDefaultFilterTT(manager);
-  const std::unique_ptr<SapFilterManager> owned(manager);
+  SapFilterManager* made = nullptr;
+  OrbelGetDefaultFilterTT(made);
+  const std::unique_ptr<SapFilterManager> manager(made);
   ASSERT_NE(manager, nullptr);
   std::vector<unsigned> ids = userSaps(*manager);
   ASSERT_EQ(ids.size(), 2 + orbel::kStandardSapCount);
-  EXPECT_EQ(ids[0],
-            0xFFFFFFFFu);  // "Layer", partly ticked, is taken with its leaf
+  EXPECT_EQ(ids[0], 0xFFFFFFFFu);  // "Layer", partly ticked, is taken with its leaf
   EXPECT_EQ(ids[1], 3001u);
   EXPECT_EQ(host.profile().getInt("Settings", "FilterType", -1), 1);
   EXPECT_EQ(shared(0, 0).GetChecked(), CFilterNode::kPartlyTicked);
@@ -204,76 +196,10 @@ TEST_F(HlsFilterDialog, TheDefaultFilterTakesEveryTickedNodeAndTheStandardSet) {
 TEST_F(HlsFilterDialog, WithoutAFilterModuleTheTreesStayEmpty) {
   HostModules::Instance().ApplyState({false, false});
   ScriptedHost host(dialogScript("CFilterHLSDlg", {click("ok")}));
-  SapFilterManager* manager = nullptr;
-  EXPECT_TRUE(OrbelGetHlsFilterBuffer(manager));
-  const std::unique_ptr<SapFilterManager> owned(manager);
+  const auto manager = runHlsDialog();
+  ASSERT_NE(manager, nullptr);
   EXPECT_TRUE(manager->UserSap().empty());
   EXPECT_TRUE(host.profile().written().empty());
-}
-
-bool overlap(const tk::Rect& a, const tk::Rect& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// Every control's place in `dialog`, checked to lie in its client area and
-// to overlap no other.
-std::map<std::string, tk::Rect> placesWithoutOverlap(const tk::CDialog& dialog) {
-  std::map<std::string, tk::Rect> places;
-  const tk::Rect client = dialog.client();
-  for (const tk::Control* control : dialog.controls()) {
-    const std::optional<tk::Rect> place = dialog.placeOf(control->id());
-    if (!place) {
-      ADD_FAILURE() << control->id() << " has no place";
-      continue;
-    }
-    EXPECT_TRUE(place->left >= 0 && place->top >= 0 && place->right <= client.width() &&
-                place->bottom <= client.height())
-        << control->id() << " lies outside the client area";
-    for (const auto& [id, other] : places) EXPECT_FALSE(overlap(*place, other)) << control->id() << " overlaps " << id;
-    places[control->id()] = *place;
-  }
-  return places;
-}
-
-// A resize stretches tree A, moves each button with the corner it is
-// anchored to, keeps tree B and its search field in place, and leaves no two
-// controls overlapping.
-TEST_F(HlsFilterDialog, AResizeMovesEachControlByItsAnchorsWithoutAnyOverlap) {
-  enum Follow { Keep, Move, Stretch };  // per axis: the control's edges after a growth of the client
-  struct Case {
-    const char* id;
-    Follow across;
-    Follow down;
-  };
-  ScriptedHost host(dialogScript("CFilterHLSDlg", {}));
-  CFilterHLSDlg dialog(CFilterHLSDlg::kEditMode, nullptr);
-  ASSERT_TRUE(dialog.Create());
-  const tk::Rect client = dialog.client();
-  EXPECT_EQ(dialog.stateText(), "client 600 x 440");
-  const std::map<std::string, tk::Rect> before = placesWithoutOverlap(dialog);
-  ASSERT_EQ(tk::applyAction(dialog, resizeDialog(client.width() + 200, client.height() + 120)), "");
-  EXPECT_EQ(dialog.stateText(), "client 800 x 560");
-  const std::map<std::string, tk::Rect> after = placesWithoutOverlap(dialog);
-  const auto follow = [](Follow how, int low, int high, int growth) {
-    return std::pair{low + (how == Move ? growth : 0), high + (how == Keep ? 0 : growth)};
-  };
-  for (const Case& c : {Case{"type", Stretch, Keep},           Case{"tree.a.search", Stretch, Keep},
-                        Case{"tree.a", Stretch, Stretch},      Case{"tree.b.search", Keep, Keep},
-                        Case{"tree.b", Keep, Keep},            Case{"standard", Keep, Move},
-                        Case{"display", Keep, Move},           Case{"leaves.off", Keep, Move},
-                        Case{"leaves.on", Keep, Move},         Case{"load", Keep, Move},
-                        Case{"save", Keep, Move},              Case{"import", Keep, Move},
-                        Case{"attribute", Move, Move},         Case{"standard.on", Move, Move},
-                        Case{"standard.off", Move, Move},      Case{"ok", Move, Move},
-                        Case{"cancel", Move, Move}}) {
-    const tk::Rect was = before.at(c.id);
-    const auto [left, right] = follow(c.across, was.left, was.right, 200);
-    const auto [top, bottom] = follow(c.down, was.top, was.bottom, 120);
-    EXPECT_EQ(after.at(c.id), (tk::Rect{left, top, right, bottom})) << c.id;
-  }
-  EXPECT_EQ(after.size(), 17u);
-  dialog.DestroyWindow();
-  if (dialog.MadeManager()) delete dialog.GetManager();  // the host owns the manager the dialog made
 }
 
 std::vector<std::uint8_t> filterMessage(const std::string& payloadHex) {
@@ -338,13 +264,11 @@ TEST_F(HlsFilterDialogFiles, ASavedFilterLoadsBackIntoTheTreeAndTheBoxes) {
                                        check("attribute", 1), check("standard", 0), click("save"), click("cancel")});
     script.files = {path("mine.flt_HLS")};
     ScriptedHost host(script);
-    SapFilterManager* manager = nullptr;
-    EXPECT_FALSE(OrbelGetHlsFilterBuffer(manager));  // Save stores into the manager, Cancel keeps the pointer
+    EXPECT_EQ(runHlsDialog(), nullptr);  // Save stores into the manager, Cancel keeps the pointer
   }
   // The SAP filter message with 3002 and attribute 2, wrapped as a file.
   EXPECT_EQ(orbel::toHex(readBytes(path("mine.flt_HLS"))),
-            "48 4C 53 46 28 00 00 00 F3 64 00 26 01 01 02 00 21 FF 00 09 00 00 "
-            "00 32 CA 00 00 2E FF 00 00 00 00 00 09 "
+            "48 4C 53 46 28 00 00 00 F3 64 00 26 01 01 02 00 21 FF 00 09 00 00 00 32 CA 00 00 2E FF 00 00 00 00 00 09 "
             "33 00 00 04 00 00 0B BA 02 00 00 00 00");
 
   tk::Script script =
@@ -352,9 +276,8 @@ TEST_F(HlsFilterDialogFiles, ASavedFilterLoadsBackIntoTheTreeAndTheBoxes) {
                                      clickItem("tree.a", {"Layer", "SAP 3001"}), click("load"), click("ok")});
   script.files = {path("mine.flt_HLS")};
   ScriptedHost host(script);
-  SapFilterManager* manager = nullptr;
-  ASSERT_TRUE(OrbelGetHlsFilterBuffer(manager));
-  const std::unique_ptr<SapFilterManager> owned(manager);
+  const auto manager = runHlsDialog();
+  ASSERT_NE(manager, nullptr);
   EXPECT_EQ(userSaps(*manager), std::vector<unsigned>{3002});  // 3001 unticked, standard box cleared
   EXPECT_TRUE(manager->m_attributeOn);
   EXPECT_FALSE(manager->m_standardSet);
@@ -367,9 +290,8 @@ TEST_F(HlsFilterDialogFiles, ABadLoadedFilterChangesNothingAndImportTicksTheComp
                                                        check("standard", 0), click("load"), click("ok")});
     script.files = {path("bad.flt_HLS")};
     ScriptedHost host(script);
-    SapFilterManager* manager = nullptr;
-    ASSERT_TRUE(OrbelGetHlsFilterBuffer(manager));
-    const std::unique_ptr<SapFilterManager> owned(manager);
+    const auto manager = runHlsDialog();
+    ASSERT_NE(manager, nullptr);
     EXPECT_EQ(userSaps(*manager), std::vector<unsigned>{3001});
     EXPECT_EQ(host.messages(), std::vector<std::string>{"File format error: " + path("bad.flt_HLS")});
   }
@@ -378,9 +300,8 @@ TEST_F(HlsFilterDialogFiles, ABadLoadedFilterChangesNothingAndImportTicksTheComp
   script.dialogs = {{"CFilterHLSDlg", {select("type", 3), click("import"), click("ok")}},
                     {"CMsgFilterDlg_MINI", {click("filter.base"), click("ok")}}};
   ScriptedHost host(script);
-  SapFilterManager* manager = nullptr;
-  ASSERT_TRUE(OrbelGetHlsFilterBuffer(manager));
-  const std::unique_ptr<SapFilterManager> owned(manager);
+  const auto manager = runHlsDialog();
+  ASSERT_NE(manager, nullptr);
   EXPECT_EQ(userSaps(*manager), (std::vector<unsigned>{3001, 3002, 1600}));
 }
 
