@@ -73,8 +73,6 @@ struct FiveLevels {
   }
 };
 
-tk::TreeItem at(const CFilterTreeCtrl& tree, std::vector<std::string> path) { return tree.find(path); }
-
 TEST(FilterTreeReload, AReloadShowsWhatAFreshLoadShowsAndRebuildsOnlyWhenTheListChanged) {
   using Zone = CFilterTreeCtrl::HitZone;
   struct Case {
@@ -86,11 +84,11 @@ TEST(FilterTreeReload, AReloadShowsWhatAFreshLoadShowsAndRebuildsOnlyWhenTheList
   const Case cases[] = {
       {"clicks deep down, a user's expansion and selection, value ticking and a search",
        [&](FiveLevels&, CFilterTreeCtrl& tree) {
-         tree.OnLButtonDown(at(tree, {"n1", "n7", "n8", "n9"}), Zone::Label);
-         tree.OnLButtonDown(at(tree, {"n1", "n2", "n3", "n5"}), Zone::StateImage);
-         tree.expandByUser(at(tree, {"n1", "n2", "n3"}), true);
-         tree.expandByUser(at(tree, {"n1"}), false);
-         tree.select(at(tree, {"n1", "n7", "n8"}));
+         tree.OnLButtonDown(tree.find({"n1", "n7", "n8", "n9"}), Zone::Label);
+         tree.OnLButtonDown(tree.find({"n1", "n2", "n3", "n5"}), Zone::StateImage);
+         tree.expandByUser(tree.find({"n1", "n2", "n3"}), true);
+         tree.expandByUser(tree.find({"n1"}), false);
+         tree.select(tree.find({"n1", "n7", "n8"}));
          tree.SetSearchText("n3");
          tree.SetLeavesByValue(sixty, 1, true);
        },
@@ -100,17 +98,17 @@ TEST(FilterTreeReload, AReloadShowsWhatAFreshLoadShowsAndRebuildsOnlyWhenTheList
          nodes.node(5) = CFilterNode(5, "renamed", 50, 3, 1, 1);
          nodes.node(11).SetChecked(5);  // a state that has no image
          nodes.node(9).SetParentNode(nullptr);
-         tree.setItemText(at(tree, {"n11"}), "note", 1);
-         tree.setImage(at(tree, {"n1", "n2"}), 4, 5);
+         tree.setItemText(tree.find({"n11"}), "note", 1);
+         tree.setImage(tree.find({"n1", "n2"}), 4, 5);
          tree.SetSearchText("");
        },
        true},
       {"only looks changed, no node: an expansion, an image, a label and a count",
        [](FiveLevels&, CFilterTreeCtrl& tree) {
-         tree.expandByUser(at(tree, {"n1", "n7"}), false);
-         tree.setImage(at(tree, {"n11"}), 4, 5);
-         tree.setItemText(at(tree, {"n1", "n2", "n6"}), "other");
-         tree.setItemText(at(tree, {"n1", "n7", "n8"}), "9/9", 1);
+         tree.expandByUser(tree.find({"n1", "n7"}), false);
+         tree.setImage(tree.find({"n11"}), 4, 5);
+         tree.setItemText(tree.find({"n1", "n2", "n6"}), "other");
+         tree.setItemText(tree.find({"n1", "n7", "n8"}), "9/9", 1);
        },
        true},
       {"a node under another parent",
@@ -202,10 +200,10 @@ TEST(FilterTreeReload, AReloadRecordsOnlyTheItemsWhoseLookChanged) {
   tree.LoadNodes(&nodes.list);
   tk::TreeControl::ItemChanges changes = tree.takeItemChanges();
   std::sort(changes.items.begin(), changes.items.end());
-  std::vector<tk::TreeItem> expected{at(tree, {"n1"}), at(tree, {"n1", "n2"}), at(tree, {"n1", "n2", "n3"})};
+  std::vector<tk::TreeItem> expected{tree.find({"n1"}), tree.find({"n1", "n2"}), tree.find({"n1", "n2", "n3"})};
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(changes.items, expected);
-  EXPECT_EQ(tree.itemText(at(tree, {"n1"}), 1), "2/4");
+  EXPECT_EQ(tree.itemText(tree.find({"n1"}), 1), "2/4");
 }
 
 }  // namespace

@@ -12,15 +12,22 @@ namespace {
 
 using Zone = CFilterTreeCtrl::HitZone;
 
-// A node list that owns its nodes: Add returns the node for ticking.
+// A node list that owns its nodes, each labelled "n" and its identity.
 struct NodeList {
+  struct Row {
+    unsigned id, parent;
+    bool leaf;
+    unsigned value = 0;
+    int checked = 0;
+  };
   std::deque<CFilterNode> nodes;
   CFilterNodeList list;
 
-  CFilterNode& add(unsigned id, unsigned parent, bool leaf, unsigned value = 0, int checked = 0) {
-    nodes.emplace_back(id, "n" + std::to_string(id), value, parent, checked, leaf ? 1 : 0);
-    list.push_back(&nodes.back());
-    return nodes.back();
+  explicit NodeList(std::initializer_list<Row> rows) {
+    for (const Row& row : rows) {
+      nodes.emplace_back(row.id, "n" + std::to_string(row.id), row.value, row.parent, row.checked, row.leaf ? 1 : 0);
+      list.push_back(&nodes.back());
+    }
   }
   int checked(unsigned id) const {
     for (const CFilterNode& node : nodes)
@@ -29,16 +36,11 @@ struct NodeList {
   }
 };
 
-tk::TreeItem item(const CFilterTreeCtrl& tree, std::vector<std::string> path) { return tree.find(path); }
-
 TEST(FilterTree, ParentOfOneTickedLeafShowsPartlyTickedAndClicksTickThenUntickAll) {
-  NodeList nodes;
-  nodes.add(1, 0, false);
-  nodes.add(2, 1, true, 10, 1);
-  nodes.add(3, 1, true, 11, 0);
+  NodeList nodes{{1, 0, false}, {2, 1, true, 10, 1}, {3, 1, true, 11, 0}};
   CFilterTreeCtrl tree("tree");
   tree.LoadNodes(&nodes.list);
-  const tk::TreeItem parent = item(tree, {"n1"});
+  const tk::TreeItem parent = tree.find({"n1"});
   EXPECT_EQ(tree.stateImage(parent), CFilterTreeCtrl::kPartlyTickedImage);
   EXPECT_EQ(nodes.checked(1), CFilterNode::kPartlyTicked);
 
@@ -46,7 +48,7 @@ TEST(FilterTree, ParentOfOneTickedLeafShowsPartlyTickedAndClicksTickThenUntickAl
   EXPECT_EQ((std::vector{nodes.checked(1), nodes.checked(2), nodes.checked(3)}), (std::vector{1, 1, 1}));
   tree.OnLButtonDown(parent, Zone::StateImage);
   EXPECT_EQ((std::vector{nodes.checked(1), nodes.checked(2), nodes.checked(3)}), (std::vector{0, 0, 0}));
-  EXPECT_EQ(tree.stateImage(item(tree, {"n1", "n2"})), CFilterTreeCtrl::kUntickedImage);
+  EXPECT_EQ(tree.stateImage(tree.find({"n1", "n2"})), CFilterTreeCtrl::kUntickedImage);
 }
 
 TEST(FilterTree, OnlyTheStateImageIconAndLabelTick) {
@@ -57,12 +59,10 @@ TEST(FilterTree, OnlyTheStateImageIconAndLabelTick) {
   for (const Case& c :
        {Case{Zone::StateImage, true}, Case{Zone::Icon, true}, Case{Zone::Label, true}, Case{Zone::Button, false},
         Case{Zone::Indent, false}, Case{Zone::Right, false}, Case{Zone::Nowhere, false}}) {
-    NodeList nodes;
-    nodes.add(1, 0, false);
-    nodes.add(2, 1, true);
+    NodeList nodes{{1, 0, false}, {2, 1, true}};
     CFilterTreeCtrl tree("tree");
     tree.LoadNodes(&nodes.list);
-    const tk::TreeItem top = item(tree, {"n1"});
+    const tk::TreeItem top = tree.find({"n1"});
     tree.OnLButtonDown(top, c.zone);
     EXPECT_EQ(nodes.checked(2), c.ticks ? 1 : 0) << static_cast<int>(c.zone);
     // A click on the row selects nothing: the tick replaces the selection.
@@ -73,27 +73,23 @@ TEST(FilterTree, OnlyTheStateImageIconAndLabelTick) {
 }
 
 TEST(FilterTree, ItemsBelowTheThirdLevelWaitForAClickAndAClickDeepDownReachesTheTop) {
-  NodeList nodes;  // 1 > 2 > 3 > {4 ticked, 5}, and 1 > 6 (leaf)
-  nodes.add(1, 0, false);
-  nodes.add(2, 1, false);
-  nodes.add(3, 2, false);
-  nodes.add(4, 3, true, 40, 1);
-  nodes.add(5, 3, true, 50);
-  nodes.add(6, 1, true, 60, 1);
+  // 1 > 2 > 3 > {4 ticked, 5}, and 1 > 6 (leaf)
+  NodeList nodes{{1, 0, false},       {2, 1, false},     {3, 2, false},
+                 {4, 3, true, 40, 1}, {5, 3, true, 50}, {6, 1, true, 60, 1}};
   CFilterTreeCtrl tree("tree");
   tree.LoadNodes(&nodes.list);
-  const tk::TreeItem third = item(tree, {"n1", "n2", "n3"});
-  const tk::TreeItem fourth = item(tree, {"n1", "n2", "n3", "n5"});
+  const tk::TreeItem third = tree.find({"n1", "n2", "n3"});
+  const tk::TreeItem fourth = tree.find({"n1", "n2", "n3", "n5"});
   ASSERT_NE(fourth, tk::kNoTreeItem);
   EXPECT_EQ(tree.stateImage(fourth), CFilterTreeCtrl::kNoImage);
   // The third level shows its own node (unticked), not its children's mix.
   EXPECT_EQ(tree.stateImage(third), CFilterTreeCtrl::kUntickedImage);
-  EXPECT_EQ(tree.stateImage(item(tree, {"n1"})), CFilterTreeCtrl::kPartlyTickedImage);
-  EXPECT_TRUE(tree.expanded(item(tree, {"n1", "n2"})));
+  EXPECT_EQ(tree.stateImage(tree.find({"n1"})), CFilterTreeCtrl::kPartlyTickedImage);
+  EXPECT_TRUE(tree.expanded(tree.find({"n1", "n2"})));
   EXPECT_FALSE(tree.expanded(third));
   EXPECT_EQ(nodes.nodes[2].GetParentNode(), &nodes.nodes[1]);
 
-  tree.OnLButtonDown(item(tree, {"n1", "n2"}), Zone::Label);
+  tree.OnLButtonDown(tree.find({"n1", "n2"}), Zone::Label);
   EXPECT_EQ(tree.stateImage(fourth), CFilterTreeCtrl::kTickedImage);
   EXPECT_EQ(nodes.checked(1), CFilterNode::kTicked);
 
@@ -102,15 +98,12 @@ TEST(FilterTree, ItemsBelowTheThirdLevelWaitForAClickAndAClickDeepDownReachesThe
   EXPECT_EQ(nodes.checked(3), CFilterNode::kPartlyTicked);
   EXPECT_EQ(nodes.checked(2), CFilterNode::kPartlyTicked);
   EXPECT_EQ(nodes.checked(1), CFilterNode::kPartlyTicked);
-  EXPECT_EQ(tree.stateImage(item(tree, {"n1"})), CFilterTreeCtrl::kPartlyTickedImage);
+  EXPECT_EQ(tree.stateImage(tree.find({"n1"})), CFilterTreeCtrl::kPartlyTickedImage);
 }
 
 TEST(FilterTree, ValueTickingRebuildsFromTheNodes) {
-  NodeList nodes;
-  nodes.add(1, 0, false);
-  nodes.add(2, 1, true, 3001);
-  nodes.add(3, 1, true, 3002);
-  nodes.add(4, 0, true, 3001);  // a top-level leaf keeps the image of its node
+  // The top-level leaf 4 keeps the image of its node.
+  NodeList nodes{{1, 0, false}, {2, 1, true, 3001}, {3, 1, true, 3002}, {4, 0, true, 3001}};
   CFilterTreeCtrl tree("tree");
   tree.LoadNodes(&nodes.list);
 
@@ -119,7 +112,7 @@ TEST(FilterTree, ValueTickingRebuildsFromTheNodes) {
   EXPECT_EQ(nodes.checked(2), 1);
   EXPECT_EQ(nodes.checked(4), 1);
   EXPECT_EQ(nodes.checked(1), CFilterNode::kPartlyTicked);
-  EXPECT_EQ(tree.stateImage(item(tree, {"n4"})), CFilterTreeCtrl::kTickedImage);
+  EXPECT_EQ(tree.stateImage(tree.find({"n4"})), CFilterTreeCtrl::kTickedImage);
 
   // A value that no leaf carries changes no node but reloads the tree from
   // the nodes: a tick made behind the tree's back shows, and only the items
@@ -133,7 +126,7 @@ TEST(FilterTree, ValueTickingRebuildsFromTheNodes) {
   tk::TreeControl::ItemChanges changes = tree.takeItemChanges();
   EXPECT_FALSE(changes.structure);
   std::sort(changes.items.begin(), changes.items.end());
-  EXPECT_EQ(changes.items, (std::vector{item(tree, {"n1"}), item(tree, {"n1", "n3"})}));
+  EXPECT_EQ(changes.items, (std::vector{tree.find({"n1"}), tree.find({"n1", "n3"})}));
   nodes.nodes[2].SetChecked(CFilterNode::kUnticked);
   tree.SetLeavesByValue(none, 1, false);
 
@@ -141,17 +134,13 @@ TEST(FilterTree, ValueTickingRebuildsFromTheNodes) {
   EXPECT_EQ(nodes.checked(1), CFilterNode::kTicked);
   tree.SetAllLeaves(false);
   EXPECT_EQ(nodes.checked(1), CFilterNode::kUnticked);
-  EXPECT_EQ(tree.stateImage(item(tree, {"n1"})), CFilterTreeCtrl::kUntickedImage);
+  EXPECT_EQ(tree.stateImage(tree.find({"n1"})), CFilterTreeCtrl::kUntickedImage);
 }
 
 TEST(FilterTree, ListsThatNameTheirParentsBadlyStillLoad) {
-  NodeList nodes;
-  nodes.add(7, 7, false);  // its own parent: never reached from the top
-  nodes.add(1, 0, false);
-  nodes.add(2, 1,
-            true);  // a leaf: what names it as parent is not shown under it
-  nodes.add(3, 2, true);
-  nodes.add(1, 1, false);  // a second node with identity 1 under the first
+  // 7 is its own parent, so never reached from the top; 3 names the leaf 2 as
+  // its parent, so is not shown; the second 1 lies under the first.
+  NodeList nodes{{7, 7, false}, {1, 0, false}, {2, 1, true}, {3, 2, true}, {1, 1, false}};
   CFilterTreeCtrl tree("tree");
   tree.LoadNodes(&nodes.list);
   EXPECT_EQ(tree.count(), 3u);  // n1 > {n2, n1}
@@ -177,21 +166,17 @@ TEST(FilterTree, AParentTakesItsStateFromItsChildren) {
 // parent follow clicks, and the search keeps matches with their ancestors
 // and what lies under them, across reloads.
 TEST(FilterTree, ParentsCountTheirTickedLeavesAndTheSearchNarrowsTheShownItems) {
-  NodeList nodes;  // 1 "n1" > 2 "n2" > {3 (3001), 4 (3002)}, 5 "n5" (leaf, 0x10)
-  nodes.add(1, 0, false);
-  nodes.add(2, 1, false);
-  nodes.add(3, 2, true, 3001, 1);
-  nodes.add(4, 2, true, 3002);
-  nodes.add(5, 0, true, 0x10);
+  // 1 > 2 > {3 (3001, ticked), 4 (3002)}, and the top-level leaf 5 (0x10)
+  NodeList nodes{{1, 0, false}, {2, 1, false}, {3, 2, true, 3001, 1}, {4, 2, true, 3002}, {5, 0, true, 0x10}};
   CFilterTreeCtrl tree("tree");
   tree.LoadNodes(&nodes.list);
-  const tk::TreeItem top = item(tree, {"n1"});
+  const tk::TreeItem top = tree.find({"n1"});
   EXPECT_EQ(tree.itemText(top, 1), "1/2");
-  EXPECT_EQ(tree.itemText(item(tree, {"n5"}), 1), "");  // a leaf carries no count
-  tree.OnLButtonDown(item(tree, {"n1", "n2", "n4"}), Zone::Label);
+  EXPECT_EQ(tree.itemText(tree.find({"n5"}), 1), "");  // a leaf carries no count
+  tree.OnLButtonDown(tree.find({"n1", "n2", "n4"}), Zone::Label);
   EXPECT_EQ(tree.itemText(top, 1), "2/2");
   tree.OnLButtonDown(top, Zone::Label);
-  EXPECT_EQ(tree.leafCount(item(tree, {"n1", "n2"})).ticked, 0u);
+  EXPECT_EQ(tree.leafCount(tree.find({"n1", "n2"})).ticked, 0u);
 
   struct Case {
     std::string text;
@@ -205,12 +190,12 @@ TEST(FilterTree, ParentsCountTheirTickedLeavesAndTheSearchNarrowsTheShownItems) 
     std::vector<bool> shown;
     for (std::vector<std::string> path :
          {std::vector<std::string>{"n1"}, {"n1", "n2"}, {"n1", "n2", "n3"}, {"n1", "n2", "n4"}, {"n5"}})
-      shown.push_back(!tree.itemHidden(item(tree, path)));
+      shown.push_back(!tree.itemHidden(tree.find(path)));
     EXPECT_EQ(shown, c.shown) << c.text;
   }
   tree.SetSearchText("n4");
   tree.SetAllLeaves(true);  // a reload keeps the search
-  EXPECT_TRUE(tree.itemHidden(item(tree, {"n5"})));
+  EXPECT_TRUE(tree.itemHidden(tree.find({"n5"})));
   EXPECT_EQ(tree.itemText(top, 1), "2/2");
 }
 
