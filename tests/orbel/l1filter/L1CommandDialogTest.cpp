@@ -70,13 +70,7 @@ TEST(PhyFaComSet, SendsZeroWhileTheBoxIsTickedAndOneOnceUnticked) {
   }
 }
 
-TEST(PhyFaComSet, CancelOrNoToolkitLeavesTheFramePointerNull) {
-  {
-    test::ScriptedHost host(dialogScript("PhyFaComSet", {click("option"), click("cancel")}));
-    const HostRun run = runAsHost<PhyFaComSet>();
-    EXPECT_EQ(run.code, tk::IDCANCEL);
-    EXPECT_TRUE(run.framePointerNull);
-  }
+TEST(PhyFaComSet, NoToolkitLeavesTheFramePointerNull) {
   const HostRun run = runAsHost<PhyFaComSet>();
   EXPECT_EQ(run.code, tk::kDialogNotCreated);
   EXPECT_TRUE(run.framePointerNull);
@@ -115,19 +109,26 @@ class PhyFaLoopTestTest : public ::testing::Test {
   fs::path start_, folder_;
 };
 
-TEST_F(PhyFaLoopTestTest, TheMessageGrowsInBlocksOf1152Bytes) {
+// The message grows in blocks of 1152 bytes; the box starts ticked, and
+// unticked it sends the other command code.
+TEST_F(PhyFaLoopTestTest, TheMessageGrowsInBlocksOf1152BytesAndTheBoxChoosesTheCode) {
   struct Case {
     std::size_t fileSize, messageLength;
+    bool untick = false;
   };
-  for (const Case& c : {Case{1, 1152}, Case{1124, 1152}, Case{1125, 2304}, Case{10240, 10368}}) {
-    test::ScriptedHost host(dialogScript("PhyFaLoopTest", {set("path", file(c.fileSize)), click("ok")}));
+  for (const Case& c :
+       {Case{1, 1152}, Case{1124, 1152}, Case{1125, 2304}, Case{10240, 10368}, Case{3, 1152, true}}) {
+    std::vector<tk::ScriptAction> actions{set("path", file(c.fileSize)), click("ok")};
+    if (c.untick) actions.insert(actions.begin() + 1, click("option"));
+    test::ScriptedHost host(dialogScript("PhyFaLoopTest", actions));
     const HostRun run = runAsHost<PhyFaLoopTest>();
     ASSERT_EQ(run.frame.size(), c.messageLength + 24) << c.fileSize;
     const std::span<const std::uint8_t> frame(run.frame);
+    const std::uint32_t code = c.untick ? 4 : 3;
     EXPECT_EQ(readU16LE(frame, 20), c.messageLength);
-    EXPECT_EQ(readU32LE(frame, 10), 0xBB820003u);  // the box starts ticked
+    EXPECT_EQ(readU32LE(frame, 10), 0xBB820000u | code);
     EXPECT_EQ(readU16LE(frame, 28), (c.messageLength - 24) / 2);
-    EXPECT_EQ(readU32LE(frame, 40), 0x80820003u);
+    EXPECT_EQ(readU32LE(frame, 40), 0x80820000u | code);
     EXPECT_EQ(readU32LE(frame, 48), c.fileSize);
     EXPECT_EQ(run.frame[52], 1);
     EXPECT_EQ(run.frame[52 + c.fileSize - 1], static_cast<std::uint8_t>(c.fileSize));
@@ -136,14 +137,6 @@ TEST_F(PhyFaLoopTestTest, TheMessageGrowsInBlocksOf1152Bytes) {
     ASSERT_TRUE(check);
     EXPECT_EQ(check.message.size(), c.messageLength);
   }
-}
-
-TEST_F(PhyFaLoopTestTest, AnUntickedBoxSendsTheOtherCode) {
-  test::ScriptedHost host(dialogScript("PhyFaLoopTest", {set("path", file(3)), click("option"), click("ok")}));
-  const HostRun run = runAsHost<PhyFaLoopTest>();
-  ASSERT_EQ(run.frame.size(), 1176u);
-  EXPECT_EQ(hexRange(run.frame, 10, 4), "04 00 82 BB");
-  EXPECT_EQ(hexRange(run.frame, 40, 15), "04 00 82 80 00 00 00 00 03 00 00 00 01 02 03");
 }
 
 TEST_F(PhyFaLoopTestTest, RefusesFilesItCannotSendAndStaysOpen) {
