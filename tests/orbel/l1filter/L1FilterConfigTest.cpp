@@ -92,10 +92,6 @@ TEST(BuiltInDefault, BytesAsListed) {
   }
 }
 
-TEST(BuiltInDefault, IsInNormalForm) {
-  EXPECT_EQ(roundTrip(builtInPhyFaFilterConfig()), builtInPhyFaFilterConfig());
-}
-
 TEST(FilterConfigLayout, ReadingAndWritingKeepsEveryByteAndRefusesOtherLengths) {
   std::mt19937 random(7);
   PhyFaFilterBytes bytes;
@@ -256,52 +252,36 @@ TEST(FilterDecoding, TicksEveryMessageOfAFullConfiguration) {
   EXPECT_EQ(config.commonTaskMask, 0xAu);
 }
 
-class GetPhyFaFilterDefaultTest : public ::testing::Test {
- protected:
-  std::vector<std::uint8_t> call(unsigned int& length) {
-    unsigned char* block = GetPhyFaFilterDefault(&length);
-    EXPECT_NE(block, nullptr);
-    return test::takeBuffer(block, length);
-  }
-  const std::vector<std::uint8_t> defaultBytes = [] {
-    const PhyFaFilterBytes bytes = toBytes(builtInPhyFaFilterConfig());
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
-  }();
-};
+const std::vector<std::uint8_t> kDefaultBytes = [] {
+  const PhyFaFilterBytes bytes = toBytes(builtInPhyFaFilterConfig());
+  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}();
 
-TEST_F(GetPhyFaFilterDefaultTest, ANullLengthGetsNothing) {
-  test::ScriptedHost host;
-  EXPECT_EQ(GetPhyFaFilterDefault(nullptr), nullptr);
+std::vector<std::uint8_t> callGetPhyFaFilterDefault() {
+  unsigned int length = 77;
+  unsigned char* block = GetPhyFaFilterDefault(&length);
+  EXPECT_NE(block, nullptr);
+  return test::takeBuffer(block, length);
 }
 
-TEST_F(GetPhyFaFilterDefaultTest, OnlyAStoredValueOfExactly1128BytesReplacesTheDefault) {
+TEST(GetPhyFaFilterDefault, OnlyAReadableStoredValueOfExactly1128BytesReplacesTheDefault) {
   std::vector<std::uint8_t> stored(1128);
   std::iota(stored.begin(), stored.end(), std::uint8_t{0});
-  struct Case {
-    std::size_t length;  // stored bytes; 0 for none
-    bool storedWins;
-  };
-  for (const Case& c : {Case{0, false}, Case{1127, false}, Case{1129, false}, Case{1128, true}}) {
+  for (const std::size_t length : {0u, 1127u, 1129u, 1128u}) {  // stored bytes; 0 for none
     test::ScriptedHost host;
     std::vector<std::uint8_t> value = stored;
-    value.resize(c.length, 0xAA);
-    if (c.length > 0) host.profile().writeBinary("Settings", "LastPhyFaConfig", value);
-    unsigned int length = 77;
-    EXPECT_EQ(call(length), c.storedWins ? stored : defaultBytes) << c.length;
-    EXPECT_EQ(length, 1128u);
+    value.resize(length, 0xAA);
+    if (length > 0) host.profile().writeBinary("Settings", "LastPhyFaConfig", value);
+    EXPECT_EQ(callGetPhyFaFilterDefault(), length == 1128 ? stored : kDefaultBytes) << length;
     EXPECT_TRUE(host.toolkit().dialogsRun().empty());
   }
-}
-
-TEST_F(GetPhyFaFilterDefaultTest, AnUnreadableStoredValueOrNoHostMeansTheDefault) {
   {
     test::ScriptedHost host;
     host.profile().writeString("Settings", "LastPhyFaConfig", std::string(2256, 'G'));
-    unsigned int length = 0;
-    EXPECT_EQ(call(length), defaultBytes);
+    EXPECT_EQ(callGetPhyFaFilterDefault(), kDefaultBytes);
+    EXPECT_EQ(GetPhyFaFilterDefault(nullptr), nullptr);
   }
-  unsigned int length = 0;  // no toolkit installed, so no profile
-  EXPECT_EQ(call(length), defaultBytes);
+  EXPECT_EQ(callGetPhyFaFilterDefault(), kDefaultBytes);  // no toolkit installed, so no profile
 }
 
 }  // namespace

@@ -69,10 +69,13 @@ TEST(L1FilterFile, ReaderChecksEachFieldAndNamesTheReason) {
     writeU16LE(bytes, at, value);
     return bytes;
   };
-  std::vector<std::uint8_t> otherMagic = good;
+  const auto plusByte = [](std::vector<std::uint8_t> bytes) {
+    bytes.push_back(0);
+    return bytes;
+  };
+  std::vector<std::uint8_t> otherMagic = good, longer = plusByte(good);
   otherMagic[0] = 'X';
-  std::vector<std::uint8_t> longer = good;
-  longer.push_back(0);
+  writeU32LE(longer, 4, 1153);
   const Case cases[] = {
       {"the 1160-byte file", good, std::nullopt},
       {"the bare message", bare(good), std::nullopt},
@@ -81,21 +84,9 @@ TEST(L1FilterFile, ReaderChecksEachFieldAndNamesTheReason) {
       {"no-body flag", patched(24, 0xC0820001), Fault::Format},
       {"no-body flag, bare", patched(16, 0xC0820001, false), Fault::Format},
       {"prefix announces 1151", patched(4, 1151), Fault::Format},
-      {"prefix announces 1153 with a byte more",
-       [&] {
-         std::vector<std::uint8_t> bytes = longer;
-         writeU32LE(bytes, 4, 1153);
-         return bytes;
-       }(),
-       Fault::Length},
+      {"prefix announces 1153 with a byte more", longer, Fault::Length},
       {"1160 bytes without the magic", otherMagic, Fault::Length},
-      {"a byte too many, unprefixed",
-       [&] {
-         std::vector<std::uint8_t> bytes = bare(good);
-         bytes.push_back(0);
-         return bytes;
-       }(),
-       Fault::Length},
+      {"a byte too many, unprefixed", plusByte(bare(good)), Fault::Length},
       {"seven bytes", std::vector<std::uint8_t>(good.begin(), good.begin() + 7), Fault::Length},
       {"empty", {}, Fault::Length},
       {"another command code", patched(24, 0x80820002), Fault::Format},
@@ -116,8 +107,6 @@ TEST(L1FilterFile, ReaderChecksEachFieldAndNamesTheReason) {
       EXPECT_EQ(std::get<L1FilterFileContents>(parsed).config, sampleConfig()) << c.what;
     }
   }
-  EXPECT_STREQ(faultText(Fault::Format), "file format error");
-  EXPECT_STREQ(faultText(Fault::Length), "file length error");
 }
 
 class Loader : public PhyFaFilterBase {

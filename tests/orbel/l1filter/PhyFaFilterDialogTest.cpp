@@ -1,7 +1,7 @@
 // The layer-1 filter dialogs as GetPhyFaFilter runs them: which dialog the
 // host's settings choose, what OK and Cancel hand back and store, the
-// 16-tick limit of the primitive lists, the task-message tree, and Save,
-// Open and Stored configurations through layer-1 filter files.
+// task-message tree, and Save, Open and Stored configurations through
+// layer-1 filter files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,7 +17,6 @@
 #include "support/ScopedFeatures.h"
 #include "support/ScriptedHost.h"
 #include "toolkit/ComboBox.h"
-#include "toolkit/Label.h"
 
 namespace {
 
@@ -155,23 +154,6 @@ TEST_F(PhyFaFilterDialogs, TheTreeTicksMessagesAndTickAllTicksEveryOne) {
   ScriptedHost host(dialogScript("CPhyFaFilterDlg", {click("tree.all"), click("ok")}));
   const PhyFaSelection selection = decodeFilterConfig(*readPhyFaFilterConfig(callGetPhyFaFilter().bytes));
   EXPECT_TRUE(selection.taskMessages.all());
-}
-
-TEST_F(PhyFaFilterDialogs, ASeventeenthTickIsRefusedAndTheCounterStaysAtSixteen) {
-  // The default ticks ten TD rows (0, 2, 22, 31, 32, 37, 38, 39, 43, 60);
-  // six more make sixteen.
-  std::vector<tk::ScriptAction> actions;
-  for (int row : {1, 3, 4, 5, 6, 7}) actions.push_back(clickRow("td.list", row));
-  actions.push_back(clickRow("td.list", 8));   // refused
-  actions.push_back(clickRow("gsm.list", 0));  // the other list counts apart
-  ScriptedHost host(dialogScript("CPhyFaFilterDlg", actions));
-  CPhyFaFilterDlg dialog;
-  dialog.DoModal();
-  const auto& list = static_cast<const tk::ListControl&>(*dialog.findControl("td.list"));
-  EXPECT_FALSE(list.checked(8));
-  EXPECT_TRUE(list.checked(7));
-  EXPECT_EQ(dialog.findControl("td.count")->caption(), "16");
-  EXPECT_EQ(dialog.findControl("gsm.count")->caption(), "5");
 }
 
 TEST_F(PhyFaFilterDialogs, SaveWritesAFileThatOpenShowsAgain) {
