@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <numeric>
 
+#include "orbel/filter/FilterTestSupport.h"
 #include "orbel/l1filter/L1CommandFrame.h"
 #include "orbel/l1filter/PhyFaComSet.h"
 #include "orbel/l1filter/PhyFaLoopTest.h"
@@ -86,27 +87,20 @@ TEST(PhyFaComSet, ASecondRunReplacesTheFrameItHeld) {
   EXPECT_EQ(dialog.m_pFrame[48], 1);
 }
 
-class PhyFaLoopTestTest : public ::testing::Test {
+class PhyFaLoopTestTest : public test::ScratchFolder {
  protected:
-  void SetUp() override {
-    start_ = fs::current_path();
-    folder_ = fs::temp_directory_path() / ("orbel-loop-" + std::to_string(::getpid()));
-    fs::create_directories(folder_);
-  }
   void TearDown() override {
     EXPECT_EQ(fs::current_path(), start_);  // browsing never moves the current folder
-    fs::remove_all(folder_);
+    ScratchFolder::TearDown();
   }
 
   // A file of `size` bytes counting up from 1.
   std::string file(std::size_t size) {
-    const fs::path path = folder_ / ("data" + std::to_string(size));
-    std::ofstream out(path, std::ios::binary);
-    for (std::size_t i = 0; i < size; ++i) out.put(static_cast<char>(i + 1));
-    return path.string();
+    std::vector<std::uint8_t> bytes(size);
+    std::iota(bytes.begin(), bytes.end(), std::uint8_t{1});
+    test::writeBytes(path("data" + std::to_string(size)), bytes);
+    return path("data" + std::to_string(size));
   }
-
-  fs::path start_, folder_;
 };
 
 // The message grows in blocks of 1152 bytes; the box starts ticked, and
@@ -141,7 +135,7 @@ TEST_F(PhyFaLoopTestTest, TheMessageGrowsInBlocksOf1152BytesAndTheBoxChoosesTheC
 
 TEST_F(PhyFaLoopTestTest, RefusesFilesItCannotSendAndStaysOpen) {
   fs::create_directories(folder_ / "sub");
-  test::GuardedFifo pipe((folder_ / "pipe").string());
+  test::GuardedFifo pipe(path("pipe"));
   struct Case {
     std::string path;
     const char* message;
@@ -149,8 +143,8 @@ TEST_F(PhyFaLoopTestTest, RefusesFilesItCannotSendAndStaysOpen) {
   const Case cases[] = {
       {file(10241), "file is too big(should <= 10K)"},
       {file(0), "file is empty"},
-      {(folder_ / "missing").string(), "open file fail"},
-      {(folder_ / "sub").string(), "open file fail"},
+      {path("missing"), "open file fail"},
+      {path("sub"), "open file fail"},
       {pipe.path(), "open file fail"},
       {"/dev/zero", "open file fail"},
       {"", "open file fail"},

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <numeric>
 #include <variant>
 
+#include "orbel/filter/FilterTestSupport.h"
 #include "orbel/l1filter/DefaultFilterConfig.h"
 #include "orbel/l1filter/L1FilterFile.h"
 #include "orbel/l1filter/PhyFaFilterBase.h"
@@ -119,23 +119,31 @@ class L1FilterLoad : public ::testing::Test {
  protected:
   std::string path(const std::string& name) const { return (data_.root() / name).string(); }
   void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream(path(name), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    test::writeBytes(path(name), bytes);
   }
   test::ScopedDataDir data_;
 };
 
-TEST_F(L1FilterLoad, AFileThatLoadsBecomesTheStoredLastConfiguration) {
+// An empty path takes the store, else the default, and writes nothing; a file
+// that loads becomes the stored last configuration.
+TEST_F(L1FilterLoad, AnEmptyPathTakesTheStoreAndAFileThatLoadsBecomesIt) {
   write("a.flt_L1", fileBytes(sampleConfig()));
   write("b.flt_L1", bare(fileBytes(builtInPhyFaFilterConfig())));
   test::ScriptedHost host;
   Loader loader;
+  loader.m_config = sampleConfig();
+  ASSERT_TRUE(loader.LoadPhyFaFilterConfig(""));
+  EXPECT_EQ(loader.Config(), builtInPhyFaFilterConfig());
+  EXPECT_FALSE(host.profile().getBinary(kLastPhyFaConfigSection, kLastPhyFaConfigKey));
   ASSERT_TRUE(loader.LoadPhyFaFilterConfig(path("a.flt_L1")));
   EXPECT_EQ(loader.Config(), sampleConfig());
   EXPECT_EQ(lastOrDefaultPhyFaFilterConfig(), sampleConfig());
   ASSERT_TRUE(loader.LoadPhyFaFilterConfig(path("b.flt_L1")));
   EXPECT_EQ(lastOrDefaultPhyFaFilterConfig(), builtInPhyFaFilterConfig());
   EXPECT_TRUE(host.messages().empty());
+  storeLastPhyFaFilterConfig(sampleConfig());
+  ASSERT_TRUE(loader.LoadPhyFaFilterConfig(""));
+  EXPECT_EQ(loader.Config(), sampleConfig());
 }
 
 TEST_F(L1FilterLoad, AFailedLoadSaysWhyAndChangesNeitherTheConfigurationNorTheStore) {
@@ -164,18 +172,6 @@ TEST_F(L1FilterLoad, AFailedLoadSaysWhyAndChangesNeitherTheConfigurationNorTheSt
     EXPECT_EQ(loader.Config(), sampleConfig());
     EXPECT_FALSE(host.profile().getBinary(kLastPhyFaConfigSection, kLastPhyFaConfigKey)) << c.name;
   }
-}
-
-TEST_F(L1FilterLoad, AnEmptyPathTakesTheStoreElseTheDefaultAndWritesNothing) {
-  test::ScriptedHost host;
-  Loader loader;
-  loader.m_config = sampleConfig();
-  ASSERT_TRUE(loader.LoadPhyFaFilterConfig(""));
-  EXPECT_EQ(loader.Config(), builtInPhyFaFilterConfig());
-  EXPECT_FALSE(host.profile().getBinary(kLastPhyFaConfigSection, kLastPhyFaConfigKey));
-  storeLastPhyFaFilterConfig(sampleConfig());
-  ASSERT_TRUE(loader.LoadPhyFaFilterConfig(""));
-  EXPECT_EQ(loader.Config(), sampleConfig());
 }
 
 TEST_F(L1FilterLoad, WritingToAFileLeavesTheStoreAndAnUnwritablePathIsTold) {

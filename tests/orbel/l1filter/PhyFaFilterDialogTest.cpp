@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "orbel/builders/L1FilterExports.h"
+#include "orbel/filter/FilterTestSupport.h"
 #include "orbel/l1filter/CPhyFaFilterBasicDlg.h"
 #include "orbel/l1filter/CPhyFaFilterDlg.h"
 #include "orbel/l1filter/DefaultFilterConfig.h"
@@ -67,8 +67,7 @@ class PhyFaFilterDialogs : public ::testing::Test {
  protected:
   std::string path(const std::string& name) const { return data_.folder(2) + name; }
   void writeFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream(path(name), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    writeBytes(path(name), bytes);
   }
   void writeConfigFile(const std::string& name, const PhyFaFilterConfig& config) const {
     const L1FilterFileBytes file = encodeL1FilterFile(config);
