@@ -22,21 +22,18 @@ TEST(HlsFilterFormat, FramesCarry2048BytesEachAndTheRestInTheLast) {
   EXPECT_EQ(toHex(*encodeHlsFilterFile(four)),
             "48 4C 53 46 23 00 00 00 F3 64 00 21 01 01 02 00 1C FF 00 09 00 00 00 32 CA 00 00 2E FF 00 00 00 00 00 "
             "04 33 00 00 00 00 00 00 00");
-  // The message is the payload + 24 bytes: 2024 fills one frame, 2025 spills one byte.
-  const std::pair<std::size_t, std::vector<std::size_t>> cases[] = {
-      {2024, {2048}}, {2025, {2048, 1}}, {4073, {2048, 2048, 1}}};
-  for (const auto& [length, chunks] : cases) {
+  // The message is the payload + 24 bytes: 2024 fills one frame, 2025 spills one byte. Each frame
+  // header: mark, length of its data + 5, frame count, frame number, kind.
+  const std::pair<std::size_t, std::vector<std::string>> cases[] = {
+      {2024, {"F3 64 08 05 01 01 02"}},
+      {2025, {"F3 64 08 05 02 01 02", "F3 64 00 06 02 02 02"}},
+      {4073, {"F3 64 08 05 03 01 02", "F3 64 08 05 03 02 02", "F3 64 00 06 03 03 02"}}};
+  for (const auto& [length, headers] : cases) {
     const std::vector<std::uint8_t> file = *encodeHlsFilterFile(patternPayload(length));
-    ASSERT_EQ(file.size(), 8 + 7 * chunks.size() + length + 24) << length;
+    ASSERT_EQ(file.size(), 8 + 7 * headers.size() + length + 24) << length;
     EXPECT_EQ(readU32LE(file, 4), file.size() - 8);
-    for (std::size_t i = 0, at = 8; i < chunks.size(); at += 7 + chunks[i++]) {
-      EXPECT_EQ(toHex(std::span(file).subspan(at, 7)),
-                "F3 64 " + toHex(std::vector<std::uint8_t>{static_cast<std::uint8_t>((chunks[i] + 5) >> 8),
-                                                           static_cast<std::uint8_t>(chunks[i] + 5),
-                                                           static_cast<std::uint8_t>(chunks.size()),
-                                                           static_cast<std::uint8_t>(i + 1), 2}))
-          << length << " frame " << i + 1;
-    }
+    for (std::size_t i = 0; i < headers.size(); ++i)
+      EXPECT_EQ(toHex(std::span(file).subspan(8 + i * (7 + 2048), 7)), headers[i]) << length << " frame " << i + 1;
   }
   EXPECT_EQ(*encodeHlsFilterFile(patternPayload(2025)), readBytes(goldenPath("pattern_2025.flt_HLS")));
   EXPECT_FALSE(encodeHlsFilterFile({}));
