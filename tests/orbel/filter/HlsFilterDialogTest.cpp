@@ -4,7 +4,9 @@
 // filters, and Save/Load round trips through HLS filter files.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "host/HostModules.h"
@@ -12,11 +14,13 @@
 #include "host/SimFilterInfoMan.h"
 #include "orbel/builders/FilterExports.h"
 #include "orbel/catalogue/StandardSapList.h"
+#include "orbel/filter/CFilterHLSDlg.h"
 #include "orbel/filter/FilterTestSupport.h"
 #include "orbel/filter/HlsDialogMessages.h"
 #include "orbel/filter/HlsFilterFile.h"
 #include "orbel/wire/HexText.h"
 #include "support/ScriptedHost.h"
+#include "toolkit/ActionApplier.h"
 
 namespace {
 
@@ -200,6 +204,71 @@ TEST_F(HlsFilterDialog, WithoutAFilterModuleTheTreesStayEmpty) {
   ASSERT_NE(manager, nullptr);
   EXPECT_TRUE(manager->UserSap().empty());
   EXPECT_TRUE(host.profile().written().empty());
+}
+
+bool overlap(const tk::Rect& a, const tk::Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Every control's place in `dialog`, checked to lie in its client area and
+// to overlap no other.
+std::map<std::string, tk::Rect> placesWithoutOverlap(const tk::CDialog& dialog) {
+  std::map<std::string, tk::Rect> places;
+  const tk::Rect client = dialog.client();
+  for (const tk::Control* control : dialog.controls()) {
+    const std::optional<tk::Rect> place = dialog.placeOf(control->id());
+    if (!place) {
+      ADD_FAILURE() << control->id() << " has no place";
+      continue;
+    }
+    EXPECT_TRUE(place->left >= 0 && place->top >= 0 && place->right <= client.width() &&
+                place->bottom <= client.height())
+        << control->id() << " lies outside the client area";
+    for (const auto& [id, other] : places) EXPECT_FALSE(overlap(*place, other)) << control->id() << " overlaps " << id;
+    places[control->id()] = *place;
+  }
+  return places;
+}
+
+// A resize stretches tree A, moves each button with the corner it is
+// anchored to, keeps tree B and its search field in place, and leaves no two
+// controls overlapping.
+TEST_F(HlsFilterDialog, AResizeMovesEachControlByItsAnchorsWithoutAnyOverlap) {
+  enum Follow { Keep, Move, Stretch };  // per axis: the control's edges after a growth of the client
+  struct Case {
+    const char* id;
+    Follow across;
+    Follow down;
+  };
+  ScriptedHost host(dialogScript("CFilterHLSDlg", {}));
+  CFilterHLSDlg dialog(CFilterHLSDlg::kEditMode, nullptr);
+  ASSERT_TRUE(dialog.Create());
+  const tk::Rect client = dialog.client();
+  EXPECT_EQ(dialog.stateText(), "client 600 x 440");
+  const std::map<std::string, tk::Rect> before = placesWithoutOverlap(dialog);
+  ASSERT_EQ(tk::applyAction(dialog, resizeDialog(client.width() + 200, client.height() + 120)), "");
+  EXPECT_EQ(dialog.stateText(), "client 800 x 560");
+  const std::map<std::string, tk::Rect> after = placesWithoutOverlap(dialog);
+  const auto follow = [](Follow how, int low, int high, int growth) {
+    return std::pair{low + (how == Move ? growth : 0), high + (how == Keep ? 0 : growth)};
+  };
+  for (const Case& c : {Case{"type", Stretch, Keep},           Case{"tree.a.search", Stretch, Keep},
+                        Case{"tree.a", Stretch, Stretch},      Case{"tree.b.search", Keep, Keep},
+                        Case{"tree.b", Keep, Keep},            Case{"standard", Keep, Move},
+                        Case{"display", Keep, Move},           Case{"leaves.off", Keep, Move},
+                        Case{"leaves.on", Keep, Move},         Case{"load", Keep, Move},
+                        Case{"save", Keep, Move},              Case{"import", Keep, Move},
+                        Case{"attribute", Move, Move},         Case{"standard.on", Move, Move},
+                        Case{"standard.off", Move, Move},      Case{"ok", Move, Move},
+                        Case{"cancel", Move, Move}}) {
+    const tk::Rect was = before.at(c.id);
+    const auto [left, right] = follow(c.across, was.left, was.right, 200);
+    const auto [top, bottom] = follow(c.down, was.top, was.bottom, 120);
+    EXPECT_EQ(after.at(c.id), (tk::Rect{left, top, right, bottom})) << c.id;
+  }
+  EXPECT_EQ(after.size(), 17u);
+  dialog.DestroyWindow();
+  if (dialog.MadeManager()) delete dialog.GetManager();  // the host owns the manager the dialog made
 }
 
 std::vector<std::uint8_t> filterMessage(const std::string& payloadHex) {
