@@ -40,6 +40,30 @@ class PeerSaveAs : public ::testing::Test {
 
   std::string file(const std::string& name) const { return (folder_ / name).string(); }
 
+  // Runs the export on a fresh block with `script`; the controls of the dialog
+  // `className` once its actions are done: the hidden ones, and whether each shown one is enabled.
+  struct Shown {
+    std::vector<std::string> hidden;
+    std::map<std::string, bool> enabled;
+  };
+  static Shown shown(const std::string& className, std::vector<tk::DialogScript> dialogs) {
+    Shown result;
+    tk::Script script;
+    script.dialogs = std::move(dialogs);
+    ScriptedHost host(std::move(script));
+    host.toolkit().onActionsDone([&](const tk::CDialog& dialog) {
+      if (dialog.className() != className) return;
+      for (const tk::Control* control : dialog.controls())
+        if (control->visible())
+          result.enabled[control->id()] = control->enabled();
+        else
+          result.hidden.push_back(control->id());
+    });
+    SaveAsInfo info;
+    OrbelGetSaveAsInfo(&info);
+    return result;
+  }
+
   fs::path folder_ = fs::temp_directory_path() / "orbel-peer-save-as-test";
   std::unique_ptr<ScriptedHost> host_;
   std::vector<std::string> errors_;
@@ -104,17 +128,7 @@ TEST_F(PeerSaveAs, SwitchesAndModulesHideTheirBoxes) {
   for (const Case& c : cases) {
     ScopedFeatures switches(c.switches);
     HostModules::Instance().SetPresent(HostModules::kPrimViewName, c.primView);
-    std::vector<std::string> hidden;
-    tk::ScriptedToolkit* toolkit = nullptr;
-    ScriptedHost host(dialogScript("CPeerSaveAsDlg", {}));
-    toolkit = &host.toolkit();
-    toolkit->onActionsDone([&](const tk::CDialog& dialog) {
-      for (const tk::Control* control : dialog.controls())
-        if (!control->visible()) hidden.push_back(control->id());
-    });
-    SaveAsInfo info;
-    EXPECT_EQ(OrbelGetSaveAsInfo(&info), 0);
-    EXPECT_EQ(hidden, c.hidden);
+    EXPECT_EQ(shown("CPeerSaveAsDlg", {{"CPeerSaveAsDlg", {}}}).hidden, c.hidden);
   }
 }
 
@@ -220,38 +234,14 @@ TEST_F(PeerSaveAs, TextPanelChoices) {
 }
 
 TEST_F(PeerSaveAs, TextPanelEnabling) {
-  std::map<std::string, bool> enabled;
-  const auto record = [&](const tk::CDialog& dialog) {
-    if (dialog.className() != "CSaveCfgDlg") return;
-    for (const tk::Control* control : dialog.controls())
-      if (control->visible()) enabled[control->id()] = control->enabled();
-  };
-  {
-    ScriptedHost host([] {
-      tk::Script script = dialogScript("CPeerSaveAsDlg", {click("text")});
-      script.dialogs.push_back({"CSaveCfgDlg", {click("y")}});
-      return script;
-    }());
-    host.toolkit().onActionsDone(record);
-    SaveAsInfo info;
-    OrbelGetSaveAsInfo(&info);
-  }
+  std::map<std::string, bool> enabled =
+      shown("CSaveCfgDlg", {{"CPeerSaveAsDlg", {click("text")}}, {"CSaveCfgDlg", {click("y")}}}).enabled;
   for (const char* id : {"all", "content.0", "x", "z", "second.0"}) EXPECT_FALSE(enabled[id]) << id;
   for (const char* id : {"y", "textform.1", "textform.2"}) EXPECT_TRUE(enabled[id]) << id;
 
   // Switch 124: the second form alone, without the content boxes.
   ScopedFeatures switches({113, 114, 116, 124});
-  enabled.clear();
-  {
-    ScriptedHost host([] {
-      tk::Script script = dialogScript("CPeerSaveAsDlg", {click("text")});
-      script.dialogs.push_back({"CSaveCfgDlg", {}});
-      return script;
-    }());
-    host.toolkit().onActionsDone(record);
-    SaveAsInfo info;
-    OrbelGetSaveAsInfo(&info);
-  }
+  enabled = shown("CSaveCfgDlg", {{"CPeerSaveAsDlg", {click("text")}}, {"CSaveCfgDlg", {}}}).enabled;
   EXPECT_FALSE(enabled.contains("all"));
   EXPECT_FALSE(enabled.contains("content.0"));
   EXPECT_FALSE(enabled["textform.2"]);

@@ -157,20 +157,6 @@ TEST_F(PrimitiveCtrlDialog, ExportRefusesMissingArgumentsAndReportsTheEnding) {
   EXPECT_EQ(run({}, {}, {}, "close").result, -1);
 }
 
-TEST_F(PrimitiveCtrlDialog, SelectionDerivesTheVariableNameAndShowsPeerData) {
-  // The first command keeps its peer bytes through select, Update and save.
-  Outcome out = run({selectRow(0), click("update"), click("save.list")}, {path("out.kscl")});
-  EXPECT_TRUE(out.errors.empty()) << out.errors.front();
-  CKovaScenario saved = load("out.kscl");
-  ASSERT_EQ(saved.size(), 3u);
-  EXPECT_EQ(orbel::scenarioName(saved.at(0)), "RRC_CONNECT");
-  EXPECT_EQ(saved.at(0).sequence, 1);
-  EXPECT_EQ(saved.at(2).sequence, 3);
-  // Update kept the peer bytes, took the spare bits from the edit (emptied, so 0).
-  EXPECT_EQ(hexData(saved.at(0)),
-            "24 00 " + std::string(kConnectHead) + " 0A 00 " + kDefaultParameter + " 02 00 00 00 01 02");
-}
-
 TEST_F(PrimitiveCtrlDialog, UpdateRebuildsTheMessage) {
   struct Case {
     const char* what;
@@ -179,6 +165,9 @@ TEST_F(PrimitiveCtrlDialog, UpdateRebuildsTheMessage) {
     std::string data;
   };
   const Case cases[] = {
+      // The peer bytes shown on selection are kept; the spare bits come from the edit (emptied, so 0).
+      {"selection's peer bytes", {selectRow(0), click("update")}, 0,
+       "24 00 " + std::string(kConnectHead) + " 0A 00 " + kDefaultParameter + " 02 00 00 00 01 02"},
       // L = 10 with three peer bytes: D = 37, bytes 2 to 17 kept.
       {"edited field and three peer bytes",
        {selectRow(2), selectRow(0), setValue("params", {"c"}, "0x0A0B"), set("peer", "1,2,3"), set("sparebits", "9"),
