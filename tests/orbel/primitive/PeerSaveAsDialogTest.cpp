@@ -106,10 +106,8 @@ TEST_F(PeerSaveAs, CancelLeavesTheBlock) {
   // A cancelled file dialog keeps the dialog open; Cancel then leaves the block.
   EXPECT_EQ(run(info, {click("o2"), click("ok"), click("cancel")}, {}, {std::nullopt}), 0);
   EXPECT_TRUE(errors_.empty());
-  EXPECT_EQ(info.optionO2, 0u);
-  EXPECT_EQ(info.l2Record.macOn, 1);
-  EXPECT_EQ(info.l2Record.rlcOn, 0);
-  EXPECT_EQ(info.path, "/earlier.peer");
+  EXPECT_EQ(std::tuple(info.optionO2, info.l2Record.macOn + 0, info.l2Record.rlcOn + 0, info.path),
+            std::tuple(0u, 1, 0, "/earlier.peer"));
 }
 
 TEST_F(PeerSaveAs, SwitchesAndModulesHideTheirBoxes) {
@@ -169,17 +167,15 @@ TEST_F(PeerSaveAs, LayerTwoBoxes) {
   const std::vector<tk::DialogScript> macOnly = {{"CL2ConfigDlg", {click("layer.mac"), click("mac.0"), click("ok")}}};
   SaveAsInfo edited;
   ASSERT_EQ(run(edited, {click("l2.edit"), click("ok")}, macOnly), 1);
-  EXPECT_EQ(std::pair(edited.l2Flag, edited.l2EditFlag), std::pair(1u, 1u));
-  EXPECT_EQ(edited.l2Record.macOn, 1);
-  EXPECT_EQ(edited.l2Record.macSap[0], 1u);
+  EXPECT_EQ(std::tuple(edited.l2Flag, edited.l2EditFlag, edited.l2Record.macOn + 0u, edited.l2Record.macSap[0]),
+            std::tuple(1u, 1u, 1u, 1u));
 
   // Unchecking the layer-2 box unchecks the edit box: the record is not written.
   SaveAsInfo unchecked;
   unchecked.l2Record.bmcSap = 9;
   ASSERT_EQ(run(unchecked, {click("l2.edit"), click("l2"), click("ok")}, macOnly), 1);
-  EXPECT_EQ(std::pair(unchecked.l2Flag, unchecked.l2EditFlag), std::pair(0u, 0u));
-  EXPECT_EQ(unchecked.l2Record.macOn, 0);
-  EXPECT_EQ(unchecked.l2Record.bmcSap, 9u);
+  EXPECT_EQ(std::tuple(unchecked.l2Flag, unchecked.l2EditFlag, unchecked.l2Record.macOn + 0u, unchecked.l2Record.bmcSap),
+            std::tuple(0u, 0u, 0u, 9u));
 
   // A cancelled layer-2 dialog still ticks the layer-2 box; the record stays zero.
   SaveAsInfo cancelled;

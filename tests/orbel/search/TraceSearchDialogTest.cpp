@@ -21,16 +21,18 @@ using namespace orbel::test;
 
 constexpr std::uint32_t kHostParam = 0x1234;
 
-// A host with one search record whose dialog runs `actions`, and which ends
-// the dialog when it goes.
+// A host with one search record, holding a stale method, whose dialog shows
+// `tabs` and runs `actions`, and which ends the dialog when it goes.
 class SearchHost {
  public:
-  explicit SearchHost(std::vector<tk::ScriptAction> actions, std::vector<tk::ProfileValue> profile = {})
+  explicit SearchHost(std::vector<tk::ScriptAction> actions, std::vector<tk::ProfileValue> profile = {},
+                      int tabs = kStringSearchTab | kMessageSearchTab)
       : host_(dialogScript("CTrcSrchDlg", std::move(actions))) {
     for (const tk::ProfileValue& value : profile) host_.profile().restore(value.section, value.key, value.value);
     record.hostParam = kHostParam;
+    record.method = 0x77;
     bool unused = false;
-    EXPECT_EQ(SrchDlgGetSearchMethod(&record, kStringSearchTab | kMessageSearchTab, unused), 0);
+    EXPECT_EQ(SrchDlgGetSearchMethod(&record, tabs, unused), 0);
   }
   ~SearchHost() {
     if (record.dialog != nullptr) {
@@ -207,17 +209,11 @@ TEST(TraceSearchRecord, CallingTheExportAgainLeavesExactlyOneDialog) {
 }
 
 TEST(TraceSearchRecord, WithOnlyTheMessageTabTheDialogStartsThereAndNamesTheFirstMessage) {
-  ScriptedHost host(dialogScript("CTrcSrchDlg", {}));
-  TAG_KOVA_SERACH_METHOD_RECORD record;
-  record.method = 0x77;
-  bool unused = false;
-  SrchDlgGetSearchMethod(&record, kMessageSearchTab, unused);
-  EXPECT_EQ(record.method, 0u);  // attaching starts the options afresh
-  EXPECT_FALSE(record.dialog->findControl("history")->visible());
-  EXPECT_TRUE(record.dialog->findControl("message")->visible());
-  EXPECT_EQ(record.text, "ActiveSetUpdate");
-  record.dialog->DestroyWindow();
-  delete record.dialog;
+  SearchHost search({}, {}, kMessageSearchTab);
+  EXPECT_EQ(search.record.method, 0u);  // attaching starts the options afresh
+  EXPECT_FALSE(search.dialog().findControl("history")->visible());
+  EXPECT_TRUE(search.dialog().findControl("message")->visible());
+  EXPECT_EQ(search.record.text, "ActiveSetUpdate");
 }
 
 TEST(SearchString, ReturnsTheSearchTextOnlyWhenConfirmed) {
