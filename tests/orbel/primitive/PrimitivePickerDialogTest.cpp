@@ -105,15 +105,6 @@ TEST(PrimitivePickerDialog, TheFilterNarrowsTheListAndKeepsAKeptSelection) {
   EXPECT_EQ(again.chosen, "MM_ATTACH_REQ");
 }
 
-TEST(PrimitivePickerDialog, ADoubleClickedPrimitiveIsChosenAtOnce) {
-  tk::ScriptAction doubleClick = act(Verb::ActivateItem, "primitives");
-  doubleClick.row = 1;
-  Picked picked = pick(descriptions(), {type("filter", "req"), doubleClick});
-  EXPECT_TRUE(picked.errors.empty()) << picked.errors.front();
-  EXPECT_EQ(picked.result, tk::IDOK);
-  EXPECT_EQ(picked.chosen, "MM_ATTACH_REQ");
-}
-
 TEST(PrimitivePickerDialog, CancelChoosesNothing) {
   Picked cancelled = pick(descriptions(), {choose("CC_SETUP_REQ"), click("cancel")});
   EXPECT_EQ(cancelled.result, tk::IDCANCEL);
