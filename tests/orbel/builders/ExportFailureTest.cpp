@@ -31,14 +31,11 @@ struct Fault {
   const char* message;
 };
 
-const std::vector<Fault>& faults() {
-  static const std::vector<Fault> all = {
-      {"out of memory", std::make_exception_ptr(std::bad_alloc()), orbel::kOutOfMemoryMessage},
-      {"a standard exception", std::make_exception_ptr(std::runtime_error("broken")), orbel::kInternalFailureMessage},
-      {"anything else", std::make_exception_ptr(42), orbel::kInternalFailureMessage},
-  };
-  return all;
-}
+const Fault kFaults[] = {
+    {"out of memory", std::make_exception_ptr(std::bad_alloc()), orbel::kOutOfMemoryMessage},
+    {"a standard exception", std::make_exception_ptr(std::runtime_error("broken")), orbel::kInternalFailureMessage},
+    {"anything else", std::make_exception_ptr(42), orbel::kInternalFailureMessage},
+};
 
 TEST(ExportFailure, EveryBuilderGivesNullWithItsLengthUntouchedAndTellsTheUser) {
   using Builder = std::function<unsigned char*(unsigned int*)>;
@@ -58,7 +55,7 @@ TEST(ExportFailure, EveryBuilderGivesNullWithItsLengthUntouchedAndTellsTheUser) 
       {"SIM command", OrbelGetSimCmdBuffer},
       {"layer-1 info report", GetL1infoReportCfg},
   };
-  for (const Fault& f : faults())
+  for (const Fault& f : kFaults)
     for (const auto& [name, builder] : builders) {
       ScriptedHost host;
       host.toolkit().failWith(f.fault);
@@ -70,7 +67,7 @@ TEST(ExportFailure, EveryBuilderGivesNullWithItsLengthUntouchedAndTellsTheUser) 
 }
 
 TEST(ExportFailure, TheOtherEntryPointsGiveTheirCancelResults) {
-  for (const Fault& f : faults()) {
+  for (const Fault& f : kFaults) {
     ScriptedHost host;
     ScopedFeatures messageSwitch({143});
     host.toolkit().failWith(f.fault);

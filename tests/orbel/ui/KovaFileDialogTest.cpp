@@ -12,36 +12,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class KovaFileDialogTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    start_ = fs::current_path();
-    root_ = fs::temp_directory_path() / ("orbel-kova-" + std::to_string(::getpid()));
-    fs::create_directories(root_ / "filters");
-  }
-  void TearDown() override {
-    fs::current_path(start_);
-    fs::remove_all(root_);
-  }
-  fs::path start_, root_;
-};
-
-TEST_F(KovaFileDialogTest, ConfirmingMovesTheNextDialogsFolderNotTheCurrentFolder) {
+TEST(KovaFileDialog, ConfirmingMovesTheNextDialogsFolderNotTheCurrentFolder) {
+  const fs::path start = fs::current_path();
+  const fs::path root = fs::temp_directory_path() / ("orbel-kova-" + std::to_string(::getpid()));
+  fs::create_directories(root / "filters");
   tk::Script script;
-  script.files = {(root_ / "filters" / "mine").string(), std::nullopt};
+  script.files = {(root / "filters" / "mine").string(), std::nullopt};
   orbel::test::ScriptedHost host(script);
 
   orbel::KovaFileDialog save(false, "flt_HLS", "", "HLS filter (*.flt_HLS)|*.flt_HLS||");
-  ASSERT_EQ(save.DoModal(), tk::IDOK);
-  EXPECT_EQ(save.GetPathName(), (root_ / "filters" / "mine.flt_HLS").string());
-  EXPECT_EQ(fs::current_path(), start_);
+  EXPECT_EQ(save.DoModal(), tk::IDOK);
+  EXPECT_EQ(save.GetPathName(), (root / "filters" / "mine.flt_HLS").string());
+  EXPECT_EQ(fs::current_path(), start);
   EXPECT_TRUE(host.toolkit().fileDialogs()[0].request.save);
-  EXPECT_EQ(host.toolkit().fileDialogs()[0].request.folder, start_.string());
+  EXPECT_EQ(host.toolkit().fileDialogs()[0].request.folder, start.string());
 
   orbel::KovaFileDialog open(true, "flt_HLS", "", "HLS filter (*.flt_HLS)|*.flt_HLS||");
   EXPECT_EQ(open.DoModal(), tk::IDCANCEL);  // cancelled: the folder stays
-  EXPECT_EQ(host.toolkit().fileDialogs()[1].request.folder, (root_ / "filters").string());
-  EXPECT_EQ(fs::current_path(), start_);
+  EXPECT_EQ(host.toolkit().fileDialogs()[1].request.folder, (root / "filters").string());
+  EXPECT_EQ(fs::current_path(), start);
+  fs::current_path(start);  // for the tests that follow, should a dialog have moved it
+  fs::remove_all(root);
 }
 
 TEST(PathResolver, SplitsAFullPathIntoFolderAndName) {
