@@ -53,29 +53,27 @@ class SearchHost {
 
 std::vector<tk::ProfileValue> storedHistory(std::string text) { return {{"Settings", "primsearch", std::move(text)}}; }
 
-std::string historyAfterSearching(const std::string& stored, const std::string& text) {
-  SearchHost search({set("history", text), click("find")},
-                    stored.empty() ? std::vector<tk::ProfileValue>{} : storedHistory(stored));
-  EXPECT_TRUE(search.host().toolkit().errors().empty());
-  return search.history();
-}
-
 TEST(TraceSearchHistory, KeepsSixteenTextsMostRecentFirstWithoutRepeats) {
   std::string sixteen;
   for (int i = 1; i <= 16; ++i) sixteen += (i == 1 ? "" : "+") + std::to_string(i);
   const std::string fifteen = sixteen.substr(0, sixteen.rfind('+'));
-  const std::pair<std::string, std::string> cases[] = {
-      {"", "abc"},                // first search: no trailing separator
-      {"x+abc+y", "abc+x+y"},     // a repeat moves to the front
-      {"x+y", "abc+x+y"},
-      {sixteen, "abc+" + fifteen},  // the oldest entry drops out
+  const struct {
+    std::string stored, searched, expected;
+  } cases[] = {
+      {"", "abc", "abc"},             // first search: no trailing separator
+      {"x+abc+y", "abc", "abc+x+y"},  // a repeat moves to the front
+      {"x+y", "abc", "abc+x+y"},
+      {sixteen, "abc", "abc+" + fifteen},  // the oldest entry drops out
+      {"x", "  abc  ", "abc+x"},           // stored trimmed
+      {"x+y", "   ", "x+y"},               // a blank text is not stored
+      {"X+abc", "ABC", "ABC+X+abc"},       // repeats are exact
   };
-  for (const auto& [stored, expected] : cases) {
-    EXPECT_EQ(historyAfterSearching(stored, "abc"), expected) << stored;
+  for (const auto& c : cases) {
+    SearchHost search({set("history", c.searched), click("find")},
+                      c.stored.empty() ? std::vector<tk::ProfileValue>{} : storedHistory(c.stored));
+    EXPECT_TRUE(search.host().toolkit().errors().empty()) << c.stored;
+    EXPECT_EQ(search.history(), c.expected) << c.stored << " + " << c.searched;
   }
-  EXPECT_EQ(historyAfterSearching("x", "  abc  "), "abc+x");  // stored trimmed
-  EXPECT_EQ(historyAfterSearching("x+y", "   "), "x+y");      // a blank text is not stored
-  EXPECT_EQ(historyAfterSearching("X+abc", "ABC"), "ABC+X+abc");  // repeats are exact
   // Typed into the list's field, with a backspace, after choosing a stored text.
   SearchHost typed({select("history", "x"), type("history", "yz\bw"), click("find")}, storedHistory("x+abc"));
   EXPECT_TRUE(typed.host().toolkit().errors().empty());
