@@ -37,11 +37,9 @@ class AmrVpDialog : public ::testing::Test {
 TEST_F(AmrVpDialog, CancelOfEitherDialogLeavesTheWholeRecord) {
   const std::string untouched = "0:777777777 7 1111 2222 /earlier.AmrVp";
   EXPECT_EQ(run({click("cancel")}, {}), untouched);
+  // A cancelled file dialog leaves the dialog open; the Qt test then confirms a second one.
   EXPECT_EQ(run({click("item.1"), click("range"), set("first", "-5"), click("ok"), click("cancel")}, {std::nullopt}),
             untouched);
-  // A cancelled file dialog leaves the dialog open for another try.
-  EXPECT_EQ(run({click("item.2"), click("ok"), click("ok")}, {std::nullopt, file_}),
-            "1:010000000 0 1111 2222 " + file_ + ".AmrVp");
 }
 
 TEST_F(AmrVpDialog, OkFillsItemsRangeAndPath) {
