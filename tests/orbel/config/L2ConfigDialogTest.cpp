@@ -199,8 +199,9 @@ TEST_F(L2ConfigDialog, OkHandsTheFilterModelTheListOfTheLayersThatAreOn) {
   EXPECT_EQ(macAndPdcp.l2.front(), (std::pair<unsigned, bool>{1010u, true}));
   EXPECT_EQ(std::next(macAndPdcp.l2.begin(), 67)->first, 3304u);
   EXPECT_EQ(macAndPdcp.l2.back(), (std::pair<unsigned, bool>{3072u, false}));
-  EXPECT_EQ(std::tuple(macAndPdcp.summary.pdcpAllA + 0, macAndPdcp.summary.pdcpAllB + 0, macAndPdcp.state.saveAsDefault),
-            std::tuple(1, 0, 0u));
+  EXPECT_EQ(
+      std::tuple(macAndPdcp.summary.pdcpAllA + 0, macAndPdcp.summary.pdcpAllB + 0, macAndPdcp.state.saveAsDefault),
+      std::tuple(1, 0, 0u));
   EXPECT_FALSE(std::filesystem::exists(data_.folder(1) + "L2Config.dat"));
 }
 
@@ -262,7 +263,8 @@ TEST_F(L2ConfigDialog, RecordModeKeepsTheArraysOfLayersThatAreOff) {
   {
     ScriptedHost host(dialogScript("CL2ConfigDlg", {click("layer.mac"), click("mac.3"), click("ok")}));
     bool storeShown = true;
-    host.toolkit().onActionsDone([&](const tk::CDialog& dialog) { storeShown = dialog.findControl("default")->visible(); });
+    host.toolkit().onActionsDone(
+        [&](const tk::CDialog& dialog) { storeShown = dialog.findControl("default")->visible(); });
     orbel::RunL2ConfigRecordMode(record);
     EXPECT_FALSE(storeShown);
   }

@@ -174,8 +174,9 @@ TEST_F(PeerSaveAs, LayerTwoBoxes) {
   SaveAsInfo unchecked;
   unchecked.l2Record.bmcSap = 9;
   ASSERT_EQ(run(unchecked, {click("l2.edit"), click("l2"), click("ok")}, macOnly), 1);
-  EXPECT_EQ(std::tuple(unchecked.l2Flag, unchecked.l2EditFlag, unchecked.l2Record.macOn + 0u, unchecked.l2Record.bmcSap),
-            std::tuple(0u, 0u, 0u, 9u));
+  EXPECT_EQ(
+      std::tuple(unchecked.l2Flag, unchecked.l2EditFlag, unchecked.l2Record.macOn + 0u, unchecked.l2Record.bmcSap),
+      std::tuple(0u, 0u, 0u, 9u));
 
   // A cancelled layer-2 dialog still ticks the layer-2 box; the record stays zero.
   SaveAsInfo cancelled;

@@ -166,7 +166,9 @@ TEST_F(PrimitiveCtrlDialog, UpdateRebuildsTheMessage) {
   };
   const Case cases[] = {
       // The peer bytes shown on selection are kept; the spare bits come from the edit (emptied, so 0).
-      {"selection's peer bytes", {selectRow(0), click("update")}, 0,
+      {"selection's peer bytes",
+       {selectRow(0), click("update")},
+       0,
        "24 00 " + std::string(kConnectHead) + " 0A 00 " + kDefaultParameter + " 02 00 00 00 01 02"},
       // L = 10 with three peer bytes: D = 37, bytes 2 to 17 kept.
       {"edited field and three peer bytes",
@@ -183,7 +185,9 @@ TEST_F(PrimitiveCtrlDialog, UpdateRebuildsTheMessage) {
        {selectRow(0), click("peer.on"), click("update")},
        0,
        "22 00 " + std::string(kConnectHead) + " 0A 00 " + kDefaultParameter + " 00 00 00 00"},
-      {"wait command", {selectRow(2), setValue("params", {"e"}, "6"), click("update")}, 2,
+      {"wait command",
+       {selectRow(2), setValue("params", {"e"}, "6"), click("update")},
+       2,
        "22 00 " + std::string(kConnectHead) + " 0A 00 00 01 00 02 00 03 00 04 00 06 00 00 00 00"},
   };
   for (const Case& c : cases) {
@@ -312,7 +316,8 @@ TEST_F(PrimitiveCtrlDialog, AddedCommandsSaveAndReloadByteIdentically) {
   EXPECT_EQ(hexData(saved.at(3)), kNewConnect);
   EXPECT_EQ(hexData(saved.at(4)), kNewBare);
   // A primitive without parameter is named after itself.
-  EXPECT_EQ(std::pair(orbel::scenarioName(saved.at(4)), saved.at(4).sequence), std::pair(std::string_view("BARE_IND"), 5));
+  EXPECT_EQ(std::pair(orbel::scenarioName(saved.at(4)), saved.at(4).sequence),
+            std::pair(std::string_view("BARE_IND"), 5));
   // Opened and saved again unchanged, the file keeps every byte.
   Outcome again = run({click("open.list"), click("save.list")}, {path("out.kscl"), path("again.kscl")});
   EXPECT_TRUE(again.errors.empty()) << again.errors.front();
