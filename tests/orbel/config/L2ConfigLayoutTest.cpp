@@ -30,17 +30,9 @@ std::vector<std::uint8_t> bytesWith(std::size_t size, std::initializer_list<std:
 
 L2ConfigState sampleState() {
   L2ConfigState state;
-  state.macOn = 1;
   state.rlcOn = 0x04030201;  // shows the byte order
-  state.pdcpOn = 1;
-  state.bmcOn = 1;
-  state.saveAsDefault = 1;
-  state.macSap[0] = 1;
-  state.macSap[66] = 1;
-  state.rlcSap[0] = 1;
-  state.rlcSap[66] = 1;
-  state.pdcpSap[57] = 1;
-  state.bmcSap = 1;
+  state.macOn = state.pdcpOn = state.bmcOn = state.saveAsDefault = 1;
+  state.macSap[0] = state.macSap[66] = state.rlcSap[0] = state.rlcSap[66] = state.pdcpSap[57] = state.bmcSap = 1;
   return state;
 }
 
@@ -102,13 +94,9 @@ TEST(L2ConfigLayout, FileOfAnotherSizeIsRefusedAsTruncatedOrMalformed) {
 
 TEST(L2ConfigLayout, RecordHasByteFlagsThenTheTickArrays) {
   L2SapRecord record;
-  record.macOn = 1;
-  record.bmcOn = 1;
-  record.macSap[0] = 1;
+  record.macOn = record.bmcOn = 1;
   record.rlcSap[0] = 0x0201;
-  record.pdcpSap[0] = 1;
-  record.pdcpSap[57] = 1;
-  record.bmcSap = 1;
+  record.macSap[0] = record.pdcpSap[0] = record.pdcpSap[57] = record.bmcSap = 1;
   const std::vector<std::uint8_t> golden = bytesWith(
       776, {{0, 1}, {3, 1}, {4, 1}, {272, 0x01}, {273, 0x02}, {540, 1}, {768, 1} /* pdcpSap[57] */, {772, 1}});
   std::array<std::uint8_t, orbel::kL2SapRecordSize> bytes{};

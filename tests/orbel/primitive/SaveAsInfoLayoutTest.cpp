@@ -19,26 +19,18 @@ std::string bytesAt(const SaveAsInfo& info, std::size_t offset, std::size_t coun
 TEST(SaveAsInfoLayout, FieldsSitWhereAHostReadsThem) {
   SaveAsInfo info;
   info.form = 2;
-  info.rangeFlag = 1;
   info.rangeFirst = -3;
   info.rangeSecond = 40;
-  info.hlsFilterFlag = 1;
-  info.hlsFilterEditFlag = 1;
-  info.displayFlag = 1;
   info.filterKind = 2;
   info.filterWords = 3;
   std::uint32_t words[3] = {};
   info.filterData = words;
-  info.l2Flag = 1;
-  info.l2EditFlag = 1;
+  info.rangeFlag = info.hlsFilterFlag = info.hlsFilterEditFlag = info.displayFlag = 1;
+  info.l2Flag = info.l2EditFlag = info.optionO2 = info.optionO1 = info.textFlag = info.textForm = 1;
   info.l2Record.macOn = 1;
   info.l2Record.macSap[0] = 1;
   info.l2Record.bmcSap = 0x01020304;
-  info.optionO2 = 1;
-  info.optionO1 = 1;
-  info.textFlag = 1;
   info.reserved = 0xAABBCCDD;
-  info.textForm = 1;
   info.contentFlags = {1, 0, 1, 0, 0, 0, 0, 1};
   info.secondFlags = {0, 1, 0};
   info.textY = 1;
