@@ -3,14 +3,10 @@
 // only the changed controls (and only the changed items) are refreshed.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
-#include <QTreeView>
 
 #include "qt/QtHost.h"
 #include "toolkit/CheckBox.h"

@@ -3,12 +3,7 @@
 // shows the messages that the scripted run of the same actions does.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include "host/StringTable.h"
 #include "orbel/builders/Exports.h"
@@ -16,7 +11,6 @@
 #include "runner/ExportTable.h"
 #include "support/LockCellCall.h"
 #include "support/ScopedFeatures.h"
-#include "support/ScriptedHost.h"
 
 namespace {
 

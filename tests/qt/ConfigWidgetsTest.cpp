@@ -3,17 +3,11 @@
 // returns, and the widgets show the model's greyed and closed fields.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "orbel/builders/ParamConfigExports.h"
-#include "orbel/wire/HexText.h"
 #include "qt/QtHost.h"
 #include "support/ScopedFeatures.h"
-#include "support/ScriptedHost.h"
 
 namespace {
 
@@ -25,8 +19,6 @@ std::string otherParamMessage() {
   return message == nullptr ? "null" : orbel::toHex(takeBuffer(message, static_cast<unsigned int>(length)));
 }
 
-void tick(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
-
 TEST(ConfigWidgets, OtherParametersByMouseGiveTheScriptedMessage) {
   std::string qt;
   bool fitsTheScreen = false;
@@ -37,11 +29,11 @@ TEST(ConfigWidgets, OtherParametersByMouseGiveTheScriptedMessage) {
     host.drive([&](tkqt::DialogWindow& window) {
       fitsTheScreen = window.width() <= 1280 && window.height() <= 720;
       hsdpaGreyed = !widget<QCheckBox>(window, "param.b0")->isEnabled();
-      QTest::mouseClick(widget<QPushButton>(window, "selectnone"), Qt::LeftButton);
-      EXPECT_FALSE(widget<QCheckBox>(window, "param.01")->isChecked());
-      tick(widget<QCheckBox>(window, "param.0b"));
-      tick(widget<QCheckBox>(window, "param.d8"));
-      tick(widget<QCheckBox>(window, "param.b0"));  // greyed: refused
+      clickOn(window, "selectnone");
+      EXPECT_FALSE(checked(window, "param.01"));
+      clickOn(window, "param.0b");
+      clickOn(window, "param.d8");
+      clickOn(window, "param.b0");  // greyed: refused
       QTest::keyClick(&window, Qt::Key_Return);
     });
     qt = otherParamMessage();
@@ -64,8 +56,8 @@ std::string amrRecord(int result, const SaveAmrVpParam& param) {
 }
 
 TEST(ConfigWidgets, AmrVoicePathByMouseAndKeyboardGivesTheScriptedRecord) {
+  CurrentFolderGuard folderGuard;
   const std::string path = (QDir::tempPath() + "/orbel-qt-amr.AmrVp").toStdString();
-  const QString before = QDir::currentPath();
   std::string qt;
   {
     QtHost host;
@@ -78,15 +70,12 @@ TEST(ConfigWidgets, AmrVoicePathByMouseAndKeyboardGivesTheScriptedRecord) {
     host.drive([](tkqt::DialogWindow& window) {
       auto* first = widget<QLineEdit>(window, "first");
       EXPECT_FALSE(first->isEnabled());
-      tick(widget<QCheckBox>(window, "item.3"));
-      tick(widget<QCheckBox>(window, "range"));
+      clickOn(window, "item.3");
+      clickOn(window, "range");
       EXPECT_TRUE(first->isEnabled());
-      QTest::keyClick(first, Qt::Key_A, Qt::ControlModifier);
-      QTest::keyClicks(first, "-5");
-      auto* second = widget<QLineEdit>(window, "second");
-      QTest::keyClick(second, Qt::Key_A, Qt::ControlModifier);
-      QTest::keyClicks(second, "40");
-      QTest::mouseClick(widget<QPushButton>(window, "ok"), Qt::LeftButton);
+      typeOver(first, "-5");
+      typeOver(widget<QLineEdit>(window, "second"), "40");
+      clickOn(window, "ok");
       EXPECT_TRUE(window.isVisible());
       QTest::keyClick(&window, Qt::Key_Return);
     });
@@ -95,7 +84,6 @@ TEST(ConfigWidgets, AmrVoicePathByMouseAndKeyboardGivesTheScriptedRecord) {
     qt = amrRecord(result, param);
     EXPECT_EQ(fileDialogs, 2);
   }
-  QDir::setCurrent(before);
   EXPECT_EQ(qt, "1:001000000 1 -5 40 " + path);
 
   tk::Script script = dialogScript("CSaveAmrVpDlg", {click("item.3"), click("range"), set("first", "-5"),
@@ -104,7 +92,6 @@ TEST(ConfigWidgets, AmrVoicePathByMouseAndKeyboardGivesTheScriptedRecord) {
   ScriptedHost scripted(script);
   SaveAmrVpParam param;
   const int result = GetAmrVpCfg(param);
-  QDir::setCurrent(before);
   EXPECT_EQ(amrRecord(result, param), qt);
 }
 

@@ -5,9 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <functional>
 
 #include "qt/QtHost.h"
 

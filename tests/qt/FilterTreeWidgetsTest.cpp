@@ -2,10 +2,8 @@
 // quick, and the count column stays wide enough for the counts it shows.
 #include <gtest/gtest.h>
 
-#include <QTreeView>
 #include <chrono>
 #include <deque>
-#include <string>
 
 #include "orbel/filter/CFilterTreeCtrl.h"
 #include "qt/QtHost.h"

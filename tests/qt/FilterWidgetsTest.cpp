@@ -5,18 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <fstream>
-#include <iterator>
 
 #include "orbel/builders/FilterExports.h"
 #include "orbel/wire/ByteOrder.h"
 #include "qt/QtHost.h"
-#include "script/ScriptJson.h"
 #include "support/ScopedFeatures.h"
-#include "support/ScriptedHost.h"
 
 namespace {
 
@@ -42,11 +35,6 @@ MiniCall callMini(int filterType, int workMode, bool interactive) {
   if (message != nullptr)
     call.message = takeBuffer(message, orbel::readU16LE(std::span<const std::uint8_t>(message, 2), 0));
   return call;
-}
-
-std::vector<std::uint8_t> fileBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TEST(CompactFilterWidgets, FullOptionAndWorkModeByMouseGiveTheScriptedMessageAndProfile) {
@@ -121,7 +109,7 @@ TEST(CompactFilterWidgets, SaveAndLoadThroughTheFileDialogAndTheRecordedSessionR
   });
   const MiniCall qt = callMini(0, 0, true);
   const tk::Script recording = host.toolkit().recorder().stop();
-  const std::vector<std::uint8_t> saved = fileBytes(file);
+  const std::string saved = fileContents(file.toStdString());
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_TRUE(requests[0].save);
   EXPECT_FALSE(requests[1].save);
@@ -131,17 +119,15 @@ TEST(CompactFilterWidgets, SaveAndLoadThroughTheFileDialogAndTheRecordedSessionR
   EXPECT_EQ(host.toolkit().profile().getBinary("Settings", "{6468F89A-A3CF-444b-9B04-C664113BDA30}"), qt.message);
   EXPECT_TRUE(host.messages().empty());
 
-  // Through the script file format, as `orbel run` would read it.
-  const std::string text = orbel::script::writeScript(recording);
-  auto parsed = orbel::script::parseScript(text);
-  ASSERT_TRUE(std::holds_alternative<tk::Script>(parsed)) << text;
-  EXPECT_EQ(std::get<tk::Script>(parsed).files.size(), 2u) << text;
+  ASSERT_EQ(recording.dialogs.size(), 1u);
+  EXPECT_EQ(recording.dialogs[0].actions.size(), 4u);  // option1, save, load, ok
+  const tk::Script replayed = throughScriptFile(recording);
+  EXPECT_EQ(replayed.files.size(), 2u);
   QFile::remove(file);
-  ScriptedHost replay(std::get<tk::Script>(parsed));
-  EXPECT_EQ(callMini(0, 0, true), qt) << text;
-  EXPECT_TRUE(replay.toolkit().errors().empty()) << text;
-  EXPECT_EQ(fileBytes(file), saved);
-  EXPECT_EQ(recording.dialogs.at(0).actions.size(), 4u) << text;  // option1, save, load, ok
+  ScriptedHost replay(replayed);
+  EXPECT_EQ(callMini(0, 0, true), qt);
+  EXPECT_TRUE(replay.toolkit().errors().empty());
+  EXPECT_EQ(fileContents(file.toStdString()), saved);
 }
 
 }  // namespace

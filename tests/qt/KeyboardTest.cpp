@@ -3,26 +3,15 @@
 // selection passes the field's character filter as typing at its end does.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTest>
-
 #include "orbel/builders/Exports.h"
-#include "orbel/wire/HexText.h"
 #include "qt/QtHost.h"
-#include "script/ScriptJson.h"
-#include "support/ScriptedHost.h"
 #include "toolkit/RadioButton.h"
 
 namespace {
 
 using namespace orbel::test;
 
-std::string timerEnquiry() {
-  unsigned int len = 0;
-  unsigned char* buffer = OrbelGetTmrEnqueryBuffer(&len);
-  return buffer == nullptr ? "null" : orbel::toHex(takeBuffer(buffer, len));
-}
+std::string timerEnquiry() { return builtHex(OrbelGetTmrEnqueryBuffer); }
 
 TEST(Keyboard, ARadioGroupIsOneTabStopAndTheArrowsMoveTheChoice) {
   QtHost host;
@@ -62,8 +51,7 @@ TEST(Keyboard, ARadioGroupIsOneTabStopAndTheArrowsMoveTheChoice) {
   });
   const std::string qt = timerEnquiry();
   ASSERT_FALSE(chosen.empty());
-  ScriptedHost scripted(dialogScript("CDiagEnqTmrDlg", {click(chosen.c_str()), click("ok")}));
-  EXPECT_EQ(timerEnquiry(), qt);
+  EXPECT_EQ(scriptedRun(dialogScript("CDiagEnqTmrDlg", {click(chosen), click("ok")}), timerEnquiry), qt);
 }
 
 // "07" is octal to CEditEx: a "9" typed before it is refused as it is after it.
@@ -98,7 +86,7 @@ TEST(Keyboard, TypingInTheMiddleOrOverASelectionPassesTheFilter) {
   EXPECT_NE(text.find(R"("insert": "instance")"), std::string::npos) << text;
 
   // The recording replays through the model's insertion to the same bytes.
-  ScriptedHost replay(std::get<tk::Script>(orbel::script::parseScript(text)));
+  ScriptedHost replay(throughScriptFile(recording));
   EXPECT_EQ(timerEnquiry(), qt) << text;
   EXPECT_TRUE(replay.toolkit().errors().empty()) << text;
 }

@@ -3,21 +3,12 @@
 // scripted run of the same actions builds.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeView>
-#include <fstream>
-
 #include "orbel/builders/L1FilterExports.h"
 #include "orbel/l1filter/PhyFaComSet.h"
 #include "orbel/l1filter/PhyFaLoopTest.h"
 #include "orbel/wire/ByteOrder.h"
 #include "qt/QtHost.h"
 #include "support/ScopedDataDir.h"
-#include "support/ScriptedHost.h"
 
 namespace {
 
@@ -103,12 +94,6 @@ TEST(LoopTestWidgets, AMissingFileIsRefusedThenBrowseFillsThePath) {
   ScriptedHost scripted(script);
   EXPECT_EQ(runAsHost<PhyFaLoopTest>(), qt);
   EXPECT_EQ(scripted.messages(), host.messages());
-}
-
-// Ticks the row `row` (under `parent`) of a tree or list view with the space key.
-void tickWithSpace(QTreeView* view, const QModelIndex& index) {
-  view->setCurrentIndex(index);
-  QTest::keyClick(view, Qt::Key_Space);
 }
 
 std::vector<std::uint8_t> layer1Filter() {

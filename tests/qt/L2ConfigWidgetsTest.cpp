@@ -10,11 +10,9 @@
 #include "orbel/builders/L2ConfigExports.h"
 #include "orbel/config/L2ConfigLayout.h"
 #include "orbel/filter/SapFilterManager.h"
-#include "orbel/wire/HexText.h"
 #include "qt/QtHost.h"
 #include "support/ScopedDataDir.h"
 #include "support/ScopedFeatures.h"
-#include "support/ScriptedHost.h"
 
 namespace {
 

@@ -4,14 +4,9 @@
 // the asan preset a read of a control here is a heap-use-after-free.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QPointer>
-#include <QTest>
-#include <QTreeView>
 #include <algorithm>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "qt/QtHost.h"
 #include "toolkit/Edit.h"

@@ -6,32 +6,41 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-#include <QTreeView>
 
 #include "MainWindow.h"
 #include "host/codec/Psdl.h"
 #include "orbel/builders/PrimitiveExports.h"
-#include "orbel/wire/HexText.h"
 #include "qt/QtHost.h"
-#include "support/ScriptedHost.h"
 
 namespace {
 
 using namespace orbel::test;
 
-std::string callConnectionRequest() {
+// The RRC primitive `primitive` (frame FF 00 02 00) built through the dialog; its bytes in hex.
+std::string rrcPrimitive(unsigned primitive) {
   tVLink link(psdl::builtInDescriptions());
-  unsigned int len = 0;
-  unsigned char* buffer = OrbelGetPsdlCmdBuffer(&link, 0xFF, 0, 2, 0, 13002, 14002, &len);
-  return buffer == nullptr ? "null" : orbel::toHex(takeBuffer(buffer, len));
+  return builtHex([&](unsigned int* len) { return OrbelGetPsdlCmdBuffer(&link, 0xFF, 0, 2, 0, 13002, primitive, len); });
+}
+std::string callConnectionRequest() { return rrcPrimitive(14002); }
+
+// The value cell of the row named `name` under `parent`'s row.
+QModelIndex valueOf(const QAbstractItemModel& model, const QModelIndex& parent, const QString& name) {
+  return childNamed(model, parent, name, 1);
 }
 
-QModelIndex valueOf(const QAbstractItemModel& model, const QModelIndex& parent, const QString& name) {
-  for (int row = 0; row < model.rowCount(parent); ++row)
-    if (model.index(row, 0, parent).data().toString() == name) return model.index(row, 1, parent);
-  return {};
+// Picks `choice` in the drop-down editor of `value` and ends the editor with `key`; the choices offered.
+QStringList pickInPlace(QTreeView* tree, const QModelIndex& value, const QString& choice, Qt::Key key) {
+  auto* combo = editorOn<QComboBox>(tree, value);
+  if (combo == nullptr) {
+    ADD_FAILURE() << "an enumeration is edited in a drop-down: " << choice.toStdString();
+    return {};
+  }
+  QStringList offered;
+  for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
+  combo->setCurrentText(choice);
+  QTest::keyClick(combo, key);
+  QApplication::processEvents();
+  return offered;
 }
 
 TEST(PrimitiveWidgets, EnumerationsArePickedFromTheDropDownEditor) {
@@ -39,37 +48,11 @@ TEST(PrimitiveWidgets, EnumerationsArePickedFromTheDropDownEditor) {
   QStringList offered;
   host.drive([&](tkqt::DialogWindow& window) {
     auto* tree = widget<QTreeView>(window, "params");
-    const QModelIndex cause = valueOf(*tree->model(), {}, "establishmentCause");
-    ASSERT_TRUE(cause.isValid());
-    tree->setCurrentIndex(cause);
-    tree->edit(cause);
-    auto* combo = qobject_cast<QComboBox*>(tree->indexWidget(cause));
-    ASSERT_NE(combo, nullptr) << "an enumeration is edited in a drop-down";
-    for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
-    combo->setCurrentText("emergencyCall");
-    QTest::keyClick(combo, Qt::Key_Return);
-    QApplication::processEvents();
-
-    const QModelIndex identity =
-        valueOf(*tree->model(), valueOf(*tree->model(), {}, "initialUeIdentity").siblingAtColumn(0), "identityType");
-    ASSERT_TRUE(identity.isValid());
-    tree->setCurrentIndex(identity);
-    tree->edit(identity);
-    auto* identities = qobject_cast<QComboBox*>(tree->indexWidget(identity));
-    ASSERT_NE(identities, nullptr);
-    identities->setCurrentText("imei");
-    QTest::keyClick(identities, Qt::Key_Escape);
+    offered = pickInPlace(tree, valueOf(*tree->model(), {}, "establishmentCause"), "emergencyCall", Qt::Key_Return);
+    const QModelIndex identity = childNamed(*tree->model(), {}, "initialUeIdentity");
+    pickInPlace(tree, valueOf(*tree->model(), identity, "identityType"), "imei", Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible()) << "Escape closes the editor, not the dialog";
-
-    const QModelIndex domain = valueOf(*tree->model(), {}, "domainIndicator");
-    tree->setCurrentIndex(domain);
-    tree->edit(domain);
-    auto* domains = qobject_cast<QComboBox*>(tree->indexWidget(domain));
-    ASSERT_NE(domains, nullptr);
-    domains->setCurrentText("psDomain");
-    QTest::keyClick(domains, Qt::Key_Return);
-    QApplication::processEvents();
-
+    pickInPlace(tree, valueOf(*tree->model(), {}, "domainIndicator"), "psDomain", Qt::Key_Return);
     EXPECT_TRUE(window.isVisible()) << "Return commits the editor, not the dialog";
     clickOn(window, "peer.on");
     QTest::keyClicks(widget<QLineEdit>(window, "peer"), "9,8");
@@ -77,12 +60,13 @@ TEST(PrimitiveWidgets, EnumerationsArePickedFromTheDropDownEditor) {
   });
   const std::string qt = callConnectionRequest();
   EXPECT_EQ(offered.size(), 20);
-  EXPECT_EQ(offered.front(), "originatingConversationalCall");
-  ScriptedHost scripted(dialogScript("CDiagCmdPsdlDlg", {setValue("params", {"establishmentCause"}, "emergencyCall"),
-                                                         setValue("params", {"domainIndicator"}, "psDomain"),
-                                                         click("peer.on"), set("peer", "9,8"), click("ok")}));
-  EXPECT_EQ(callConnectionRequest(), qt);
+  EXPECT_EQ(offered.value(0), "originatingConversationalCall");
   EXPECT_NE(qt.find(" 02 00 00 00 09 08"), std::string::npos) << qt;
+  EXPECT_EQ(scriptedRun(dialogScript("CDiagCmdPsdlDlg", {setValue("params", {"establishmentCause"}, "emergencyCall"),
+                                                          setValue("params", {"domainIndicator"}, "psDomain"),
+                                                          click("peer.on"), set("peer", "9,8"), click("ok")}),
+                        callConnectionRequest),
+            qt);
 }
 
 // The host's picker fills the six numbers of the chosen primitive; the run
@@ -101,9 +85,7 @@ TEST(PrimitiveWidgets, TheHostPicksAPrimitiveAndShowsItsFieldsDecoded) {
   EXPECT_EQ(window.argumentEdit("primitive")->text(), "16001");
   host.drive([](tkqt::DialogWindow& dialog) { clickOn(dialog, "ok"); });
   window.runSelected();
-  const QString text = window.resultText();
-  EXPECT_TRUE(text.contains("parameter: P_CC_SETUP_PARAM")) << text.toStdString();
-  EXPECT_TRUE(text.contains("numberingPlan: isdnTelephony")) << text.toStdString();
+  expectContains(window.resultText(), {"parameter: P_CC_SETUP_PARAM", "numberingPlan: isdnTelephony"});
 }
 
 // A list's count typed in the line editor rebuilds the rows under it while
@@ -115,9 +97,7 @@ TEST(PrimitiveWidgets, ACountTypedInPlaceAddsRows) {
     auto* tree = widget<QTreeView>(window, "params");
     const QModelIndex count = valueOf(*tree->model(), {}, "sibTypes");
     ASSERT_TRUE(count.isValid());
-    tree->setCurrentIndex(count);
-    tree->edit(count);
-    auto* editor = qobject_cast<QLineEdit*>(tree->indexWidget(count));
+    auto* editor = editorOn<QLineEdit>(tree, count);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, "3");
@@ -128,12 +108,8 @@ TEST(PrimitiveWidgets, ACountTypedInPlaceAddsRows) {
     EXPECT_EQ(valueOf(*tree->model(), list, "[2]").data().toString(), "masterInformationBlock");
     clickOn(window, "ok");
   });
-  tVLink link(psdl::builtInDescriptions());
-  unsigned int len = 0;
-  unsigned char* buffer = OrbelGetPsdlCmdBuffer(&link, 0xFF, 0, 2, 0, 13002, 14001, &len);
+  EXPECT_NE(rrcPrimitive(14001), "null");
   EXPECT_EQ(rows, 3);
-  EXPECT_NE(buffer, nullptr);
-  takeBuffer(buffer, len);
 }
 
 }  // namespace

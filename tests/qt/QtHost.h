@@ -1,6 +1,7 @@
 // Test support: the Qt toolkit installed for one test, with the library
 // started, message boxes answered and logged instead of shown, and short
-// ways to drive and read the widgets of a dialog window.
+// ways to drive and read the widgets of a dialog window and to compare a
+// run with the scripted run of the same actions.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,11 +15,17 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "orbel/builders/ModuleLifetime.h"
+#include "script/ScriptJson.h"
+#include "support/ScriptedHost.h"
 #include "toolkit-qt/DialogWindow.h"
 #include "toolkit-qt/QtToolkit.h"
 
@@ -99,6 +106,61 @@ inline bool enterKeepsOpen(tkqt::DialogWindow& window) {
 inline void typeOver(QLineEdit* edit, const char* text) {
   QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(edit, text);
+}
+
+// Makes `index` current and ticks it with the space key, as a user does.
+inline void tickWithSpace(QTreeView* view, const QModelIndex& index) {
+  view->setCurrentIndex(index);
+  QTest::keyClick(view, Qt::Key_Space);
+}
+
+// The row under `parent` whose first column reads `name`, at `column`; invalid when there is none.
+inline QModelIndex childNamed(const QAbstractItemModel& model, const QModelIndex& parent, const QString& name,
+                              int column = 0) {
+  for (int row = 0; row < model.rowCount(parent); ++row)
+    if (model.index(row, 0, parent).data().toString() == name) return model.index(row, column, parent);
+  return {};
+}
+
+// Opens the view's in-place editor on `index`; null when it is no `Editor`.
+template <typename Editor>
+Editor* editorOn(QTreeView* view, const QModelIndex& index) {
+  view->setCurrentIndex(index);
+  view->edit(index);
+  return qobject_cast<Editor*>(view->indexWidget(index));
+}
+
+// A builder export's bytes in hex; "null" when it built nothing.
+template <typename Builder>
+std::string builtHex(Builder builder) {
+  const Call call = callExport(builder);
+  return call.returned ? orbel::toHex(call.bytes) : "null";
+}
+
+// What `run` gives on the scripted toolkit playing `script`.
+template <typename Run>
+auto scriptedRun(tk::Script script, Run run) {
+  ScriptedHost scripted(std::move(script));
+  return run();
+}
+
+// A recording written in the script file format and read back, as `orbel run` reads it.
+inline tk::Script throughScriptFile(const tk::Script& recording) {
+  const std::string text = orbel::script::writeScript(recording);
+  auto parsed = orbel::script::parseScript(text);
+  if (auto* script = std::get_if<tk::Script>(&parsed)) return *script;
+  ADD_FAILURE() << "the recording does not read back: " << text;
+  return {};
+}
+
+inline std::string fileContents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Expects each of `parts` in `text` (a host's result pane, a program's output).
+inline void expectContains(const QString& text, const std::vector<const char*>& parts) {
+  for (const char* part : parts) EXPECT_TRUE(text.contains(part)) << part << " is not in:\n" << text.toStdString();
 }
 
 // File dialogs move the process's current folder; a test puts it back.

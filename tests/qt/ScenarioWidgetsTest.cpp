@@ -7,11 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeView>
-#include <fstream>
 
 #include "MainWindow.h"
 #include "host/codec/Psdl.h"
@@ -19,7 +14,6 @@
 #include "orbel/primitive/KovaScenario.h"
 #include "orbel/primitive/PsdlCommand.h"
 #include "qt/QtHost.h"
-#include "support/ScriptedHost.h"
 
 namespace {
 
@@ -48,11 +42,6 @@ std::string writeScenario(const QTemporaryDir& folder, unsigned primitive, const
   return path;
 }
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // The scripted editor on `start` with `editor`'s actions and those of the
 // pickers it opens; returns the list it saved as `saved`.
 std::string scriptedSave(const std::string& start, std::vector<tk::ScriptAction> editor,
@@ -64,7 +53,7 @@ std::string scriptedSave(const std::string& start, std::vector<tk::ScriptAction>
   tVLink link(psdl::builtInDescriptions());
   EXPECT_EQ(ScenarioFileCreate(&link, start.c_str()), 0);
   EXPECT_TRUE(scripted.toolkit().errors().empty()) << scripted.toolkit().errors().front();
-  return readBytes(saved);
+  return fileContents(saved);
 }
 
 TEST(ScenarioWidgets, AFieldEditedInPlaceChangesOnlyItsBytesInTheSavedList) {
@@ -81,9 +70,7 @@ TEST(ScenarioWidgets, AFieldEditedInPlaceChangesOnlyItsBytesInTheSavedList) {
     auto* params = widget<QTreeView>(dialog, "params");
     const QModelIndex uarfcn = params->model()->index(0, 1);
     ASSERT_EQ(uarfcn.siblingAtColumn(0).data().toString(), "uarfcn");
-    params->setCurrentIndex(uarfcn);
-    params->edit(uarfcn);
-    auto* editor = qobject_cast<QLineEdit*>(params->indexWidget(uarfcn));
+    auto* editor = editorOn<QLineEdit>(params, uarfcn);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, "10080");
@@ -96,8 +83,8 @@ TEST(ScenarioWidgets, AFieldEditedInPlaceChangesOnlyItsBytesInTheSavedList) {
   tVLink link(psdl::builtInDescriptions());
   ASSERT_EQ(ScenarioFileCreate(&link, start.c_str()), 0);
 
-  const std::string before = readBytes(start);
-  const std::string after = readBytes(saved);
+  const std::string before = fileContents(start);
+  const std::string after = fileContents(saved);
   ASSERT_EQ(after.size(), before.size());
   // The second record's parameter: after the file header, one record and the second record's
   // head, 20 bytes into its message.
@@ -153,7 +140,7 @@ TEST(ScenarioWidgets, PrimitivesChosenInThePickerWithEnterOrADoubleClickAreAdded
   ASSERT_EQ(ScenarioFileCreate(&link, start.c_str()), 0);
   EXPECT_EQ(rowsLeft, 2) << "RRC_CONNECTION_SETUP and CC_SETUP";
   EXPECT_EQ(commandsAfter, 2);
-  EXPECT_EQ(readBytes(saved), scriptedSave(start, {click("add"), click("add"), click("save.list"), click("ok")},
+  EXPECT_EQ(fileContents(saved), scriptedSave(start, {click("add"), click("add"), click("save.list"), click("ok")},
                                            {{selectItem("primitives", {"RRC_CONNECTION_SETUP"}), click("ok")},
                                             {selectItem("primitives", {"CC_SETUP"}), click("ok")}},
                                            folder.filePath("scripted.kscl").toStdString()));

@@ -7,19 +7,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHelpEvent>
-#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
 #include <QToolTip>
-#include <QTreeView>
 #include <QWheelEvent>
 
 #include "orbel/builders/Exports.h"
 #include "orbel/ui/CDlgScrollable.h"
-#include "orbel/wire/HexText.h"
 #include "qt/QtHost.h"
-#include "support/ScriptedHost.h"
 #include "support/SimDefinitionsOverride.h"
 #include "toolkit/ScrollPane.h"
 
@@ -27,19 +22,7 @@ namespace {
 
 using namespace orbel::test;
 
-std::string callSim() {
-  unsigned int len = 0;
-  unsigned char* buffer = OrbelGetSimCmdBuffer(&len);
-  return buffer == nullptr ? "null" : orbel::toHex(takeBuffer(buffer, len));
-}
-
-QModelIndex childNamed(const QAbstractItemModel& model, const QModelIndex& parent, const QString& text) {
-  for (int row = 0; row < model.rowCount(parent); ++row) {
-    const QModelIndex index = model.index(row, 0, parent);
-    if (index.data().toString() == text) return index;
-  }
-  return {};
-}
+std::string callSim() { return builtHex(OrbelGetSimCmdBuffer); }
 
 void clickCommand(QTreeView* tree, const QString& group, const QString& command) {
   const QModelIndex item = childNamed(*tree->model(), childNamed(*tree->model(), {}, group), command);
@@ -88,11 +71,12 @@ TEST(SimCommandWidgets, PickFillScrollAndReadATipThenTheBytesMatchTheScriptedRun
   EXPECT_EQ(tip, "Text string of the response,\ne.g. the input typed for GET INPUT.");
   EXPECT_EQ(qt, "20 00 FF 00 07 01 CA 32 00 00 7C 30 00 00 00 00 00 00 08 00 07 01 00 04 6F 6B 20 20 00 00 00 00");
 
-  ScriptedHost scripted(dialogScript(
-      "CDiagSimCmdDlg", {selectItem("commands", {"SIM toolkit", "TERMINAL RESPONSE"}), set("row.0.value", "7"),
-                         select("row.1.list", 0), select("row.2.list", 0), set("row.3.value", "4"),
-                         set("row.4.value", "ok"), click("ok")}));
-  EXPECT_EQ(callSim(), qt);
+  EXPECT_EQ(scriptedRun(dialogScript("CDiagSimCmdDlg", {selectItem("commands", {"SIM toolkit", "TERMINAL RESPONSE"}),
+                                                         set("row.0.value", "7"), select("row.1.list", 0),
+                                                         select("row.2.list", 0), set("row.3.value", "4"),
+                                                         set("row.4.value", "ok"), click("ok")}),
+                        callSim),
+            qt);
 }
 
 TEST(SimCommandWidgets, FourteenRowsScrollByTheDialogsLineStepAndTheWheelStopsAtTheLastRow) {
