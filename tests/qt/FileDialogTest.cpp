@@ -12,32 +12,21 @@
 namespace {
 
 using namespace orbel::test;
-using Step = std::function<void(QWidget& modal)>;
 
-// Calls chooseFile while each modal window Qt shows meanwhile gets the next step.
+// Calls chooseFile while `inspect` gets the first modal window Qt shows; any later one is cancelled.
 std::optional<std::string> chooseWith(tkqt::QtToolkit& toolkit, const tk::FileDialogRequest& request,
-                                      std::vector<Step> steps, std::size_t& stepsTaken) {
+                                      const std::function<void(QWidget& modal)>& inspect, int& shown) {
   QTimer timer;
   QWidget* handled = nullptr;
   QObject::connect(&timer, &QTimer::timeout, [&] {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || modal == handled) return;
     handled = modal;
-    if (stepsTaken < steps.size()) steps[stepsTaken++](*modal);
+    if (shown++ == 0) inspect(*modal);
     else qobject_cast<QDialog*>(modal)->reject();
   });
   timer.start(20);
   return toolkit.chooseFile(request);
-}
-
-tk::FileDialogRequest request(bool save, tk::FileDialogOptions options, const QString& folder) {
-  tk::FileDialogRequest made;
-  made.save = save;
-  made.title = save ? "Save As" : "Open";
-  made.filter = "HLS filter file(*.flt_HLS)|*.flt_HLS||";
-  made.folder = folder.toStdString();
-  made.options = options;
-  return made;
 }
 
 TEST(FileDialog, TakesTheCallersOptionsAndOpensAtAReadableSize) {
@@ -54,9 +43,15 @@ TEST(FileDialog, TakesTheCallersOptionsAndOpensAtAReadableSize) {
                         Case{true, {false, false, false, true}, false, QFileDialog::AnyFile, false},
                         Case{false, {false, true, false, false}, false, QFileDialog::AnyFile, true},
                         Case{false, {false, false, false, true}, false, QFileDialog::ExistingFile, false}}) {
-    std::size_t taken = 0;
-    const auto answer = chooseWith(host.toolkit(), request(c.save, c.options, folder.path()),
-                                   {[&](QWidget& modal) {
+    tk::FileDialogRequest request;
+    request.save = c.save;
+    request.title = c.save ? "Save As" : "Open";
+    request.filter = "HLS filter file(*.flt_HLS)|*.flt_HLS||";
+    request.folder = folder.path().toStdString();
+    request.options = c.options;
+    int shown = 0;
+    const auto answer = chooseWith(host.toolkit(), request,
+                                   [&](QWidget& modal) {
                                      auto* dialog = qobject_cast<QFileDialog*>(&modal);
                                      ASSERT_NE(dialog, nullptr);
                                      EXPECT_EQ(!dialog->testOption(QFileDialog::DontConfirmOverwrite),
@@ -66,9 +61,9 @@ TEST(FileDialog, TakesTheCallersOptionsAndOpensAtAReadableSize) {
                                      EXPECT_GE(dialog->width(), 760);
                                      EXPECT_GE(dialog->height(), 480);
                                      dialog->reject();
-                                   }},
-                                   taken);
-    EXPECT_EQ(taken, 1u);
+                                   },
+                                   shown);
+    EXPECT_EQ(shown, 1);
     EXPECT_EQ(answer, std::nullopt);
   }
 }

@@ -104,19 +104,29 @@ std::vector<std::uint8_t> layer1Filter() {
 
 // Ticks in the tree and in both primitive lists, the counters beside the
 // lists and the refused 17th tick, against the scripted run of the same acts.
-TEST(L1FilterWidgets, TicksInTheTreeAndBothListsCountAndStopAtSixteen) {
+// Untick all reloads the tree in place: the view redraws only the items whose
+// look changed, here one message and its task, and shows their ticks.
+TEST(L1FilterWidgets, TicksInTheTreeAndBothListsCountAndStopAtSixteenAndUntickAllRedrawsOnlyWhatChanged) {
   ScopedDataDir data;
   QtHost host;
   host.drive([](tkqt::DialogWindow& window) {
     clickOn(window, "tree.none");
-    auto* tree = qobject_cast<QTreeView*>(window.widgetFor("tree"));
+    auto* tree = widget<QTreeView>(window, "tree");
     ASSERT_NE(tree, nullptr);
     const QModelIndex fcp = tree->model()->index(0, 0);
-    tickWithSpace(tree, tree->model()->index(0, 0, fcp));
+    const QModelIndex message = tree->model()->index(0, 0, fcp);
+    tickWithSpace(tree, message);
     EXPECT_EQ(fcp.data(Qt::CheckStateRole).toInt(), Qt::PartiallyChecked);
+    const std::size_t before = window.itemRefreshCount();
+    clickOn(window, "tree.none");
+    EXPECT_EQ(window.itemRefreshCount() - before, 2u);
+    EXPECT_EQ(fcp.data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_EQ(message.data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_TRUE(tree->isExpanded(fcp));
+    tickWithSpace(tree, message);
 
-    auto* td = qobject_cast<QTreeView*>(window.widgetFor("td.list"));
-    auto* tdCount = qobject_cast<QLabel*>(window.widgetFor("td.count"));
+    auto* td = widget<QTreeView>(window, "td.list");
+    auto* tdCount = widget<QLabel>(window, "td.count");
     EXPECT_EQ(tdCount->text(), "10");  // the built-in default's TD rows
     for (int row : {1, 3, 4, 5, 6, 7}) tickWithSpace(td, td->model()->index(row, 0));
     EXPECT_EQ(tdCount->text(), "16");
@@ -124,43 +134,20 @@ TEST(L1FilterWidgets, TicksInTheTreeAndBothListsCountAndStopAtSixteen) {
     EXPECT_EQ(tdCount->text(), "16");
     EXPECT_EQ(td->model()->index(8, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
 
-    auto* gsm = qobject_cast<QTreeView*>(window.widgetFor("gsm.list"));
+    auto* gsm = widget<QTreeView>(window, "gsm.list");
     tickWithSpace(gsm, gsm->model()->index(0, 0));
-    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetFor("gsm.count"))->text(), "5");
+    EXPECT_EQ(text(window, "gsm.count"), "5");
     QTest::keyClick(&window, Qt::Key_Return);
   });
   const std::vector<std::uint8_t> qt = layer1Filter();
   ASSERT_EQ(qt.size(), 1128u);
 
-  std::vector<tk::ScriptAction> actions = {click("tree.none"),
-                                           clickItem("tree", {"FCP", "MSG_FCP_UPCCT_DATA_ENC_REQ"})};
+  const tk::ScriptAction tickMessage = clickItem("tree", {"FCP", "MSG_FCP_UPCCT_DATA_ENC_REQ"});
+  std::vector<tk::ScriptAction> actions = {click("tree.none"), tickMessage, click("tree.none"), tickMessage};
   for (int row : {1, 3, 4, 5, 6, 7, 8}) actions.push_back(clickRow("td.list", row));
   actions.push_back(clickRow("gsm.list", 0));
   actions.push_back(click("ok"));
-  ScriptedHost scripted(dialogScript("CPhyFaFilterDlg", actions));
-  EXPECT_EQ(layer1Filter(), qt);
-}
-
-// Untick all reloads the tree in place: the view redraws only the items
-// whose look changed, here one message and its task, and shows their ticks.
-TEST(L1FilterWidgets, UntickAllRedrawsOnlyTheItemsThatChanged) {
-  ScopedDataDir data;
-  QtHost host;
-  host.drive([](tkqt::DialogWindow& window) {
-    clickOn(window, "tree.none");
-    auto* tree = qobject_cast<QTreeView*>(window.widgetFor("tree"));
-    ASSERT_NE(tree, nullptr);
-    const QModelIndex fcp = tree->model()->index(0, 0);
-    tickWithSpace(tree, tree->model()->index(0, 0, fcp));
-    const std::size_t before = window.itemRefreshCount();
-    clickOn(window, "tree.none");
-    EXPECT_EQ(window.itemRefreshCount() - before, 2u);
-    EXPECT_EQ(fcp.data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
-    EXPECT_EQ(tree->model()->index(0, 0, fcp).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
-    EXPECT_TRUE(tree->isExpanded(fcp));
-    QTest::keyClick(&window, Qt::Key_Escape);
-  });
-  EXPECT_TRUE(layer1Filter().empty());
+  EXPECT_EQ(scriptedRun(dialogScript("CPhyFaFilterDlg", actions), layer1Filter), qt);
 }
 
 }  // namespace

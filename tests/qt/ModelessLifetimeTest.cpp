@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
-#include <algorithm>
 #include <memory>
 
 #include "qt/QtHost.h"
@@ -39,28 +38,22 @@ class LifetimeDialog : public tk::CDialog {
   tk::TreeControl tree{"tree"};
 };
 
-// Warnings reported while the test runs.
-class WarningLog {
+// Counts the warnings that say the test's dialog went with its window open.
+class AbandonedWindowCount {
  public:
-  WarningLog() : previous_(qInstallMessageHandler(&WarningLog::record)) { texts().clear(); }
-  ~WarningLog() { qInstallMessageHandler(previous_); }
-  WarningLog(const WarningLog&) = delete;
-  WarningLog& operator=(const WarningLog&) = delete;
+  AbandonedWindowCount() : previous_(qInstallMessageHandler(&AbandonedWindowCount::record)) { count() = 0; }
+  ~AbandonedWindowCount() { qInstallMessageHandler(previous_); }
+  AbandonedWindowCount(const AbandonedWindowCount&) = delete;
+  AbandonedWindowCount& operator=(const AbandonedWindowCount&) = delete;
 
-  static std::vector<std::string>& texts() {
-    static std::vector<std::string> recorded;
-    return recorded;
-  }
-  // How many of them say the test's dialog went with its window open.
-  static long abandonedWindows() {
-    return std::count_if(texts().begin(), texts().end(), [](const std::string& text) {
-      return text.find("LifetimeDlg was destroyed with its modeless window open") != std::string::npos;
-    });
+  static int& count() {
+    static int warnings = 0;
+    return warnings;
   }
 
  private:
   static void record(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtWarningMsg) texts().push_back(text.toStdString());
+    if (type == QtWarningMsg && text.contains("LifetimeDlg was destroyed with its modeless window open")) ++count();
   }
 
   QtMessageHandler previous_;
@@ -70,56 +63,45 @@ class ModelessLifetime : public ::testing::Test {
  protected:
   void SetUp() override { tk::joinResourceChain("probe"); }
   void TearDown() override { tk::leaveResourceChain("probe"); }
+};
 
-  // Creates the dialog, shows it with the edit field focused and a row and an
-  // item current, and returns its window.
-  QPointer<tkqt::DialogWindow> openBusy(QtHost& host, LifetimeDialog& dialog) {
+// Each owner shows the dialog with the edit field focused and a row and an
+// item current, then either destroys the dialog with its window open or ends
+// the window first; only the first is warned of.
+TEST_F(ModelessLifetime, ADialogDestroyedWithItsWindowOpenTakesItDownUnreadAndOnlyThatIsWarnedOf) {
+  for (const bool endsTheWindowFirst : {false, true}) {
+    SCOPED_TRACE(endsTheWindowFirst ? "window ended first" : "window left open");
+    QtHost host;
+    AbandonedWindowCount warnings;
+    auto dialog = std::make_unique<LifetimeDialog>();
     tkqt::DialogWindow* shown = nullptr;
     host.toolkit().onDialogShown([&](tkqt::DialogWindow& window) { shown = &window; });
-    EXPECT_TRUE(dialog.Create());
-    if (shown == nullptr) return {};
-    shown->activateWindow();
-    auto* list = qobject_cast<QTreeView*>(shown->widgetFor("list"));
+    ASSERT_TRUE(dialog->Create());
+    ASSERT_NE(shown, nullptr);
+    const QPointer<tkqt::DialogWindow> window = shown;
+    window->activateWindow();
+    auto* list = widget<QTreeView>(*window, "list");
     list->setCurrentIndex(list->model()->index(1, 0));
-    auto* tree = qobject_cast<QTreeView*>(shown->widgetFor("tree"));
+    auto* tree = widget<QTreeView>(*window, "tree");
     tree->setCurrentIndex(tree->model()->index(0, 0, tree->model()->index(0, 0)));
-    auto* name = qobject_cast<QLineEdit*>(shown->widgetFor("name"));
+    auto* name = widget<QLineEdit>(*window, "name");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_End);
     QTest::keyClicks(name, "x");
     QCoreApplication::processEvents();
-    return shown;
+    EXPECT_EQ(dialog->list.selection(), 1);
+    EXPECT_EQ(dialog->name.text(), longText("name") + "x");
+
+    if (endsTheWindowFirst) {
+      dialog->DestroyWindow();
+      EXPECT_TRUE(window.isNull());
+    }
+    dialog.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(AbandonedWindowCount::count(), endsTheWindowFirst ? 0 : 1);
   }
-};
-
-TEST_F(ModelessLifetime, ADialogDestroyedWithItsWindowOpenTakesTheWindowDownWithoutReadingItsControls) {
-  QtHost host;
-  WarningLog warnings;
-  auto dialog = std::make_unique<LifetimeDialog>();
-  QPointer<tkqt::DialogWindow> window = openBusy(host, *dialog);
-  ASSERT_FALSE(window.isNull());
-  EXPECT_EQ(dialog->list.selection(), 1);
-  EXPECT_EQ(dialog->name.text(), longText("name") + "x");
-
-  dialog.reset();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-
-  EXPECT_TRUE(window.isNull());
-  EXPECT_EQ(WarningLog::abandonedWindows(), 1);
-}
-
-TEST_F(ModelessLifetime, AnOwnerThatEndsTheWindowFirstGetsNoWarning) {
-  QtHost host;
-  WarningLog warnings;
-  auto dialog = std::make_unique<LifetimeDialog>();
-  QPointer<tkqt::DialogWindow> window = openBusy(host, *dialog);
-  ASSERT_FALSE(window.isNull());
-  dialog->DestroyWindow();
-  EXPECT_TRUE(window.isNull());
-  dialog.reset();
-  QCoreApplication::processEvents();
-  EXPECT_EQ(WarningLog::abandonedWindows(), 0);
 }
 
 }  // namespace

@@ -2,26 +2,16 @@
 // cannot be read is reported and never saved over, and a failed save is shown.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "HostSettings.h"
 #include "host/FeatureManager.h"
 #include "host/PathResolver.h"
 #include "host/ScopedHostState.h"
-#include "toolkit-qt/QtToolkit.h"
+#include "qt/QtHost.h"
 #include "toolkit/IniFile.h"
 
 namespace {
 
-std::string contents(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using orbel::test::fileContents;
 
 TEST(QtProfile, UnreadableProfileIsReportedAndNeverSavedOver) {
   QTemporaryDir folder;
@@ -31,7 +21,7 @@ TEST(QtProfile, UnreadableProfileIsReportedAndNeverSavedOver) {
   tkqt::QtToolkit toolkit(path);
   EXPECT_EQ(toolkit.profileError(), path.toStdString() + ":3: empty section name");
   toolkit.profile().writeInt("Settings", "WorkMode", 1);
-  EXPECT_EQ(contents(path), corrupt);
+  EXPECT_EQ(fileContents(path.toStdString()), corrupt);
 }
 
 TEST(QtProfile, SavesEachWriteAtomicallyAndShowsAFailedSave) {
@@ -56,10 +46,6 @@ TEST(QtProfile, SavesEachWriteAtomicallyAndShowsAFailedSave) {
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].rfind("The profile could not be saved: cannot create a temporary file beside", 0), 0u) << shown[0];
 }
-
-}  // namespace
-
-namespace {
 
 // Profiles the Qt settings class wrote quote the switch lists; the host still
 // reads the switches they hold.
