@@ -78,9 +78,8 @@ TEST_F(Adapters, TickingATreeItemRefreshesOnlyTheTreeAndOnlyTheTwoItemsThatChang
   QtHost host;
   AdaptersDialog dialog;
   host.drive([&](tkqt::DialogWindow& window) {
-    auto* view = qobject_cast<QTreeView*>(window.widgetFor("tree"));
-    const QModelIndex a = view->model()->index(0, 0, view->model()->index(0, 0));
-    view->setCurrentIndex(a);
+    auto* view = widget<QTreeView>(window, "tree");
+    view->setCurrentIndex(view->model()->index(0, 0, view->model()->index(0, 0)));
     const std::size_t before = window.refreshCount();
     const std::size_t itemsBefore = window.itemRefreshCount();
     QTest::keyClick(view, Qt::Key_Space);
@@ -97,9 +96,8 @@ TEST_F(Adapters, ListTabsSheetScrollPaneAndTreeListFollowTheUser) {
   QtHost host;
   AdaptersDialog dialog;
   host.drive([&](tkqt::DialogWindow& window) {
-    auto* list = qobject_cast<QTreeView*>(window.widgetFor("list"));
-    list->setCurrentIndex(list->model()->index(1, 0));
-    QTest::keyClick(list, Qt::Key_Space);
+    auto* list = widget<QTreeView>(window, "list");
+    tickWithSpace(list, list->model()->index(1, 0));
     EXPECT_TRUE(dialog.list.checked(1));
     EXPECT_EQ(dialog.list.selection(), 1);
 
@@ -120,11 +118,8 @@ TEST_F(Adapters, ListTabsSheetScrollPaneAndTreeListFollowTheUser) {
     EXPECT_GT(dialog.pane.position(), 0);
     EXPECT_EQ(area->verticalScrollBar()->sliderPosition(), dialog.pane.position());
 
-    auto* fields = qobject_cast<QTreeView*>(window.widgetFor("fields"));
-    const QModelIndex value = fields->model()->index(0, 1);
-    fields->setCurrentIndex(value);
-    fields->edit(value);
-    auto* editor = qobject_cast<QLineEdit*>(fields->indexWidget(value));
+    auto* fields = widget<QTreeView>(window, "fields");
+    auto* editor = editorOn<QLineEdit>(fields, fields->model()->index(0, 1));
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "7");
     QTest::keyClick(editor, Qt::Key_Return);
