@@ -103,10 +103,16 @@ TEST(Host, RunsTheChosenExportWithTheFormsArgumentsAndDecodesTheResult) {
 
 // An empty field runs the export with the parameter's default (interactive:
 // true); the in/out values the export stores come back into the form, as a
-// host's variables passed by reference do.
-TEST(Host, ArgumentFormUsesDefaultsAndKeepsInOutValues) {
+// host's variables passed by reference do. The form keeps each export's
+// values for the session, Enter in a field runs the export, the dump shows
+// offsets and an armed recording shows.
+TEST(Host, ArgumentFormUsesDefaultsKeepsInOutValuesAndEachExportsArgumentsAndRunsOnEnter) {
   QtHost host;
   orbel::host::MainWindow window(host.toolkit());
+  window.show();
+  ASSERT_TRUE(window.selectExport("OrbelGetLockCellBuffer"));
+  window.argumentEdit("frequency")->setText("10055");
+  window.argumentCheck("b2")->setChecked(true);
   ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
   ASSERT_NE(window.argumentCheck("interactive"), nullptr);
   EXPECT_TRUE(window.argumentCheck("interactive")->isChecked());
@@ -128,21 +134,9 @@ TEST(Host, ArgumentFormUsesDefaultsAndKeepsInOutValues) {
   window.runSelected();
   EXPECT_EQ(shown, 1);  // confirmed without a window
   expectContains(window.resultText(), {"out filterType: 5"});
-}
-
-// The form keeps each export's values for the session, Enter in a field
-// runs the export, the dump shows offsets and an armed recording shows.
-TEST(Host, KeepsEachExportsArgumentsAndRunsOnEnter) {
-  QtHost host;
-  orbel::host::MainWindow window(host.toolkit());
-  window.show();
-  ASSERT_TRUE(window.selectExport("OrbelGetLockCellBuffer"));
-  window.argumentEdit("frequency")->setText("10055");
-  window.argumentCheck("b2")->setChecked(true);
-  ASSERT_TRUE(window.selectExport("GetFilterMsgMini"));
   window.argumentEdit("filterType")->setText("4");
-  window.argumentCheck("interactive")->setChecked(false);
-  QTest::keyClick(window.argumentEdit("filterType"), Qt::Key_Return);  // runs without a dialog
+  QTest::keyClick(window.argumentEdit("filterType"), Qt::Key_Return);
+  EXPECT_EQ(shown, 1);
   expectContains(window.resultText(), {"returned 1940 bytes", "\n0000  94 07 FF 00", "\n0010  "});
 
   ASSERT_TRUE(window.selectExport("OrbelGetLockCellBuffer"));
