@@ -31,23 +31,19 @@ void clickCommand(QTreeView* tree, const QString& group, const QString& command)
   QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(item).center());
 }
 
-void typeInto(tkqt::DialogWindow& window, const char* id, const char* text) {
-  QTest::keyClicks(widget<QLineEdit>(window, id), text);
-}
-
 TEST(SimCommandWidgets, PickFillScrollAndReadATipThenTheBytesMatchTheScriptedRun) {
   QtHost host;
   std::string tip;
   host.drive([&](tkqt::DialogWindow& window) {
     clickCommand(widget<QTreeView>(window, "commands"), "SIM toolkit", "TERMINAL RESPONSE");
-    typeInto(window, "row.0.value", "7");
+    QTest::keyClicks(widget<QLineEdit>(window, "row.0.value"), "7");
     for (const char* list : {"row.1.list", "row.2.list"}) {
       auto* combo = widget<QComboBox>(window, list);
       combo->setFocus();
       QTest::keyClick(combo, Qt::Key_Down);  // the first choice
     }
-    typeInto(window, "row.3.value", "4");
-    typeInto(window, "row.4.value", "ok");
+    QTest::keyClicks(widget<QLineEdit>(window, "row.3.value"), "4");
+    QTest::keyClicks(widget<QLineEdit>(window, "row.4.value"), "ok");
 
     // Five rows fit the pane: no scroll bar, nothing to scroll.
     auto* area = widget<QScrollArea>(window, "fields");
