@@ -83,7 +83,11 @@ TEST(Host, RunsTheChosenExportWithTheFormsArgumentsAndDecodesTheResult) {
        {"b2", "b3"},
        nullptr,
        {"01 FF 27 47", "cell parameter id: 0xFF (any cell)"}},
-      {"PhyFaComSet", {}, {}, nullptr, {"returned 1176 bytes", "layer-1 port setting command frame", "out DoModal: IDOK"}},
+      {"PhyFaComSet",
+       {},
+       {},
+       nullptr,
+       {"returned 1176 bytes", "layer-1 port setting command frame", "out DoModal: IDOK"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.exportName);

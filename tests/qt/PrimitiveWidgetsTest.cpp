@@ -19,7 +19,8 @@ using namespace orbel::test;
 // The RRC primitive `primitive` (frame FF 00 02 00) built through the dialog; its bytes in hex.
 std::string rrcPrimitive(unsigned primitive) {
   tVLink link(psdl::builtInDescriptions());
-  return builtHex([&](unsigned int* len) { return OrbelGetPsdlCmdBuffer(&link, 0xFF, 0, 2, 0, 13002, primitive, len); });
+  return builtHex(
+      [&](unsigned int* len) { return OrbelGetPsdlCmdBuffer(&link, 0xFF, 0, 2, 0, 13002, primitive, len); });
 }
 std::string callConnectionRequest() { return rrcPrimitive(14002); }
 
