@@ -16,8 +16,8 @@ QComboBox* makePrimitivePicker(const std::map<std::string, QLineEdit*>& fields) 
   }
   const auto set = std::get<std::shared_ptr<const psdl::DescriptionSet>>(loaded);
   picker->addItem("(type the values below)");
-  for (std::size_t index : psdl::matchingPrimitives(*set, {}))
-    picker->addItem(QString::fromStdString(psdl::choiceText(set->primitives[index])));
+  for (const psdl::PrimitiveDesc& primitive : set->primitives)
+    picker->addItem(QString::fromStdString(psdl::choiceText(primitive)));
   QObject::connect(picker, &QComboBox::activated, picker, [set, fields](int index) {
     if (index < 1 || static_cast<std::size_t>(index) > set->primitives.size()) return;
     const psdl::PrimitiveDesc& primitive = set->primitives[static_cast<std::size_t>(index) - 1];

@@ -7,8 +7,7 @@
 namespace tk {
 
 TreeControl::TreeControl(std::string id, ControlKind kind, int columns)
-    : Control(std::move(id), kind), texts_(static_cast<std::size_t>(columns), std::vector<std::string>(1)),
-      columns_(columns) {
+    : Control(std::move(id), kind), texts_(static_cast<std::size_t>(columns), std::vector<std::string>(1)) {
   items_.emplace_back();  // the root
 }
 

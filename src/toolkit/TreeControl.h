@@ -32,7 +32,7 @@ class TreeControl : public Control {
   // The setters record an item as changed only when its look changes; they
   // are inline so that refreshing a large tree costs little where nothing changes.
   void setItemText(TreeItem item, std::string text, int column = 0) {
-    if (!isItem(item) || column < 0 || column >= columns_) return;
+    if (!isItem(item) || column < 0 || column >= columns()) return;
     std::string& slot = texts_[static_cast<std::size_t>(column)][item];
     if (slot == text) return;
     slot = std::move(text);
@@ -64,7 +64,7 @@ class TreeControl : public Control {
 
   bool isItem(TreeItem item) const { return item != kTreeRoot && item < items_.size(); }
   const std::string& itemText(TreeItem item, int column = 0) const {
-    if (item >= items_.size() || column < 0 || column >= columns_) throwNoSuchText();
+    if (item >= items_.size() || column < 0 || column >= columns()) throwNoSuchText();
     return texts_[static_cast<std::size_t>(column)][item];
   }
   int stateImage(TreeItem item) const { return items_.at(item).stateImage; }
@@ -79,7 +79,7 @@ class TreeControl : public Control {
   int row(TreeItem item) const { return items_.at(item).row; }
   TreeItem selected() const { return selected_; }
   std::size_t count() const { return items_.size() - 1; }
-  int columns() const { return columns_; }
+  int columns() const { return static_cast<int>(texts_.size()); }
   const std::vector<std::string>& columnTitles() const { return columnTitles_; }
 
   // The texts from the top down to `item`, and the item such a path names
@@ -166,7 +166,6 @@ class TreeControl : public Control {
   // By column, then by item (the root's included), so that a pass over
   // the labels reads no other text.
   std::vector<std::vector<std::string>> texts_;
-  int columns_;
   std::vector<std::string> columnTitles_;
   TreeItem selected_ = kNoTreeItem;
   ItemChanges changes_;

@@ -26,10 +26,7 @@ void CFilterTreeCtrl::OnLButtonDown(tk::TreeItem item, HitZone zone) {
 }
 
 void CFilterTreeCtrl::settleFromChildren(tk::TreeItem item) {
-  std::vector<int> images;
-  images.reserve(children(item).size());
-  for (tk::TreeItem child : children(item)) images.push_back(stateImage(child));
-  const int image = stateFromChildren(images);
+  const int image = imageFromChildren(item);
   setStateImage(item, image);
   if (CFilterNode* node = nodeOf(item)) node->SetChecked(image - 1);
 }
@@ -52,21 +49,12 @@ CFilterTreeCtrl::LeafCount CFilterTreeCtrl::leafCount(tk::TreeItem item) const {
 void CFilterTreeCtrl::recount(const std::vector<tk::TreeItem>& items) {
   if (items.empty()) return;
   counts_.resize(count() + 1);
-  const auto countFromChildren = [this](tk::TreeItem item) {
-    LeafCount sum;
-    if (children(item).empty()) {
-      const CFilterNode* node = nodeOf(item);
-      sum = {node != nullptr && node->GetChecked() != CFilterNode::kUnticked ? 1u : 0u, 1u};
-    }
-    for (tk::TreeItem child : children(item)) {
-      sum.ticked += counts_[child].ticked;
-      sum.total += counts_[child].total;
-    }
-    counts_[item] = sum;
-    if (!children(item).empty()) setItemText(item, std::to_string(sum.ticked) + '/' + std::to_string(sum.total), 1);
+  const auto countFromNode = [this](tk::TreeItem item) {
+    const CFilterNode* node = nodeOf(item);
+    showCount(item, node != nullptr ? node->GetChecked() : CFilterNode::kUnticked);
   };
-  for (auto at = items.rbegin(); at != items.rend(); ++at) countFromChildren(*at);
-  for (tk::TreeItem above = parent(items.front()); isItem(above); above = parent(above)) countFromChildren(above);
+  for (auto at = items.rbegin(); at != items.rend(); ++at) countFromNode(*at);
+  for (tk::TreeItem above = parent(items.front()); isItem(above); above = parent(above)) countFromNode(above);
 }
 
 std::string CFilterTreeCtrl::stateText() const {

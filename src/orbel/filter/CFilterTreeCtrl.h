@@ -125,11 +125,18 @@ class CFilterTreeCtrl : public tk::TreeControl {
   // gives it from its node's state and its children, which are settled
   // already; a parent of the top two levels stores its state in its node.
   void settle(tk::TreeItem item);
+  // The state image `item` takes from its children's state images.
+  int imageFromChildren(tk::TreeItem item) const;
+  // Stores and shows how many leaves under `item` are ticked: from its
+  // children's counts, or for an item without children its own state
+  // (`leafState`); a parent shows "ticked/total" in its second column.
+  void showCount(tk::TreeItem item, int leafState);
   // Recomputes `item` from its children, shows and stores the result.
   void settleFromChildren(tk::TreeItem item);
   // Returns the items of the subtree, parents before their children.
   std::vector<tk::TreeItem> setSubtree(tk::TreeItem item, int image);
-  // Recounts the items of `items` (parents before children), then the ancestors of the first.
+  // Recounts the items of `items` (parents before children) from their
+  // nodes, then the ancestors of the first.
   void recount(const std::vector<tk::TreeItem>& items);
   void applySearch();
 
@@ -137,7 +144,6 @@ class CFilterTreeCtrl : public tk::TreeControl {
   std::vector<LoadedNode> loaded_;    // by list position
   std::vector<std::uint8_t> levels_;  // by item: 1 at the top, 4 for the fourth level and deeper
   std::vector<int> settledWith_;      // by item: the node state it was last settled with (read or stored)
-  std::vector<std::uint8_t> marked_;  // by item: all 0 between refreshes
   std::string search_;
   std::vector<LeafCount> counts_;  // by item
 };

@@ -108,7 +108,6 @@ void CFilterTreeCtrl::deleteAllItems() {
   loaded_.clear();
   levels_.clear();
   settledWith_.clear();
-  marked_.clear();
   counts_.clear();
   TreeControl::deleteAllItems();
 }
@@ -144,25 +143,19 @@ void CFilterTreeCtrl::refresh(std::vector<tk::TreeItem> changed) {
   // from the highest item down: a sort of the few marked, or a walk over
   // the marks when many are.
   for (tk::TreeItem item : takeChangedSinceRefresh()) changed.push_back(item);
-  marked_.resize(count() + 1, 0);
+  std::vector<bool> marked(count() + 1, false);
   std::vector<tk::TreeItem> toSettle;
   for (tk::TreeItem item : changed)
-    for (tk::TreeItem at = item; isItem(at) && marked_[at] == 0; at = parent(at)) {
-      marked_[at] = 1;
+    for (tk::TreeItem at = item; isItem(at) && !marked[at]; at = parent(at)) {
+      marked[at] = true;
       toSettle.push_back(at);
     }
   if (toSettle.size() < count() / 16) {
     std::sort(toSettle.begin(), toSettle.end(), std::greater<>());
-    for (tk::TreeItem item : toSettle) {
-      settle(item);
-      marked_[item] = 0;
-    }
+    for (tk::TreeItem item : toSettle) settle(item);
   } else {
     for (std::size_t item = count(); item >= 1; --item)
-      if (marked_[item] != 0) {
-        settle(static_cast<tk::TreeItem>(item));
-        marked_[item] = 0;
-      }
+      if (marked[item]) settle(static_cast<tk::TreeItem>(item));
   }
   finishLoad();
 }
@@ -187,18 +180,11 @@ void CFilterTreeCtrl::finishLoad() {
 
 void CFilterTreeCtrl::settle(tk::TreeItem item) {
   const int level = levels_[item];
-  const std::vector<tk::TreeItem>& under = children(item);
-  LeafCount count;
-  std::uint8_t childMix = 0;
-  for (tk::TreeItem child : under) {
-    count.ticked += counts_[child].ticked;
-    count.total += counts_[child].total;
-    childMix |= mixOf(stateImage(child));
-  }
+  const bool hasChildren = !children(item).empty();
   const int checked = settledWith_[item];
   int image = kNoImage;
-  if (!under.empty() && level <= 2) {
-    image = imageOfMix(childMix);
+  if (hasChildren && level <= 2) {
+    image = imageFromChildren(item);
     settledWith_[item] = image - 1;
     nodeOf(item)->SetChecked(image - 1);
   } else if (level == 1) {
@@ -207,7 +193,23 @@ void CFilterTreeCtrl::settle(tk::TreeItem item) {
     image = checked != CFilterNode::kUnticked ? kTickedImage : kUntickedImage;
   }
   setLook(item, {.stateImage = image, .expanded = level <= 2, .hidden = !search_.empty() && itemHidden(item)});
-  if (under.empty()) count = {checked != CFilterNode::kUnticked ? 1u : 0u, 1u};
+  showCount(item, checked);
+}
+
+int CFilterTreeCtrl::imageFromChildren(tk::TreeItem item) const {
+  std::uint8_t mix = 0;
+  for (tk::TreeItem child : children(item)) mix |= mixOf(stateImage(child));
+  return imageOfMix(mix);
+}
+
+void CFilterTreeCtrl::showCount(tk::TreeItem item, int leafState) {
+  const std::vector<tk::TreeItem>& under = children(item);
+  LeafCount count;
+  if (under.empty()) count = {leafState != CFilterNode::kUnticked ? 1u : 0u, 1u};
+  for (tk::TreeItem child : under) {
+    count.ticked += counts_[child].ticked;
+    count.total += counts_[child].total;
+  }
   counts_[item] = count;
   setItemText(item, under.empty() ? std::string() : countText(count), 1);
 }
